@@ -1,0 +1,14 @@
+#include "platform/QtServices.h"
+#include "shell/Korvendo.h"
+
+#include <QApplication>
+#include <clocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    app.setApplicationName(QStringLiteral("Tessolan Primer"));
+    InstallQtServices();
+    return Main(app, app.arguments().mid(1));
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Run-time errors carry a classic error number and its text. Operating-system
+// failures are mapped onto the same numbers so that every error tail treats them alike.
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <string>
+
+// Error numbers the program raises or recognises.
+namespace err {
+constexpr int InvalidCall = 5;
+constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
+constexpr int SubscriptOutOfRange = 9;
+constexpr int DivisionByZero = 11;
+constexpr int TypeMismatch = 13;
+constexpr int BadFileNameOrNumber = 52;
+constexpr int FileNotFound = 53;
+constexpr int FileAlreadyOpen = 55;
+constexpr int DeviceIO = 57;
+constexpr int DiskFull = 61;
+constexpr int InputPastEnd = 62;
+constexpr int BadFileName = 64;
+constexpr int DeviceUnavailable = 68;
+constexpr int PermissionDenied = 70;
+constexpr int DiskNotReady = 71;
+constexpr int PathFileAccess = 75;
+constexpr int PathNotFound = 76;
+constexpr int PrinterError = 482;
+constexpr int PrinterDriver = 483;
+constexpr int PrinterInfo = 484;
+constexpr int DialogCancel = 32755;
+constexpr int DatabaseSyntax = static_cast<int>(0x80040E14);
+} // namespace err
+
+// The standard text of an error number ("File not found" for 53, ...).
+QString ErrorText(int number);
+
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(int number, QString text = QString());
+    int number() const { return m_number; }
+    const QString &text() const { return m_text; }
+    const char *what() const noexcept override { return m_what.c_str(); }
+
+private:
+    int m_number;
+    QString m_text;
+    std::string m_what;
+};
+
+// Maps an errno value to the classic number. 'forWrite' distinguishes a missing
+// file (53 when reading) from a missing folder (76).
+int ErrnoToError(int errnoValue);
+// Throws the classic error for the current errno.
+[[noreturn]] void ThrowErrno(int errnoValue, const QString &path = QString());
+
+// Results of ErrorHandler, and what a caller does with them.
+namespace errres {
+constexpr int Retry = 0;     // run the failing statement again
+constexpr int Next = 1;      // go on with the next statement
+constexpr int Cancelled = 2; // set the cancel flag, go on with the next statement
+constexpr int Leave = 3;     // leave the procedure
+constexpr int Leave6 = 6;    // the database error: leave as well
+} // namespace errres
+
+// Classifies the error, logs and shows it when ShowMsg is true, and returns what the
+// caller does next (errres above).
+int ErrorHandler(bool ShowMsg, const RuntimeError &error);
+// Error class of a number (0..6), as the handler uses it.
+int ErrorClass(int number);
+
+// Runs 'statement' under the error tail contract: a RuntimeError goes to
+// ErrorHandler(true); Retry runs the statement again. Returns -1 when the statement
+// completed, otherwise the handler's answer (1, 2, 3 or 6).
+int RunWithErrorTail(const std::function<void()> &statement, bool showMsg = true);

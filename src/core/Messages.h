@@ -1,0 +1,49 @@
+#pragma once
+// The history log, logged and unlogged message boxes, and message titles.
+
+#include <QString>
+#include <functional>
+
+// The history pane's text lives here (CR LF line ends); the pane in the main window
+// mirrors it, so lines logged before the window exists are kept.
+class HistoryLog {
+public:
+    const QString &text() const { return m_text; }
+    // Replaces the whole text (the pane's Clear command sets "").
+    void setText(const QString &text);
+    // Called after every change, with the new text.
+    void setListener(std::function<void(const QString &)> listener);
+    void append(const QString &line); // used by LogMessage
+    void trimToLastLines(int keep);   // drop whole lines from the top
+
+private:
+    void notify();
+    QString m_text;
+    std::function<void(const QString &)> m_listener;
+};
+
+HistoryLog &historyLog();
+
+// Appends "n. Msg" CR LF to the history pane (when DisplayHistoryWin is 1).
+void LogMessage(const QString &Msg);
+
+// Logs, then shows a box; an empty Title is replaced, in the caller's variable, by the
+// application title. Returns the button pressed.
+int ShowMessage(const QString &Msg, int Buttons, QString &Title,
+                const QString &HelpFile = QString(), int Context = 0);
+// Convenience for a literal title (the replacement is not seen by anyone).
+int ShowMessage(const QString &Msg, int Buttons, const QString &Title = QString());
+
+// An unlogged message box (the calculators' and design window's own checks, prompts).
+// An empty title shows the application title.
+int MsgBox(const QString &Msg, int Buttons = 0, const QString &Title = QString());
+
+// Sets MsgTitle and the five titles from SectionLabels(FormIndex).
+void SetModuleTitles(int FormIndex);
+
+// The Help button of every input window.
+void ShowHelpHint();
+
+// The text of the current language: English when EnglishMenus is 1.
+QString Lang(const QString &english, const QString &greek);
+bool IsEnglish();

@@ -1,0 +1,42 @@
+#include "core/ProgramState.h"
+
+namespace {
+struct AllState {
+    AppState app;
+    PathState paths;
+    SettingsState settings;
+    RecentFilesState recent;
+    MessageState messages;
+    ProjectState project;
+    ProjectFlags flags;
+    ReportPages pages;
+};
+
+AllState &all()
+{
+    static AllState s;
+    return s;
+}
+} // namespace
+
+AppState &appState() { return all().app; }
+PathState &paths() { return all().paths; }
+SettingsState &settings() { return all().settings; }
+RecentFilesState &recentFiles() { return all().recent; }
+MessageState &messageState() { return all().messages; }
+ProjectState &project() { return all().project; }
+ProjectFlags &flags() { return all().flags; }
+ReportPages &reportPages() { return all().pages; }
+
+void ResetProgramState() { all() = AllState(); }
+
+void MarkProjectChanged()
+{
+    flags().ProjectSaved = kFalse;
+    flags().FileEmpty = kFalse;
+    flags().ParametersLoaded = kTrue;
+}
+
+int VersionMajor() { return PRIMER_VERSION_MAJOR; }
+int VersionMinor() { return PRIMER_VERSION_MINOR; }
+int VersionRevision() { return PRIMER_VERSION_PATCH; }

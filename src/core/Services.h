@@ -1,0 +1,168 @@
+#pragma once
+// The desktop services the program reaches through narrow interfaces. The Qt
+// implementations live in platform/, recording fakes in platform/fakes/; one registry
+// holds the ones in use (installed at start-up, or by the test harness).
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Message-box button sets, icons, default buttons and answers, by their classic codes.
+namespace mb {
+constexpr int OkOnly = 0;
+constexpr int OkCancel = 1;
+constexpr int AbortRetryIgnore = 2;
+constexpr int YesNoCancel = 3;
+constexpr int YesNo = 4;
+constexpr int RetryCancel = 5;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+constexpr int DefaultButton1 = 0;
+constexpr int DefaultButton2 = 256;
+constexpr int DefaultButton3 = 512;
+
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+constexpr int Abort = 3;
+constexpr int Retry = 4;
+constexpr int Ignore = 5;
+constexpr int Yes = 6;
+constexpr int No = 7;
+
+// The answer a box gives when its default button is taken (Enter).
+int DefaultAnswer(int buttons);
+} // namespace mb
+
+class IMessageBox {
+public:
+    virtual ~IMessageBox() = default;
+    // Shows a modal box; returns the button pressed (mb::Ok, mb::Yes, ...).
+    virtual int show(const QString &text, int buttons, const QString &title) = 0;
+};
+
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual void setText(const QString &text) = 0;
+    virtual QString text() const = 0;
+};
+
+class IFolders {
+public:
+    virtual ~IFolders() = default;
+    virtual QString documents() const = 0; // no trailing "/"; "" when unknown
+    virtual QString downloads() const = 0;
+    virtual QString systemTemp() const = 0;
+    virtual QString applicationDir() const = 0;
+};
+
+class IFonts {
+public:
+    virtual ~IFonts() = default;
+    virtual QStringList screenFonts() const = 0;
+    virtual QStringList printerFonts() const = 0;
+    // The system's general and fixed-pitch families (used when no wanted name exists).
+    virtual QString generalFont() const = 0;
+    virtual QString fixedFont() const = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// Opens a document with the desktop's opener, or starts a program.
+class IOpener {
+public:
+    virtual ~IOpener() = default;
+    virtual bool openDocument(const QString &path) = 0;
+    virtual bool openUrl(const QString &url) = 0;
+    virtual bool startProgram(const QString &program, const QStringList &args) = 0;
+};
+
+struct FileDialogRequest {
+    bool save = false;          // Save As (true) or Open (false)
+    QString title;
+    QString initialDir;         // "" = not set
+    QString fileName;           // preset name
+    QStringList filters;        // "Description (*.ext)" entries
+    int filterIndex = 1;        // 1-based preselected filter
+    QString defaultSuffix;      // appended when the user types none
+    bool mustExist = false;     // open: file and path must exist
+    bool confirmOverwrite = false;
+};
+
+class IFileDialog {
+public:
+    virtual ~IFileDialog() = default;
+    // The chosen full path, or nothing when the user cancelled.
+    virtual std::optional<QString> run(const FileDialogRequest &request) = 0;
+    // The printer-setup dialog; false when cancelled.
+    virtual bool printerSetup() = 0;
+};
+
+// The page printer, in twips (1440 per inch) from the top-left of the printable area.
+class IPrinter {
+public:
+    virtual ~IPrinter() = default;
+    // Starts a document; throws RuntimeError 482 when there is no printer.
+    virtual void begin() = 0;
+    virtual void setFont(const QString &family, double pointSize, bool bold, bool italic) = 0;
+    virtual QStringList fonts() const = 0;
+    virtual double printableWidth() const = 0;
+    virtual double printableHeight() const = 0;
+    virtual double textWidth(const QString &text) const = 0;
+    virtual double lineHeight() const = 0;
+    // Draws text with its top-left corner at (x, y).
+    virtual void drawText(double x, double y, const QString &text) = 0;
+    virtual void newPage() = 0;
+    virtual void end() = 0;
+};
+
+class IHelpViewer {
+public:
+    virtual ~IHelpViewer() = default;
+    virtual bool showTopic(const QString &helpFile, int context) = 0;
+    virtual void closeAll() = 0;
+};
+
+class IDownloader {
+public:
+    virtual ~IDownloader() = default;
+    // Downloads url into the file 'dest'; 'progress' gets (bytes so far, total or -1)
+    // after each chunk. Returns false on any failure (never throws).
+    virtual bool download(const QString &url, const QString &dest,
+                          const std::function<void(qint64, qint64)> &progress) = 0;
+};
+
+class IFileAssociation {
+public:
+    virtual ~IFileAssociation() = default;
+    // Associates files ending in .ext with this program for the current user.
+    virtual bool associate(const QString &extension, const QString &programPath,
+                           const QString &description) = 0;
+    virtual bool isAssociated(const QString &extension) const = 0;
+};
+
+struct Services {
+    std::unique_ptr<IMessageBox> messageBox;
+    std::unique_ptr<IClipboard> clipboard;
+    std::unique_ptr<IFolders> folders;
+    std::unique_ptr<IFonts> fonts;
+    std::unique_ptr<IClock> clock;
+    std::unique_ptr<IOpener> opener;
+    std::unique_ptr<IFileDialog> fileDialog;
+    std::unique_ptr<IPrinter> printer;
+    std::unique_ptr<IHelpViewer> helpViewer;
+    std::unique_ptr<IDownloader> downloader;
+    std::unique_ptr<IFileAssociation> fileAssociation;
+};
+
+// The registry in use.
+Services &services();

@@ -1,0 +1,35 @@
+#pragma once
+// Small shared routines: the version string, the main-window caption text, file and
+// folder tests, the file-name part of a path, a text-file copy, fonts, the disclaimer.
+
+#include <QString>
+#include <cstdint>
+
+// Style != 0: "major.minor.rr" (2.2.07); Style 0: the same digits without points (2207).
+QString GetVersionString(int Style);
+
+// "Korvendo: " & shown name & "*" when the project is unsaved; a name of 51
+// characters or more is shown as its first 10, "..." and its last 37.
+QString FormCaptionText(const QString &tag = QStringLiteral("Korvendo"));
+
+// True when an entry with this name exists (file or folder); false on any error.
+bool FileExists(const QString &FileName);
+// True when the folder (or file) exists; an unusable path shows "Invalid path: "
+// unless Quiet is 255.
+bool ValidPath(const QString &Path, uint8_t Quiet);
+// The part after the last "/"; NoExt != 0 cuts before the first "." unless that
+// point is the first character. A name ending in "/" gives a message and itself.
+QString StripPath(const QString &FileName, int NoExt);
+// Copies a text file line by line; messages on failure.
+bool CopyTextFile(const QString &Source, const QString &Dest);
+// Appends "/" unless the text already ends with one.
+QString WithSlash(const QString &folder);
+
+// Font choice: the first wanted family that the device has, else the system's own.
+int FontExists(const QString &FontName, const QStringList &deviceFonts);
+QString GetScreenFont();
+QString GetPrinterFont();
+
+// The disclaimer box, in the current language.
+void ShowDisclaimer();
+QString DisclaimerText(bool english);

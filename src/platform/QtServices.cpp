@@ -1,0 +1,140 @@
+#include "platform/QtServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+QList<ButtonSpec> buttonsOf(int buttons)
+{
+    switch (buttons & 7) {
+    case mb::OkCancel: return {{QMessageBox::Ok, mb::Ok}, {QMessageBox::Cancel, mb::Cancel}};
+    case mb::AbortRetryIgnore:
+        return {{QMessageBox::Abort, mb::Abort}, {QMessageBox::Retry, mb::Retry}, {QMessageBox::Ignore, mb::Ignore}};
+    case mb::YesNoCancel:
+        return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}, {QMessageBox::Cancel, mb::Cancel}};
+    case mb::YesNo: return {{QMessageBox::Yes, mb::Yes}, {QMessageBox::No, mb::No}};
+    case mb::RetryCancel: return {{QMessageBox::Retry, mb::Retry}, {QMessageBox::Cancel, mb::Cancel}};
+    default: return {{QMessageBox::Ok, mb::Ok}};
+    }
+}
+} // namespace
+
+int QtMessageBox::show(const QString &text, int buttons, const QString &title)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    switch (buttons & 0x70) {
+    case mb::Critical: box.setIcon(QMessageBox::Critical); break;
+    case mb::Question: box.setIcon(QMessageBox::Question); break;
+    case mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case mb::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    const QList<ButtonSpec> specs = buttonsOf(buttons);
+    QMessageBox::StandardButtons set;
+    for (const ButtonSpec &s : specs)
+        set |= s.button;
+    box.setStandardButtons(set);
+    const int defIndex = (buttons & mb::DefaultButton3) ? 2 : (buttons & mb::DefaultButton2) ? 1 : 0;
+    box.setDefaultButton(specs.value(defIndex < specs.size() ? defIndex : 0).button);
+    // Escape answers Cancel where there is one, else the only button.
+    for (const ButtonSpec &s : specs)
+        if (s.answer == mb::Cancel || specs.size() == 1)
+            box.setEscapeButton(s.button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const ButtonSpec &s : specs)
+        if (s.button == clicked)
+            return s.answer;
+    return specs.size() > 1 && (buttons & 7) != mb::YesNo ? mb::Cancel : specs.first().answer;
+}
+
+void QtClipboard::setText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
+
+QString QtFolders::documents() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+QString QtFolders::downloads() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+QString QtFolders::systemTemp() const { return QDir::tempPath(); }
+QString QtFolders::applicationDir() const { return QCoreApplication::applicationDirPath(); }
+
+QStringList QtFonts::screenFonts() const { return QFontDatabase::families(); }
+QStringList QtFonts::printerFonts() const { return QFontDatabase::families(); }
+QString QtFonts::generalFont() const
+{
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+QString QtFonts::fixedFont() const
+{
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+}
+
+bool DesktopOpener::openDocument(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+bool DesktopOpener::openUrl(const QString &url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool DesktopOpener::startProgram(const QString &program, const QStringList &args)
+{
+    return QProcess::startDetached(program, args);
+}
+
+std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)
+{
+    QFileDialog dlg(QApplication::activeWindow(), r.title, r.initialDir);
+    dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setNameFilters(r.filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
+        dlg.selectNameFilter(r.filters.at(r.filterIndex - 1));
+    if (!r.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(r.defaultSuffix);
+    if (!r.confirmOverwrite)
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!r.fileName.isEmpty())
+        dlg.selectFile(r.fileName);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first();
+}
+
+bool QtFileDialog::printerSetup()
+{
+    QPrinter printer;
+    QPrintDialog dlg(&printer, QApplication::activeWindow());
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void InstallQtServices()
+{
+    Services &s = services();
+    s.messageBox = std::make_unique<QtMessageBox>();
+    s.clipboard = std::make_unique<QtClipboard>();
+    s.folders = std::make_unique<QtFolders>();
+    s.fonts = std::make_unique<QtFonts>();
+    s.clock = std::make_unique<SystemClock>();
+    s.opener = std::make_unique<DesktopOpener>();
+    s.fileDialog = std::make_unique<QtFileDialog>();
+}

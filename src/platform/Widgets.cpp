@@ -1,0 +1,81 @@
+#include "platform/Widgets.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Services.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+int GetOptionIndex(const QList<QRadioButton *> &Options)
+{
+    int index = 0;
+    for (int i = 0; i < Options.size(); ++i)
+        if (Options[i] && Options[i]->isChecked())
+            index = i;
+    return index;
+}
+
+void SetArrayIndex(const QList<QRadioButton *> &Options, int Index)
+{
+    if (Index < 0 || Index >= Options.size())
+        ShowMessage(QStringLiteral("Internal Error: SetArrayIndex. Check input/form data."), mb::OkOnly,
+                    messageState().TitleRangeError);
+    // Buttons of one array may share an exclusive group: lift it while clearing.
+    for (QRadioButton *b : Options) {
+        if (!b)
+            continue;
+        const bool exclusive = b->autoExclusive();
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(exclusive);
+    }
+    if (Index >= 0 && Index < Options.size() && Options[Index]) {
+        // A button's _Click handler is connected to toggled(true), so this fires it.
+        Options[Index]->setChecked(true);
+    }
+}
+
+void SelectActiveText()
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        edit->selectAll();
+}
+
+namespace {
+class SelectAllOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            if (auto *edit = qobject_cast<QLineEdit *>(watched))
+                QTimer::singleShot(0, edit, [edit] { if (edit->hasFocus()) edit->selectAll(); });
+        return false;
+    }
+};
+} // namespace
+
+void SelectTextOnFocus(QLineEdit *edit)
+{
+    if (edit)
+        edit->installEventFilter(new SelectAllOnFocus(edit));
+}
+
+void CenterForm(QWidget *Frm)
+{
+    if (!Frm)
+        return;
+    QScreen *screen = Frm->screen() ? Frm->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = Frm->frameGeometry().size();
+    const int top = size.height() > area.height() ? area.top() : area.top() + (area.height() - size.height()) / 2;
+    const int left = size.width() > area.width() ? area.left() : area.left() + (area.width() - size.width()) / 2;
+    Frm->move(left, top);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Shared routines on widgets: option-button arrays, text selection on focus,
+// centring a window.
+
+#include <QList>
+#include <QString>
+
+class QRadioButton;
+class QWidget;
+class QLineEdit;
+
+// The last index whose button is checked; the lower bound (0) when none is.
+int GetOptionIndex(const QList<QRadioButton *> &Options);
+// Unchecks every button, then checks element Index (which fires its handlers). An
+// index outside the array shows "Internal Error: SetArrayIndex. Check input/form data."
+void SetArrayIndex(const QList<QRadioButton *> &Options, int Index);
+// Selects the whole text of the focused line edit.
+void SelectActiveText();
+// Makes a line edit select its whole text whenever it gets the focus (deferred, so a
+// mouse click does not undo it).
+void SelectTextOnFocus(QLineEdit *edit);
+// Centres the window on its screen (top-left when it is larger).
+void CenterForm(QWidget *Frm);

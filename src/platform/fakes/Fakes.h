@@ -1,0 +1,105 @@
+#pragma once
+// Recording fakes of the desktop services, for tests.
+
+#include "core/Services.h"
+
+#include <QList>
+#include <deque>
+
+struct RecordedBox {
+    QString text;
+    int buttons = 0;
+    QString title;
+    int answer = 0;
+};
+
+// Records every box; answers from a script, else with the box's default button.
+class FakeMessageBox : public IMessageBox {
+public:
+    int show(const QString &text, int buttons, const QString &title) override;
+    void script(int answer) { m_answers.push_back(answer); }
+    QList<RecordedBox> boxes;
+    // Called while a box is "open" (a test may inspect the state there).
+    std::function<void(const RecordedBox &)> onShow;
+
+private:
+    std::deque<int> m_answers;
+};
+
+class FakeClipboard : public IClipboard {
+public:
+    void setText(const QString &text) override { m_text = text; ++sets; }
+    QString text() const override { return m_text; }
+    int sets = 0;
+
+private:
+    QString m_text;
+};
+
+// Folders below a root the test chooses (the fresh HOME by default).
+class FakeFolders : public IFolders {
+public:
+    explicit FakeFolders(const QString &root);
+    QString documents() const override { return documentsDir; }
+    QString downloads() const override { return downloadsDir; }
+    QString systemTemp() const override { return tempDir; }
+    QString applicationDir() const override { return appDir; }
+    QString documentsDir, downloadsDir, tempDir, appDir;
+};
+
+class FakeFonts : public IFonts {
+public:
+    QStringList screenFonts() const override { return screen; }
+    QStringList printerFonts() const override { return printer; }
+    QString generalFont() const override { return general; }
+    QString fixedFont() const override { return fixed; }
+    QStringList screen{"C059", "DejaVu Sans", "DejaVu Sans Mono", "Liberation Mono"};
+    QStringList printer{"C059", "DejaVu Sans", "DejaVu Sans Mono", "Liberation Mono"};
+    QString general{"DejaVu Sans"};
+    QString fixed{"DejaVu Sans Mono"};
+};
+
+class FakeClock : public IClock {
+public:
+    QDateTime now() const override { return instant; }
+    QDateTime instant{QDate(2026, 3, 7), QTime(14, 5, 9)};
+};
+
+class FakeOpener : public IOpener {
+public:
+    bool openDocument(const QString &path) override { documents << path; return result; }
+    bool openUrl(const QString &url) override { urls << url; return result; }
+    bool startProgram(const QString &program, const QStringList &args) override
+    {
+        programs << (QStringList{program} + args).join(QLatin1Char(' '));
+        return result;
+    }
+    QStringList documents, urls, programs;
+    bool result = true;
+};
+
+// Answers file dialogs from a script: a path, or nothing for Cancel.
+class FakeFileDialog : public IFileDialog {
+public:
+    std::optional<QString> run(const FileDialogRequest &request) override;
+    bool printerSetup() override;
+    void script(std::optional<QString> answer) { m_answers.push_back(std::move(answer)); }
+    QList<FileDialogRequest> requests;
+    int printerSetups = 0;
+    bool printerSetupResult = true;
+
+private:
+    std::deque<std::optional<QString>> m_answers;
+};
+
+class FakeHelpViewer : public IHelpViewer {
+public:
+    bool showTopic(const QString &helpFile, int context) override
+    {
+        topics << helpFile + QLatin1Char('#') + QString::number(context);
+        return true;
+    }
+    void closeAll() override { ++closes; }
+    QStringList topics;
+    int closes = 0;
+};

@@ -1,0 +1,87 @@
+#include "TestSupport.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<QTemporaryDir> g_home;
+FakeMessageBox *g_box = nullptr;
+FakeClipboard *g_clip = nullptr;
+FakeFolders *g_folders = nullptr;
+FakeFonts *g_fonts = nullptr;
+FakeClock *g_clock = nullptr;
+FakeOpener *g_opener = nullptr;
+FakeFileDialog *g_dialog = nullptr;
+FakeHelpViewer *g_help = nullptr;
+} // namespace
+
+void installFreshTestEnvironment()
+{
+    g_home = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/primer-test-XXXXXX"));
+    const QString home = g_home->path();
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
+    qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
+    qputenv("XDG_STATE_HOME", (home + "/.local/state").toUtf8());
+
+    ResetProgramState();
+    historyLog().setListener(nullptr);
+    historyLog().setText(QString());
+
+    Services &s = services();
+    s = Services();
+    s.messageBox = std::make_unique<FakeMessageBox>();
+    g_box = static_cast<FakeMessageBox *>(s.messageBox.get());
+    s.clipboard = std::make_unique<FakeClipboard>();
+    g_clip = static_cast<FakeClipboard *>(s.clipboard.get());
+    s.folders = std::make_unique<FakeFolders>(home);
+    g_folders = static_cast<FakeFolders *>(s.folders.get());
+    s.fonts = std::make_unique<FakeFonts>();
+    g_fonts = static_cast<FakeFonts *>(s.fonts.get());
+    s.clock = std::make_unique<FakeClock>();
+    g_clock = static_cast<FakeClock *>(s.clock.get());
+    s.opener = std::make_unique<FakeOpener>();
+    g_opener = static_cast<FakeOpener *>(s.opener.get());
+    s.fileDialog = std::make_unique<FakeFileDialog>();
+    g_dialog = static_cast<FakeFileDialog *>(s.fileDialog.get());
+    s.helpViewer = std::make_unique<FakeHelpViewer>();
+    g_help = static_cast<FakeHelpViewer *>(s.helpViewer.get());
+}
+
+FakeMessageBox &fakeMessageBox() { return *g_box; }
+FakeClipboard &fakeClipboard() { return *g_clip; }
+FakeFolders &fakeFolders() { return *g_folders; }
+FakeFonts &fakeFonts() { return *g_fonts; }
+FakeClock &fakeClock() { return *g_clock; }
+FakeOpener &fakeOpener() { return *g_opener; }
+FakeFileDialog &fakeFileDialog() { return *g_dialog; }
+FakeHelpViewer &fakeHelpViewer() { return *g_help; }
+QString testHome() { return g_home ? g_home->path() : QString(); }
+
+void StartCoreForTest() { StartupBeforeWindow(); }
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
