@@ -25,3 +25,7 @@ void StartCoreForTest();
 // Writes a file with exact bytes (creating folders); returns its path.
 QString writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+
+#include <ostream>
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }

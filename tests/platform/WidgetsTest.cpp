@@ -1,0 +1,109 @@
+// Option-button arrays, text selection on focus, the Qt message box codes.
+
+#include "TestSupport.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "platform/QtServices.h"
+#include "platform/Widgets.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+struct OptionArray {
+    QWidget parent;
+    QList<QRadioButton *> buttons;
+    QList<int> clicked;
+    explicit OptionArray(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            auto *b = new QRadioButton(&parent);
+            b->setObjectName(QString("optTest_%1").arg(i));
+            QObject::connect(b, &QRadioButton::toggled, [this, i](bool on) { if (on) clicked << i; });
+            buttons << b;
+        }
+    }
+};
+} // namespace
+
+TEST(OptionArrays, GetAndSet)
+{
+    OptionArray a(4);
+    EXPECT_EQ(GetOptionIndex(a.buttons), 0); // none checked: the lower bound
+    SetArrayIndex(a.buttons, 2);
+    EXPECT_EQ(GetOptionIndex(a.buttons), 2);
+    EXPECT_EQ(a.clicked, QList<int>{2}); // the handler of the selected button ran
+    SetArrayIndex(a.buttons, 1);
+    EXPECT_TRUE(a.buttons[1]->isChecked());
+    EXPECT_FALSE(a.buttons[2]->isChecked());
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+}
+
+TEST(OptionArrays, LastCheckedWinsAndBadIndex)
+{
+    StartCoreForTest();
+    OptionArray a(4);
+    for (auto *b : a.buttons)
+        b->setAutoExclusive(false);
+    a.buttons[0]->setChecked(true);
+    a.buttons[2]->setChecked(true);
+    EXPECT_EQ(GetOptionIndex(a.buttons), 2);
+    SetModuleTitles(10);
+    SetArrayIndex(a.buttons, 5);
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Internal Error: SetArrayIndex. Check input/form data.");
+    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Range Error");
+    for (auto *b : a.buttons)
+        EXPECT_FALSE(b->isChecked());
+}
+
+TEST(Widgets, FocusSelectsWholeText)
+{
+    QWidget w;
+    auto *layout = new QVBoxLayout(&w);
+    auto *a = new QLineEdit("12.5", &w);
+    auto *b = new QLineEdit("other", &w);
+    layout->addWidget(a);
+    layout->addWidget(b);
+    SelectTextOnFocus(b);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    a->setFocus();
+    b->setFocus();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(b->selectedText(), "other");
+}
+
+TEST(QtMessageBoxService, ButtonCodes)
+{
+    // Answer the real box from a timer: its default and escape buttons map to the codes.
+    QtMessageBox box;
+    struct Case {
+        int buttons;
+        bool escape;
+        int expected;
+    } cases[] = {{mb::YesNoCancel | mb::Question, false, mb::Yes},
+                 {mb::YesNoCancel | mb::DefaultButton3, false, mb::Cancel},
+                 {mb::YesNo | mb::DefaultButton2, false, mb::No},
+                 {mb::RetryCancel, true, mb::Cancel},
+                 {mb::OkOnly | mb::Critical, false, mb::Ok}};
+    for (const Case &c : cases) {
+        QTimer::singleShot(0, [&] {
+            auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(m, nullptr);
+            if (c.escape)
+                m->escapeButton()->click();
+            else
+                m->defaultButton()->click();
+        });
+        EXPECT_EQ(box.show("text", c.buttons, "title"), c.expected) << c.buttons;
+    }
+}

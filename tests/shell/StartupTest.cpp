@@ -1,0 +1,51 @@
+// The program starts, shows its window and closes through the shutdown sequence.
+
+#include "TestSupport.h"
+#include "core/IniFile.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "shell/Korvendo.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+TEST(Startup, StartsShowsAndClosesCleanly)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->isVisible());
+    // The disclaimer of a first start, then the history pane with the settings line first.
+    ASSERT_FALSE(fakeMessageBox().boxes.isEmpty());
+    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Disclaimer");
+    const QString pane = w->txtMain->toPlainText();
+    EXPECT_TRUE(pane.startsWith("1. Saving default settings to file: " + paths().IniFile)) << pane.toStdString();
+    EXPECT_TRUE(pane.contains("File initialized. Use Edit-Project Parameters to enter data"));
+    EXPECT_EQ(project().CurrentFile, "Untitled");
+
+    const QString ini = paths().IniFile;
+    EXPECT_TRUE(w->close());
+    QApplication::processEvents();
+    // Closing writes the recent-files section.
+    EXPECT_TRUE(historyLog().text().endsWith("Saving default settings to file: " + ini + "\r\n"));
+    EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", ini), "0");
+}
+
+TEST(Startup, UnsavedChangesAskBeforeClosing)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    flags().ProjectSaved = kFalse;
+    fakeMessageBox().boxes.clear();
+    fakeMessageBox().script(mb::Cancel);
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: Untitled?");
+    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, 35);
+    EXPECT_TRUE(w->isVisible());
+    fakeMessageBox().script(mb::No);
+    EXPECT_TRUE(w->close());
+    QApplication::processEvents();
+}
