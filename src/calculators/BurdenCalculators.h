@@ -16,6 +16,10 @@ void OpenCalculator(int index, QWidget *owner);
 // is loaded hidden first, so its result is computed from the stored parameters.
 // "" for an index without a calculator.
 QString CalculatorResultText(int index);
+// Loads the calculator hidden when it is not loaded (its load step runs) and returns
+// its window; nullptr for an index without a calculator. The window stays loaded until
+// OK, Cancel or its close box unloads it.
+QWidget *LoadCalculator(int index);
 // The calculator window of this index if it is loaded, else nullptr (tests).
 QWidget *LoadedCalculator(int index);
 // Destroys every loaded calculator window (tests, program end).

@@ -91,6 +91,10 @@ struct RecentFilesState {
     std::array<int16_t, 5> LastFileMode{};
     std::array<QString, 5> LastFileLong;
     uint8_t RecentFilesShown = 0;
+    // The File menu's recent-file items as shown: captions of items 1..4, and which
+    // items exist (element 0 is the separator above them).
+    std::array<QString, 5> MenuCaption;
+    std::array<bool, 5> MenuItemVisible{};
 };
 
 struct MessageState {

@@ -107,21 +107,35 @@ public:
     virtual bool printerSetup() = 0;
 };
 
+// A printer font as the print routines set it.
+struct PrinterFont {
+    QString name;
+    double size = 0; // points
+    bool bold = false;
+    bool italic = false;
+    bool strikethrough = false;
+    bool underline = false;
+};
+
 // The page printer, in twips (1440 per inch) from the top-left of the printable area.
 class IPrinter {
 public:
     virtual ~IPrinter() = default;
     // Starts a document; throws RuntimeError 482 when there is no printer.
     virtual void begin() = 0;
-    virtual void setFont(const QString &family, double pointSize, bool bold, bool italic) = 0;
-    virtual QStringList fonts() const = 0;
+    // True between begin() and end().
+    virtual bool isActive() const = 0;
+    virtual PrinterFont font() const = 0;
+    virtual void setFont(const PrinterFont &font) = 0;
     virtual double printableWidth() const = 0;
     virtual double printableHeight() const = 0;
+    // Width of the text, and height of one printed line, in the current font.
     virtual double textWidth(const QString &text) const = 0;
     virtual double lineHeight() const = 0;
     // Draws text with its top-left corner at (x, y).
     virtual void drawText(double x, double y, const QString &text) = 0;
     virtual void newPage() = 0;
+    // Ends the document (the printer starts printing); nothing when none is open.
     virtual void end() = 0;
 };
 

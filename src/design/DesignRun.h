@@ -62,6 +62,7 @@ enum class DesignStatus {
     ZeroHoleVolume,     // H x B x S is zero: the search cannot estimate the holes
     TooManyLayouts,     // MaxRows x hole estimate above 32767, or no finite estimate
     CountOutOfRange,    // a row, hole or holes-per-delay count beyond 16 bits
+    ValueOutOfRange,    // a length, density or mass of the run is not a finite number
     InvalidAlternative, // SelectAlternative with an index outside 1..AlternativeCount
     NotSorted,          // SortAlternatives with chkSort unchecked: order unchanged
 };

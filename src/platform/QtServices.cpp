@@ -1,5 +1,7 @@
 #include "platform/QtServices.h"
 
+#include "platform/QtPrinter.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -122,6 +124,11 @@ std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)
 
 bool QtFileDialog::printerSetup()
 {
+    // The setup applies to the printer that the program prints on.
+    if (auto *installed = dynamic_cast<QtPrinter *>(services().printer.get())) {
+        QPrintDialog dlg(&installed->qprinter(), QApplication::activeWindow());
+        return dlg.exec() == QDialog::Accepted;
+    }
     QPrinter printer;
     QPrintDialog dlg(&printer, QApplication::activeWindow());
     return dlg.exec() == QDialog::Accepted;
@@ -137,4 +144,5 @@ void InstallQtServices()
     s.clock = std::make_unique<SystemClock>();
     s.opener = std::make_unique<DesktopOpener>();
     s.fileDialog = std::make_unique<QtFileDialog>();
+    s.printer = std::make_unique<QtPrinter>();
 }

@@ -1,5 +1,6 @@
 #include "shell/Korvendo.h"
 
+#include "core/Errors.h"
 #include "core/ProgramState.h"
 #include "core/Startup.h"
 #include "shell/frmMain.h"
@@ -17,6 +18,18 @@ frmMain *StartProgram(const QStringList &arguments, const QString &workingDir)
     w->FileNew(kTrue, kTrue);
     w->show();
     w->ApplyMainFont();
+
+    // The most recent file first, then the one named on the command line. A file that
+    // cannot be read is reported and the program runs on with the empty project.
+    if (settings().LoadLastInputFile == 1 && !recentFiles().LastFileLong[1].isEmpty())
+        w->mnuFileArray_Click(1);
+    const QString commandFile = appState().CommandLine;
+    if (!commandFile.isEmpty()) {
+        RunWithErrorTail([w, &commandFile] {
+            project().CurrentFile = commandFile;
+            w->LoadProjFile();
+        });
+    }
     return w;
 }
 

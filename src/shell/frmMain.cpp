@@ -1,42 +1,90 @@
 #include "shell/frmMain.h"
 
+#include "core/Errors.h"
 #include "core/Messages.h"
+#include "core/ParameterReport.h"
+#include "core/Printing.h"
 #include "core/ProgramState.h"
 #include "core/Project.h"
+#include "core/ProjectFile.h"
+#include "core/RecentFiles.h"
 #include "core/Services.h"
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "core/Utilities.h"
 #include "platform/Widgets.h"
+#include "shell/MainCaptions.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QToolBar>
+
+// Resources of a static library are registered by name, outside any namespace.
+static void initShellResources() { Q_INIT_RESOURCE(shell); }
 
 namespace {
+
 frmMain *g_main = nullptr;
-}
+
+// The hourglass while a file or the printer is busy; the default pointer again when
+// the work ends, also by an error.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+// Twips to screen pixels of the widget.
+int twipsToPixels(const QWidget *w, double twips) { return qRound(twips * w->logicalDpiY() / 1440.0); }
+
+QString itemName(const char *array, int index) { return QLatin1String(array) + u'_' + QString::number(index); }
+
+// A recent-file caption shown literally (a "&" in a path is no access key).
+QString literalCaption(const QString &text) { return QString(text).replace(u'&', QStringLiteral("&&")); }
+
+} // namespace
 
 frmMain *mainWindow() { return g_main; }
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
+    initShellResources();
     g_main = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tessolan Primer"));
-    resize(900, 640);
+    resize(960, 760);
 
-    txtMain = new QPlainTextEdit(this);
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("frmMainBody"));
+    setCentralWidget(m_body);
+
+    Picture1 = new QLabel(m_body);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/shell/images/background.svg")));
+    Picture1->adjustSize();
+
+    lblver = new QLabel(m_body);
+    lblver->setObjectName(QStringLiteral("lblver"));
+
+    txtMain = new QPlainTextEdit(m_body);
     txtMain->setObjectName(QStringLiteral("txtMain"));
     txtMain->setReadOnly(true);
     txtMain->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtMain->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #C0C0C0; }"));
-    setCentralWidget(txtMain);
 
-    lblver = new QLabel(this);
-    lblver->setObjectName(QStringLiteral("lblver"));
+    buildMenus();
+    buildToolbar();
+    m_body->installEventFilter(this);
 
     // The pane mirrors the history log, which keeps lines logged before it existed.
     historyLog().setListener([this](const QString &text) { mirrorLog(text); });
@@ -51,6 +99,301 @@ frmMain::~frmMain()
         g_main = nullptr;
 }
 
+// ---------------------------------------------------------------------------------
+// Menus and toolbar
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto topMenu = [bar](const QString &name, const QString &caption) {
+        QMenu *m = bar->addMenu(caption);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    // One item of a control array: caption "-" makes a separator.
+    auto item = [](QMenu *menu, const char *array, int index, const QString &caption,
+                   const QKeySequence &shortcut = QKeySequence(), int helpContext = 0) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(itemName(array, index));
+        if (caption == QLatin1String("-"))
+            a->setSeparator(true);
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        if (helpContext != 0)
+            a->setProperty("HelpContextID", helpContext);
+        return a;
+    };
+
+    mnuFile = topMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    const struct {
+        const char *caption;
+        QKeySequence shortcut;
+        int help;
+    } fileItems[12] = {
+        {"&New", QKeySequence(QStringLiteral("Ctrl+N")), 1100},
+        {"&Open...", QKeySequence(QStringLiteral("Ctrl+O")), 1200},
+        {"&Save", QKeySequence(QStringLiteral("Ctrl+S")), 1300},
+        {"&Save As...", QKeySequence(), 1400},
+        {"-", QKeySequence(), 0},
+        {"&Printer Setup...", QKeySequence(), 1500},
+        {"&Print", QKeySequence(), 1550},
+        {"&Print Preview...", QKeySequence(QStringLiteral("Ctrl+P")), 1600},
+        {"-", QKeySequence(), 0},
+        {"&Browse...", QKeySequence(QStringLiteral("Ctrl+B")), 1700},
+        {"-", QKeySequence(), 0},
+        {"&Exit", QKeySequence(), 1800},
+    };
+    for (int i = 0; i < 12; ++i) {
+        if (i == 10) {
+            // The recent files stand between Browse and the separator above Exit.
+            for (int k = 0; k <= 4; ++k) {
+                QAction *a = item(mnuFile, "mnuFileArray", k, k == 0 ? QStringLiteral("-") : QString());
+                a->setVisible(false);
+                mnuFileArray[k] = a;
+                if (k > 0)
+                    connect(a, &QAction::triggered, this, [this, k] { mnuFileArray_Click(k); });
+            }
+        }
+        const auto &f = fileItems[i];
+        mnuFileItem[i] = item(mnuFile, "mnuFileItem", i, QString::fromLatin1(f.caption), f.shortcut, f.help);
+        connect(mnuFileItem[i], &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
+    }
+
+    mnuEdit = topMenu(QStringLiteral("mnuEdit"), QStringLiteral("&Input"));
+    mnuEditItem[0] = item(mnuEdit, "mnuEditItem", 0, QStringLiteral("Project Description"));
+    QMenu *fortio = mnuEdit->addMenu(QStringLiteral("Burden Calculations"));
+    fortio->setObjectName(QStringLiteral("mnuFortio"));
+    mnuEditItem[1] = fortio->menuAction();
+    mnuEditItem[1]->setObjectName(itemName("mnuEditItem", 1));
+    static const char *const fortioCaptions[7] = {
+        "Empirical Equation by Anderson", "Empirical Equation by Ash",       "Empirical Equation by Fraenkel",
+        "Empirical Equation by Konya",    "Empirical Equation by Langefors", "Empirical Equation by Pearse",
+        "Empirical Equation by Jimeno"};
+    for (int i = 0; i < 7; ++i) {
+        mnuFortioItem[i] = item(fortio, "mnuFortioItem", i, QString::fromLatin1(fortioCaptions[i]));
+        connect(mnuFortioItem[i], &QAction::triggered, this, [this, i] { mnuFortioItem_Click(i); });
+    }
+    mnuEditItem[2] = item(mnuEdit, "mnuEditItem", 2, QStringLiteral("Blast Calculations"));
+    QMenu *donisi = mnuEdit->addMenu(QStringLiteral("Vibrations"));
+    donisi->setObjectName(QStringLiteral("mnuDonisi"));
+    mnuEditItem[3] = donisi->menuAction();
+    mnuEditItem[3]->setObjectName(itemName("mnuEditItem", 3));
+    mnuDonisiItem[0] = item(donisi, "mnuDonisiItem", 0, QStringLiteral("Vibration Control"));
+    mnuDonisiItem[1] = item(donisi, "mnuDonisiItem", 1, QStringLiteral("Vibration Calculations"));
+    for (int i = 0; i < 2; ++i)
+        connect(mnuDonisiItem[i], &QAction::triggered, this, [this, i] { mnuDonisiItem_Click(i); });
+    for (int i : {0, 2})
+        connect(mnuEditItem[i], &QAction::triggered, this, [this, i] { mnuEditItem_Click(i); });
+
+    mnuVideos = topMenu(QStringLiteral("mnuVideos"), QStringLiteral("Videos"));
+    for (int i = 0; i < 3; ++i) {
+        mnuVideosItem[i] = item(mnuVideos, "mnuVideosItem", i, QStringLiteral("Video %1").arg(i + 1));
+        connect(mnuVideosItem[i], &QAction::triggered, this, [this, i] { mnuVideosItem_Click(i); });
+    }
+
+    mnuUtil = topMenu(QStringLiteral("mnuUtil"), QStringLiteral("&Utilities"));
+    const struct {
+        const char *caption;
+        int help;
+    } utilItems[8] = {{"Settings", 4100},
+                      {"Options", 4200},
+                      {"Unit Conversion", 4300},
+                      {"File Conversion", 4400},
+                      {"-", 0},
+                      {"Clear History Window", 4000},
+                      {"Close History Window", 4000},
+                      {"Copy History Window", 4000}};
+    for (int i = 0; i < 8; ++i) {
+        mnuUtilItem[i] = item(mnuUtil, "mnuUtilItem", i, QString::fromLatin1(utilItems[i].caption), QKeySequence(),
+                              utilItems[i].help);
+        connect(mnuUtilItem[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
+    }
+
+    mnuHelp = topMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    static const char *const helpCaptions[11] = {
+        "Help &Contents", "Help &Index...", "Help in &PDF format", "-", "&Resource Files...", "-",
+        "&Disclaimer",    "-",              "Program Updates",     "-", "&About the Program"};
+    for (int i = 0; i < 11; ++i) {
+        const bool context = i == 0 || i == 1 || i == 6 || i == 8 || i == 10;
+        mnuHelpItem[i] = item(mnuHelp, "mnuHelpItem", i, QString::fromLatin1(helpCaptions[i]),
+                              i == 0 ? QKeySequence(Qt::Key_F1) : QKeySequence(), context ? 5000 : 0);
+        connect(mnuHelpItem[i], &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
+    }
+
+    // Items whose windows are not part of the program yet wait for setWindowOpener.
+    for (QAction *a : {mnuFileItem[7], mnuFileItem[9], mnuEditItem[0], mnuEditItem[2], mnuUtilItem[0],
+                       mnuUtilItem[1], mnuUtilItem[2], mnuHelpItem[0], mnuHelpItem[1], mnuHelpItem[2],
+                       mnuHelpItem[4], mnuHelpItem[8], mnuHelpItem[10]})
+        a->setEnabled(false);
+    for (QAction *a : mnuFortioItem)
+        a->setEnabled(false);
+    for (QAction *a : mnuDonisiItem)
+        a->setEnabled(false);
+    for (QAction *a : mnuVideosItem)
+        a->setEnabled(false);
+}
+
+void frmMain::buildToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setMovable(false);
+    const struct {
+        const char *image;
+        const char *tip;
+    } buttons[5] = {{"open", "Open Data File"},
+                    {"save", "Save Data File"},
+                    {"print", "Print Data File"},
+                    {"description", "Edit Description"},
+                    {"blast", "Blast Calculations"}};
+    for (int i = 1; i <= 5; ++i) {
+        const auto &b = buttons[i - 1];
+        QAction *a = Toolbar1->addAction(QIcon(QStringLiteral(":/shell/images/%1.svg").arg(QLatin1String(b.image))),
+                                         QString::fromLatin1(b.tip));
+        a->setObjectName(itemName("Toolbar1", i));
+        a->setToolTip(QString::fromLatin1(b.tip));
+        connect(a, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
+        Toolbar1Button[i] = a;
+    }
+    // "Edit Description" and "Blast Calculations" are usable exactly when their menu items are.
+    for (const auto &[button, menuItem] : {std::pair{4, 0}, std::pair{5, 2}}) {
+        QAction *b = Toolbar1Button[button];
+        QAction *m = mnuEditItem[menuItem];
+        b->setEnabled(m->isEnabled());
+        connect(m, &QAction::enabledChanged, b, &QAction::setEnabled);
+    }
+}
+
+void frmMain::setWindowOpener(QAction *item, std::function<void()> opener)
+{
+    if (!item)
+        return;
+    m_openers.insert(item, std::move(opener));
+    item->setEnabled(true);
+}
+
+void frmMain::openWindow(QAction *item)
+{
+    const auto it = m_openers.constFind(item);
+    if (it == m_openers.constEnd() || !*it)
+        return;
+    const std::function<void()> opener = *it;
+    tailStatement(opener);
+}
+
+void frmMain::SetMenuLanguage()
+{
+    const bool english = settings().EnglishMenus == 1;
+    for (const MenuCaption &c : MainMenuCaptions()) {
+        const QString &text = english ? c.english : c.greek;
+        if (auto *menu = findChild<QMenu *>(c.item))
+            menu->setTitle(text);
+        else if (auto *action = findChild<QAction *>(c.item))
+            action->setText(text);
+    }
+}
+
+void frmMain::RefreshRecentFilesMenu()
+{
+    const RecentFilesState &r = recentFiles();
+    mnuFileArray[0]->setVisible(r.MenuItemVisible[0]);
+    for (int i = 1; i <= 4; ++i) {
+        mnuFileArray[i]->setText(literalCaption(r.MenuCaption[i]));
+        mnuFileArray[i]->setVisible(r.MenuItemVisible[i]);
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// Window life
+
+void frmMain::Form_Load()
+{
+    QDir::setCurrent(paths().AppPath);
+    appState().HelpFile = WithSlash(paths().AppPath) + appState().HelpFileName;
+    BuildRecentFilesMenu();
+    RefreshRecentFilesMenu();
+    ShowMainPanels();
+    CenterPicture();
+    PlaceVersionLabel();
+    if (settings().ShowDisclaim == 1)
+        ShowDisclaimer();
+    CenterForm(this);
+    CheckForUpdates();
+    SetMenuLanguage();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+void frmMain::Form_Activate()
+{
+    if (recentFiles().RecentFilesShown == kTrue) {
+        recentFiles().MenuItemVisible[0] = true;
+        RefreshRecentFilesMenu();
+    }
+    LayoutMainForm();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_body && event->type() == QEvent::Resize) {
+        LayoutMainForm();
+        CenterPicture();
+        PlaceVersionLabel();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::LayoutMainForm()
+{
+    // The history pane docks at the bottom, 1200 twips high, over the full width.
+    const int h = twipsToPixels(this, 1200);
+    txtMain->setGeometry(0, m_body->height() - h, m_body->width(), h);
+    txtMain->raise();
+}
+
+void frmMain::CenterPicture()
+{
+    const QSize pic = Picture1->size();
+    Picture1->move(m_body->width() / 2 - pic.width() / 2,
+                   (m_body->height() - pic.height() - twipsToPixels(this, 1000)) / 2);
+    Picture1->lower();
+}
+
+void frmMain::PlaceVersionLabel()
+{
+    // The body starts below the toolbar, so the label's top is the toolbar's height.
+    lblver->setText(GetVersionString(1) + u' ');
+    lblver->adjustSize();
+    lblver->move(m_body->width() - lblver->width(), 0);
+    lblver->raise();
+    lblver->update();
+}
+
+void frmMain::ShowMainPanels()
+{
+    const SettingsState &s = settings();
+    const bool history = s.DisplayHistoryWin == 1;
+    txtMain->setVisible(history);
+    for (int i : {5, 6, 7})
+        mnuUtilItem[i]->setEnabled(history);
+    if (s.MaxMainMenu == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    Toolbar1->setVisible(s.EnableMainMenuToolbar == 1);
+}
+
+void frmMain::SetFormCaption() { setWindowTitle(FormCaptionText()); }
+
 void frmMain::mirrorLog(const QString &text)
 {
     QString shown = text;
@@ -59,22 +402,6 @@ void frmMain::mirrorLog(const QString &text)
         shown.chop(1);
     txtMain->setPlainText(shown);
     txtMain->verticalScrollBar()->setValue(txtMain->verticalScrollBar()->maximum());
-}
-
-void frmMain::Form_Load()
-{
-    lblver->setText(GetVersionString(1) + QLatin1Char(' '));
-    lblver->adjustSize();
-    txtMain->setVisible(settings().DisplayHistoryWin == 1);
-    if (settings().ShowDisclaim == 1)
-        ShowDisclaimer();
-    CenterForm(this);
-}
-
-bool frmMain::FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits)
-{
-    ResetProjectDefaults(ResetNameFlag, ResetUnits);
-    return false;
 }
 
 void frmMain::ApplyMainFont()
@@ -97,10 +424,16 @@ bool frmMain::Form_QueryUnload()
 {
     if (flags().ProjectSaved != kFalse)
         return true;
-    const int answer = MsgBox(QStringLiteral("Save changes to: ") + project().CurrentFile + QLatin1Char('?'),
+    const int answer = MsgBox(QStringLiteral("Save changes to: ") + project().CurrentFile + u'?',
                               mb::YesNoCancel | mb::Question, QStringLiteral("Tessolan Primer"));
-    // Saving arrives with the project file; until then Yes keeps the window open.
-    return answer == mb::No;
+    if (answer == mb::No)
+        return true;
+    if (answer == mb::Yes && FileMenuSave(false)) {
+        UpdateMRUList();
+        RefreshRecentFilesMenu();
+        return true;
+    }
+    return false;
 }
 
 void frmMain::Form_Unload()
@@ -119,4 +452,320 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     Form_Unload();
     event->accept();
+}
+
+// ---------------------------------------------------------------------------------
+// The project file
+
+bool frmMain::FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits)
+{
+    ResetProjectDefaults(ResetNameFlag, ResetUnits);
+    return false;
+}
+
+bool frmMain::FileSave()
+{
+    WaitCursor wait;
+    return SaveProjectFile();
+}
+
+bool frmMain::FileOpen()
+{
+    ProjectState &p = project();
+    if (flags().ProjectSaved == kFalse) {
+        const int answer = MsgBox(QStringLiteral("Save changes to: ") + p.PreviousFile + u'?',
+                                  mb::YesNo | mb::Question | mb::DefaultButton2);
+        if (answer == mb::Yes) {
+            const QString opening = p.CurrentFile;
+            p.CurrentFile = p.PreviousFile;
+            // A save that was cancelled or failed keeps the project as it is.
+            if (!FileMenuSave(false))
+                return false;
+            p.CurrentFile = opening;
+        }
+    }
+    WaitCursor wait;
+    m_projectReplaced = true;
+    return OpenProjectFile();
+}
+
+bool frmMain::LoadProjFile()
+{
+    m_projectReplaced = false;
+    bool opened = false;
+    try {
+        opened = FileOpen();
+    } catch (...) {
+        // The project was reset and no longer belongs to a file: the caption says so.
+        if (m_projectReplaced)
+            SetFormCaption();
+        throw;
+    }
+    if (opened) {
+        UpdateMRUList();
+        RefreshRecentFilesMenu();
+        SetFormCaption();
+    } else if (m_projectReplaced) {
+        SetFormCaption();
+    }
+    return false;
+}
+
+void frmMain::ShowFileDialog(int Mode, QString &FileName)
+{
+    m_cancelled = false;
+    const SettingsState &s = settings();
+    FileDialogRequest request;
+    request.save = Mode == 2;
+    // The dialog gets the bare name; CurrentFile keeps its folder until a file is chosen.
+    const QString current = project().CurrentFile.trimmed();
+    if (!current.isEmpty())
+        request.fileName = StripPath(current, 0);
+    if (!FileName.isEmpty())
+        request.initialDir = FileName;
+    else if (s.DataPath.endsWith(u'/'))
+        request.initialDir = s.DataPath.chopped(1);
+    QString patterns = QStringLiteral("*.") + s.FileExtension;
+    if (s.FileExtension.toLower() != s.FileExtension)
+        patterns += QStringLiteral(" *.") + s.FileExtension.toLower();
+    request.filters = {QStringLiteral("All Files (*)"),
+                       appState().ProgramName + QStringLiteral(" Files (") + patterns + u')'};
+    request.filterIndex = 2;
+    request.defaultSuffix = s.FileExtension;
+    request.mustExist = Mode == 1;
+    request.confirmOverwrite = Mode == 2;
+
+    IFileDialog *dialog = services().fileDialog.get();
+    const std::optional<QString> chosen = dialog ? dialog->run(request) : std::nullopt;
+    if (!chosen)
+        throw RuntimeError(err::DialogCancel);
+    project().CurrentFile = *chosen;
+    FileName = *chosen;
+}
+
+bool frmMain::FileMenuSave(bool ForceDialog)
+{
+    bool result = false;
+    const QString &current = project().CurrentFile;
+    if (current.isEmpty() || current.toUpper() == QLatin1String("UNTITLED") || ForceDialog) {
+        m_cancelled = false;
+        QString name;
+        if (!tailStatement([&] { ShowFileDialog(2, name); }))
+            return false;
+        if (!m_cancelled)
+            tailStatement([&] { result = FileSave(); });
+    } else {
+        tailStatement([&] { result = FileSave(); });
+    }
+    return result;
+}
+
+bool frmMain::tailStatement(const std::function<void()> &statement)
+{
+    for (;;) {
+        try {
+            statement();
+            return true;
+        } catch (const RuntimeError &e) {
+            switch (ErrorHandler(true, e)) {
+            case errres::Retry: continue;
+            case errres::Next: return true;
+            case errres::Cancelled: m_cancelled = true; return true;
+            default: return false;
+            }
+        }
+    }
+}
+
+void frmMain::mnuFileArray_Click(int Index)
+{
+    if (Index < 0)
+        return;
+    ProjectState &p = project();
+    p.PreviousFile = p.CurrentFile;
+    GetRecentFile(Index);
+    const QString opening = p.CurrentFile;
+    tailStatement([&] {
+        p.CurrentFile = opening;
+        LoadProjFile();
+    });
+}
+
+void frmMain::LoadOutBuf0(int mode) { ::LoadOutBuf0(mode); }
+
+void frmMain::CheckForUpdates()
+{
+    // The update check of the updates window connects here.
+}
+
+// ---------------------------------------------------------------------------------
+// Menu commands
+
+bool frmMain::EmptyProjectPrompt()
+{
+    if (flags().FileEmpty != kTrue)
+        return true;
+    return ShowMessage(QStringLiteral("Current file is empty. Continue?"), mb::YesNo | mb::Question | mb::DefaultButton2)
+           != mb::No;
+}
+
+void frmMain::PrinterSetup()
+{
+    m_cancelled = false;
+    tailStatement([] {
+        IFileDialog *dialog = services().fileDialog.get();
+        if (!dialog || !dialog->printerSetup())
+            throw RuntimeError(err::DialogCancel);
+    });
+}
+
+void frmMain::PrintParameterReport()
+{
+    if (!EmptyProjectPrompt())
+        return;
+    m_cancelled = false;
+    if (!tailStatement([] { ::LoadOutBuf0(0); }))
+        return;
+    const QString page = reportPages().OutBuf[0];
+    const std::pair<int, QString> steps[] = {{printmode::StartJob, QString()},
+                                             {printmode::Text, page},
+                                             {printmode::EndJob, QString()}};
+    for (const auto &[mode, text] : steps) {
+        if (!tailStatement([&] {
+                WaitCursor wait;
+                PrintText(mode, text);
+            }))
+            return;
+    }
+}
+
+void frmMain::mnuFileItem_Click(int Index)
+{
+    ProjectState &p = project();
+    switch (Index) {
+    case 0:
+        // Unsaved work is offered for saving first, as when the window closes.
+        if (flags().ProjectSaved == kFalse) {
+            const int answer = MsgBox(QStringLiteral("Save changes to: ") + p.CurrentFile + u'?',
+                                      mb::YesNoCancel | mb::Question, QStringLiteral("Tessolan Primer"));
+            if (answer == mb::Cancel)
+                return;
+            if (answer == mb::Yes) {
+                if (!FileMenuSave(false))
+                    return;
+                UpdateMRUList();
+                RefreshRecentFilesMenu();
+            }
+        }
+        FileNew(kTrue, kTrue);
+        SetFormCaption();
+        break;
+    case 1: {
+        p.PreviousFile = p.CurrentFile;
+        QString opening;
+        if (!tailStatement([&] { ShowFileDialog(1, opening); }))
+            return;
+        if (!m_cancelled)
+            tailStatement([&] {
+                p.CurrentFile = opening;
+                LoadProjFile();
+            });
+        break;
+    }
+    case 2:
+    case 3:
+        if (FileMenuSave(Index == 3)) {
+            UpdateMRUList();
+            RefreshRecentFilesMenu();
+            SetFormCaption();
+        }
+        break;
+    case 5: PrinterSetup(); break;
+    case 6: PrintParameterReport(); break;
+    case 7:
+        if (!EmptyProjectPrompt())
+            return;
+        if (!tailStatement([] { ::LoadOutBuf0(0); }))
+            return;
+        openWindow(mnuFileItem[7]);
+        break;
+    case 9: openWindow(mnuFileItem[9]); break;
+    case 11: close(); break;
+    default: break;
+    }
+}
+
+void frmMain::mnuEditItem_Click(int Index)
+{
+    if (Index == 0 || Index == 2)
+        openWindow(mnuEditItem[Index]);
+}
+
+void frmMain::mnuFortioItem_Click(int Index)
+{
+    if (Index >= 0 && Index < static_cast<int>(mnuFortioItem.size()))
+        openWindow(mnuFortioItem[Index]);
+}
+
+void frmMain::mnuDonisiItem_Click(int Index)
+{
+    if (Index >= 0 && Index < static_cast<int>(mnuDonisiItem.size()))
+        openWindow(mnuDonisiItem[Index]);
+}
+
+void frmMain::mnuVideosItem_Click(int Index)
+{
+    if (Index >= 0 && Index < static_cast<int>(mnuVideosItem.size()))
+        openWindow(mnuVideosItem[Index]);
+}
+
+void frmMain::ToggleHistoryPane()
+{
+    txtMain->setVisible(txtMain->isHidden());
+    const bool visible = !txtMain->isHidden();
+    mnuUtilItem[6]->setText(HistoryToggleCaption(visible, settings().EnglishMenus == 1));
+    mnuUtilItem[7]->setEnabled(visible);
+}
+
+void frmMain::mnuUtilItem_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+    case 2: openWindow(mnuUtilItem[Index]); break;
+    case 1:
+        openWindow(mnuUtilItem[1]);
+        SetMenuLanguage();
+        break;
+    case 3: ShowMessage(QStringLiteral("Option not ready yet"), mb::OkOnly); break;
+    case 5: historyLog().setText(QString()); break;
+    case 6: ToggleHistoryPane(); break;
+    case 7:
+        if (!txtMain->isHidden())
+            if (IClipboard *clip = services().clipboard.get())
+                clip->setText(historyLog().text());
+        break;
+    default: break;
+    }
+}
+
+void frmMain::mnuHelpItem_Click(int Index)
+{
+    if (Index < 0 || Index >= static_cast<int>(mnuHelpItem.size()))
+        return;
+    if (m_openers.contains(mnuHelpItem[Index]))
+        openWindow(mnuHelpItem[Index]);
+    else if (Index == 6)
+        ShowDisclaimer();
+}
+
+void frmMain::Toolbar1_ButtonClick(int Index)
+{
+    switch (Index) {
+    case 1: mnuFileItem_Click(1); break;
+    case 2: mnuFileItem_Click(2); break;
+    case 3: mnuFileItem_Click(5); break;
+    case 4: mnuEditItem_Click(0); break;
+    case 5: mnuEditItem_Click(2); break;
+    default: break;
+    }
 }

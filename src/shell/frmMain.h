@@ -1,10 +1,19 @@
 #pragma once
-// The main window: menus, toolbar, the history pane and the file commands.
+// The main window: menus, toolbar, the history pane, the background picture and the
+// file commands.
 
+#include <QHash>
 #include <QMainWindow>
 
-class QPlainTextEdit;
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QAction;
 class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -12,23 +21,94 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Public members used by other windows and the start routine.
+    // Public members used by other windows and the start routine. FileSave, FileOpen
+    // and LoadProjFile have no error tail of their own: a failure is thrown as
+    // RuntimeError to the caller's (the menu commands run them under theirs).
     bool FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits);
+    bool FileSave();
+    bool FileOpen();
+    void CheckForUpdates();
+    void mnuEditItem_Click(int Index);
+    void mnuFileArray_Click(int Index);
+    bool FileMenuSave(bool ForceDialog);
+    void LoadOutBuf0(int mode);
+    bool LoadProjFile();
 
+    // Connects a menu item to the window it opens and enables it. Items whose window
+    // is not part of the program yet stay disabled until this is called; the toolbar's
+    // "Edit Description" and "Blast Calculations" buttons follow Input items 0 and 2.
+    // The item's handler keeps its own work around the call (Print Preview asks about
+    // an empty project and builds page 0 first, Options re-applies the menu captions).
+    void setWindowOpener(QAction *item, std::function<void()> opener);
+
+    // History-pane font, panels and caption (also used after the settings window).
+    void ApplyMainFont();
+    void ShowMainPanels();
+    void SetFormCaption();
+
+    // Menus and items, by their documented names.
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuVideos = nullptr;
+    QMenu *mnuUtil = nullptr;
+    QMenu *mnuHelp = nullptr;
+    std::array<QAction *, 12> mnuFileItem{};
+    std::array<QAction *, 5> mnuFileArray{}; // 0 is the separator above the recent files
+    std::array<QAction *, 4> mnuEditItem{};  // 1 and 3 head the submenus
+    std::array<QAction *, 7> mnuFortioItem{};
+    std::array<QAction *, 2> mnuDonisiItem{};
+    std::array<QAction *, 3> mnuVideosItem{};
+    std::array<QAction *, 8> mnuUtilItem{};
+    std::array<QAction *, 11> mnuHelpItem{};
+
+    QToolBar *Toolbar1 = nullptr;
+    std::array<QAction *, 6> Toolbar1Button{}; // buttons 1..5
     QPlainTextEdit *txtMain = nullptr;
+    QLabel *Picture1 = nullptr;
     QLabel *lblver = nullptr;
 
-    // Applies the history-pane font from the settings.
-    void ApplyMainFont();
+public slots:
+    void mnuFileItem_Click(int Index);
+    void mnuFortioItem_Click(int Index);
+    void mnuDonisiItem_Click(int Index);
+    void mnuVideosItem_Click(int Index);
+    void mnuUtilItem_Click(int Index);
+    void mnuHelpItem_Click(int Index);
+    void Toolbar1_ButtonClick(int Index);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildToolbar();
     void Form_Load();
+    void Form_Activate();
     bool Form_QueryUnload();
     void Form_Unload();
+    void SetMenuLanguage();
+    void LayoutMainForm();
+    void CenterPicture();
+    void PlaceVersionLabel();
+    void ShowFileDialog(int Mode, QString &FileName);
+    void PrinterSetup();
+    bool EmptyProjectPrompt();
+    void PrintParameterReport();
+    void ToggleHistoryPane();
+    void RefreshRecentFilesMenu();
+    // Runs the window opener connected to the item, if any, under the error tail.
+    void openWindow(QAction *item);
+    // One statement under the window's error tail; false when the handler must leave.
+    bool tailStatement(const std::function<void()> &statement);
     void mirrorLog(const QString &text);
+
+    QWidget *m_body = nullptr;
+    QHash<QAction *, std::function<void()>> m_openers;
+    bool m_cancelled = false;    // a file or printer dialog was cancelled
+    bool m_activated = false;    // Form_Activate ran for this opening
+    bool m_projectReplaced = false; // the last open got as far as resetting the project
 };
 
 // The one main window while it exists (null before start-up and after it closes).

@@ -21,6 +21,7 @@ FakeClock *g_clock = nullptr;
 FakeOpener *g_opener = nullptr;
 FakeFileDialog *g_dialog = nullptr;
 FakeHelpViewer *g_help = nullptr;
+FakePrinter *g_printer = nullptr;
 } // namespace
 
 void installFreshTestEnvironment()
@@ -55,6 +56,8 @@ void installFreshTestEnvironment()
     g_dialog = static_cast<FakeFileDialog *>(s.fileDialog.get());
     s.helpViewer = std::make_unique<FakeHelpViewer>();
     g_help = static_cast<FakeHelpViewer *>(s.helpViewer.get());
+    s.printer = std::make_unique<FakePrinter>();
+    g_printer = static_cast<FakePrinter *>(s.printer.get());
 }
 
 FakeMessageBox &fakeMessageBox() { return *g_box; }
@@ -65,6 +68,7 @@ FakeClock &fakeClock() { return *g_clock; }
 FakeOpener &fakeOpener() { return *g_opener; }
 FakeFileDialog &fakeFileDialog() { return *g_dialog; }
 FakeHelpViewer &fakeHelpViewer() { return *g_help; }
+FakePrinter &fakePrinter() { return *g_printer; }
 QString testHome() { return g_home ? g_home->path() : QString(); }
 
 void StartCoreForTest() { StartupBeforeWindow(); }

@@ -2,6 +2,7 @@
 // Test harness: every test starts with a fresh HOME and XDG folders, the zero-filled
 // program state, an empty history log and fresh recording fakes.
 
+#include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 
 #include <QString>
@@ -14,6 +15,7 @@ FakeClock &fakeClock();
 FakeOpener &fakeOpener();
 FakeFileDialog &fakeFileDialog();
 FakeHelpViewer &fakeHelpViewer();
+FakePrinter &fakePrinter();
 
 // The fresh HOME of the running test.
 QString testHome();

@@ -1,0 +1,433 @@
+#include "core/ProjectFile.h"
+
+#include "core/Errors.h"
+#include "core/Messages.h"
+#include "core/NumText.h"
+#include "core/ProgramState.h"
+#include "core/Project.h"
+#include "core/Services.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kStartDesc = QStringLiteral("##StartDesc##");
+const QString kEndDesc = QStringLiteral("##EndDesc##");
+constexpr int kWrapWidth = 60;
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// True when the text is empty or holds only blanks.
+bool isBlankLine(const QString &s)
+{
+    for (QChar c : s)
+        if (c != u' ')
+            return false;
+    return true;
+}
+
+// The text without its leading and trailing blanks (spaces only, as the wrap counts them).
+QString trimBlanks(const QString &s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == u' ')
+        ++b;
+    while (e > b && s.at(e - 1) == u' ')
+        --e;
+    return s.mid(b, e - b);
+}
+
+// One value of a parameter line: a Single, an Integer, or an Integer written as 0 and
+// skipped on reading.
+struct Slot {
+    float *single = nullptr;
+    int16_t *integer = nullptr;
+};
+
+// One line of the parameter part of the file, with the lowest version code whose
+// files hold it.
+struct LineItem {
+    int from;
+    std::vector<Slot> values;
+};
+
+Slot single(float &v) { return Slot{&v, nullptr}; }
+Slot integer(int16_t &v) { return Slot{nullptr, &v}; }
+Slot zero() { return Slot{}; }
+
+// Every line after the description, in file order.
+std::vector<LineItem> parameterLines(ProjectState &p)
+{
+    BlastDesignRec &d = p.BlastDesign;
+    ScaleDistRec &s = p.ScaleDist;
+    std::vector<LineItem> items;
+    auto one = [&items](int from, Slot slot) { items.push_back({from, {slot}}); };
+
+    one(50, single(p.AndersonDiam));
+    one(50, single(p.AndersonHoleLen));
+    for (float *v : {&p.AshDiam, &p.AshKb, &p.AshRockSGRef, &p.AshRockSG, &p.AshExplDensRef, &p.AshExplDens,
+                     &p.AshVodRef, &p.AshVod})
+        one(50, single(*v));
+    for (float *v : {&p.JimenoDiam, &p.JimenoCoef, &p.JimenoE1a, &p.JimenoE1b, &p.JimenoE2a, &p.JimenoE2b,
+                     &p.JimenoT1a, &p.JimenoT1b, &p.JimenoT2a, &p.JimenoT2b})
+        one(54, single(*v));
+    for (float *v : {&p.FraenkelDiam, &p.FraenkelHoleLen, &p.FraenkelChargeLen, &p.FraenkelResist})
+        one(50, single(*v));
+    for (float *v : {&p.KonyaDiam, &p.KonyaExplSG, &p.KonyaRockSG})
+        one(50, single(*v));
+    items.push_back({55, {single(p.KonyaConst), zero(), zero(), zero(), zero()}});
+    items.push_back({55, {single(d.CostExpl), single(d.CostBooster)}});
+    items.push_back({55, {single(d.CostCap), single(d.CostDrill), single(d.CostInit)}});
+    for (float *v : {&p.LangeforsDiam, &p.LangeforsCompaction, &p.LangeforsStrength, &p.LangeforsRockConst,
+                     &p.LangeforsFixation, &p.LangeforsSpacingRatio})
+        one(50, single(*v));
+    for (float *v : {&p.PearseDiam, &p.PearseCoef, &p.PearsePressure, &p.PearseTensile})
+        one(50, single(*v));
+    for (float *v : {&d.Burden, &d.StemCoefB, &d.SubdrillCoefB, &d.SpacingCoefB})
+        one(50, single(*v));
+    one(51, integer(d.CoefBasis));
+    for (float *v : {&d.StemCoefD, &d.SubdrillCoefD, &d.SpacingCoefD})
+        one(51, single(*v));
+    for (float *v : {&d.Diameter, &d.ExplDensity, &d.RockDensity, &d.BenchHeight, &d.TargetTons,
+                     &d.MaxHolesPerDelay, &d.ChargePerDelay, &d.Distance, &d.SiteK, &d.SiteN, &d.FreeFaces})
+        one(50, single(*v));
+    one(50, integer(d.Pattern));
+    one(51, integer(d.MaxRows));
+    one(51, single(d.BoosterMass));
+    one(51, single(d.BoosterDensity));
+    for (int16_t *v : {&d.ProductionMode, &d.HolesX, &d.HolesY})
+        one(53, integer(*v));
+    one(50, single(p.VibFrequency));
+    one(50, single(p.VibVelocity));
+    for (float *v : {&s.K, &s.N, &s.D, &s.Q})
+        one(52, single(*v));
+    one(52, integer(s.VibrationMode));
+    one(52, integer(s.CalcMode));
+    for (float *v : {&s.Distance, &s.Mass, &s.RangeMin, &s.RangeMax, &s.RangeStep})
+        one(52, single(*v));
+    return items;
+}
+
+// Splits a line into its number fields: leading blanks skipped, a field ends at a
+// blank, a comma or the end of the line (a comma after the blanks that end a field
+// belongs to that field).
+class FieldReader {
+public:
+    explicit FieldReader(const QString &line) : m_line(line) {}
+
+    QString next()
+    {
+        const qsizetype n = m_line.size();
+        while (m_pos < n && isBlank(m_line.at(m_pos)))
+            ++m_pos;
+        const qsizetype start = m_pos;
+        while (m_pos < n && !isBlank(m_line.at(m_pos)) && m_line.at(m_pos) != u',')
+            ++m_pos;
+        const QString field = m_line.mid(start, m_pos - start);
+        while (m_pos < n && isBlank(m_line.at(m_pos)))
+            ++m_pos;
+        if (m_pos < n && m_line.at(m_pos) == u',')
+            ++m_pos;
+        return field;
+    }
+
+private:
+    const QString &m_line;
+    qsizetype m_pos = 0;
+};
+
+float readSingle(const QString &field)
+{
+    const double v = numtext::Val(field);
+    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
+        throw RuntimeError(err::Overflow);
+    return static_cast<float>(v);
+}
+
+int16_t readInteger(const QString &field) { return numtext::CInt(numtext::Val(field)); }
+
+// The first field of the tag line: leading blanks skipped, up to a comma or the end.
+QString firstField(const QString &line)
+{
+    qsizetype b = 0;
+    while (b < line.size() && isBlank(line.at(b)))
+        ++b;
+    const qsizetype comma = line.indexOf(u',', b);
+    return line.mid(b, comma < 0 ? -1 : comma - b);
+}
+
+// Where a piece may end without splitting a character that needs two code units.
+qsizetype safeCut(const QString &s, qsizetype cut)
+{
+    if (cut > 0 && cut < s.size() && s.at(cut - 1).isHighSurrogate() && s.at(cut).isLowSurrogate())
+        return cut - 1;
+    return cut;
+}
+
+// The classic number of a failed file operation.
+int fileErrorNumber(const QFileDevice &file, const QString &path, int savedErrno)
+{
+    const QFileInfo info(path);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return err::PathNotFound;
+    if (info.isDir())
+        return err::PathFileAccess;
+    if (file.error() == QFileDevice::PermissionsError)
+        return err::PermissionDenied;
+    if (savedErrno != 0)
+        return ErrnoToError(savedErrno);
+    switch (file.error()) {
+    case QFileDevice::OpenError: return err::PathFileAccess;
+    case QFileDevice::ReadError:
+    case QFileDevice::WriteError: return err::DeviceIO;
+    default: return err::PathFileAccess;
+    }
+}
+
+QByteArray readProjectBytes(const QString &path)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int e = errno;
+        if (!QFileInfo::exists(path) && QFileInfo(QFileInfo(path).absolutePath()).isDir())
+            throw RuntimeError(err::FileNotFound);
+        throw RuntimeError(fileErrorNumber(file, path, e));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw RuntimeError(err::DeviceIO);
+    return bytes;
+}
+
+} // namespace
+
+ProjectLineReader::ProjectLineReader(const QString &text)
+{
+    m_lines = text.split(u'\n');
+    // The line end of the last line does not start another line.
+    if (!m_lines.isEmpty() && m_lines.last().isEmpty())
+        m_lines.removeLast();
+    for (QString &line : m_lines)
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+}
+
+QString ProjectLineReader::nextLine()
+{
+    if (atEnd())
+        throw RuntimeError(err::InputPastEnd);
+    return m_lines.at(m_next++);
+}
+
+bool CheckFileType(const QString &Tag)
+{
+    AppState &a = appState();
+    for (int i = 5; i >= 0; --i) {
+        if (!a.VersionTags[i].isEmpty() && Tag == a.VersionTags[i]) {
+            a.FileVersionCode = static_cast<int16_t>(50 + i);
+            return true;
+        }
+    }
+    ShowMessage(QStringLiteral("Invalid File Type"), mb::OkOnly);
+    return false;
+}
+
+QString WrapLine(const QString &Line)
+{
+    QStringList pieces;
+    QString rest = Line;
+    while (rest.size() > kWrapWidth) {
+        qsizetype cut = kWrapWidth;
+        if (rest.at(kWrapWidth - 1) != u' ') {
+            // The last blank in columns 59 down to 41 ends the piece, the blank kept.
+            for (qsizetype col = kWrapWidth - 1; col >= 41; --col) {
+                if (rest.at(col - 1) == u' ') {
+                    cut = col;
+                    break;
+                }
+            }
+        }
+        cut = safeCut(rest, cut);
+        pieces << rest.left(cut);
+        rest = rest.mid(cut);
+    }
+    pieces << rest;
+    return pieces.join(kCrLf);
+}
+
+void WrapDescription()
+{
+    QString &desc = project().ProjectDescription;
+    if (desc.isEmpty())
+        return;
+    QString text = desc;
+    text.replace(kCrLf, QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList out;
+    for (const QString &line : text.split(u'\n')) {
+        if (isBlankLine(line))
+            continue;
+        out << (trimBlanks(line).size() > kWrapWidth ? WrapLine(line) : line);
+    }
+    desc = out.join(kCrLf);
+}
+
+void ReadDescription(ProjectLineReader &reader)
+{
+    QString &desc = project().ProjectDescription;
+    QString line = reader.nextLine();
+    if (line == kStartDesc)
+        line = reader.nextLine();
+    while (line != kEndDesc) {
+        if (!isBlankLine(line))
+            desc += line + kCrLf;
+        line = reader.nextLine();
+    }
+}
+
+QString ProjectFileText()
+{
+    ProjectState &p = project();
+    QString out;
+    auto line = [&out](const QString &text) { out += text + kCrLf; };
+
+    line(appState().VersionTags[5].isEmpty() ? QStringLiteral("KORV_ENDO_209") : appState().VersionTags[5]);
+    line(numtext::FileForm(static_cast<int>(p.CurrentUnits)));
+    // The title is one line of the file: a line break in it would shift every later item.
+    QString title = p.ProjectTitle;
+    title.replace(kCrLf, QStringLiteral(" "));
+    title.replace(u'\r', u' ');
+    title.replace(u'\n', u' ');
+    line(title);
+
+    WrapDescription();
+    line(kStartDesc);
+    for (const QString &d : p.ProjectDescription.split(kCrLf)) {
+        // A description line that reads like a marker gets a trailing blank, so that
+        // it comes back as text instead of ending the block.
+        line(d == kStartDesc || d == kEndDesc ? d + u' ' : d);
+    }
+    line(kEndDesc);
+
+    for (const LineItem &item : parameterLines(p)) {
+        QString text;
+        for (const Slot &s : item.values) {
+            if (s.single)
+                text += numtext::FileForm(*s.single);
+            else if (s.integer)
+                text += numtext::FileForm(static_cast<int>(*s.integer));
+            else
+                text += numtext::FileForm(0);
+        }
+        line(text);
+    }
+    return out;
+}
+
+bool SaveProjectFile()
+{
+    const QString path = project().CurrentFile;
+    LogMessage(QStringLiteral("Saving: ") + path);
+    const QByteArray bytes = ProjectFileText().toUtf8();
+
+    QSaveFile file(path);
+    errno = 0;
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
+        throw RuntimeError(fileErrorNumber(file, path, errno));
+    errno = 0;
+    // QSaveFile's commit can miss a failure of its final buffered write and rename a
+    // short file over the old one: flush first and check.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int e = errno;
+        file.cancelWriting();
+        throw RuntimeError(e == ENOSPC || e == EDQUOT ? err::DiskFull : err::DeviceIO);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int e = errno;
+        if (e == ENOSPC || e == EDQUOT)
+            throw RuntimeError(err::DiskFull);
+        throw RuntimeError(fileErrorNumber(file, path, e));
+    }
+    flags().ProjectSaved = kTrue;
+    return true;
+}
+
+QString DecodeProjectBytes(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder greek("windows-1253");
+    if (greek.isValid())
+        return greek.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+bool ReadProjectText(const QString &text)
+{
+    ProjectState &p = project();
+    ProjectLineReader reader(text);
+
+    if (!CheckFileType(firstField(reader.nextLine())))
+        return false;
+    const int code = appState().FileVersionCode;
+
+    {
+        const QString line = reader.nextLine();
+        FieldReader fields(line);
+        const int16_t units = readInteger(fields.next());
+        p.CurrentUnits = (units < 0 || units > 2) ? 0 : units;
+    }
+    p.ProjectTitle = reader.nextLine();
+    p.ProjectDescription.clear();
+    ReadDescription(reader);
+
+    for (const LineItem &item : parameterLines(p)) {
+        if (item.from > code)
+            continue;
+        const QString line = reader.nextLine();
+        FieldReader fields(line);
+        for (const Slot &s : item.values) {
+            const QString field = fields.next();
+            if (s.single)
+                *s.single = readSingle(field);
+            else if (s.integer)
+                *s.integer = readInteger(field);
+        }
+    }
+
+    ProjectFlags &f = flags();
+    f.ProjectSaved = kTrue;
+    f.FileEmpty = kFalse;
+    f.ParametersLoaded = kTrue;
+    return true;
+}
+
+bool OpenProjectFile()
+{
+    ResetProjectDefaults(kFalse, kTrue);
+    ProjectState &p = project();
+    LogMessage(QStringLiteral("Opening: ") + p.CurrentFile);
+    try {
+        const bool accepted = ReadProjectText(DecodeProjectBytes(readProjectBytes(p.CurrentFile)));
+        if (!accepted)
+            p.CurrentFile = QStringLiteral("Untitled");
+        return accepted;
+    } catch (...) {
+        // The project no longer is the file's: a later Save must ask for a name.
+        p.CurrentFile = QStringLiteral("Untitled");
+        throw;
+    }
+}

@@ -1,0 +1,94 @@
+// The real page printer: a long report printed into a PDF file and read back with
+// pdftotext; and error 482 when there is no printer.
+
+#include "TestSupport.h"
+#include "core/Errors.h"
+#include "core/Printing.h"
+#include "core/ProgramState.h"
+#include "core/Utilities.h"
+#include "platform/QtPrinter.h"
+
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(QtPrinter, LongReportIntoPdf)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    StartCoreForTest();
+    const QString pdf = testHome() + "/report.pdf";
+    services().printer = std::make_unique<QtPrinter>(pdf);
+    IPrinter &printer = *services().printer;
+
+    const int total = 150;
+    QString report;
+    for (int i = 1; i <= total; ++i)
+        report += QStringLiteral("Report line %1 of the parameter page\r\n").arg(i, 3, 10, QLatin1Char('0'));
+    PrintText(printmode::StartJob, QString());
+    PrintText(printmode::Text, report);
+    PrintText(printmode::EndJob, QString());
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    // Lines a page by the page rule, from the printer's own geometry.
+    const double limit = printer.printableHeight() - printgeom::BottomReserve;
+    const double step = printer.lineHeight();
+    ASSERT_GT(step, 0);
+    int perPage = 1;
+    while (printgeom::TextTop + perPage * step <= limit)
+        ++perPage;
+    const int pages = (total + perPage - 1) / perPage;
+    ASSERT_GE(pages, 2);
+
+    QProcess run;
+    run.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    const QString text = QString::fromUtf8(run.readAllStandardOutput());
+    QStringList pageTexts = text.split(u'\f');
+    if (!pageTexts.isEmpty() && pageTexts.last().trimmed().isEmpty())
+        pageTexts.removeLast();
+    ASSERT_EQ(pageTexts.size(), pages) << text.toStdString();
+
+    const QRegularExpression reportLine(QStringLiteral("Report line (\\d{3})"));
+    int expectedNext = 1;
+    for (int p = 0; p < pages; ++p) {
+        SCOPED_TRACE(p + 1);
+        const QStringList lines = pageTexts[p].split(u'\n');
+        // The header line: the version, date and time, and the page number on its right.
+        const QString header = lines.value(lines.indexOf(QRegularExpression(".*Version: .*")));
+        EXPECT_TRUE(header.contains("Version: " + GetVersionString(1) + ", ")) << header.toStdString();
+        const qsizetype at = header.indexOf(QStringLiteral("Page: %1").arg(p + 1));
+        EXPECT_GT(at, header.indexOf("Version:")) << header.toStdString();
+        int count = 0;
+        for (const QString &line : lines) {
+            const auto m = reportLine.match(line);
+            if (!m.hasMatch())
+                continue;
+            EXPECT_EQ(m.captured(1).toInt(), expectedNext);
+            ++expectedNext;
+            ++count;
+        }
+        EXPECT_EQ(count, std::min(perPage, total - p * perPage));
+    }
+    EXPECT_EQ(expectedNext, total + 1);
+}
+
+TEST(QtPrinter, NoPrinterIsError482)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "a printer is installed; nothing is printed on it from a test";
+    StartCoreForTest();
+    services().printer = std::make_unique<QtPrinter>();
+    try {
+        PrintText(printmode::StartJob, QString());
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError &e) {
+        EXPECT_EQ(e.number(), 482);
+    }
+    EXPECT_FALSE(services().printer->isActive());
+}
