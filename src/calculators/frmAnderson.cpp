@@ -8,6 +8,7 @@ enum Box { Diametros = 0, Mikos = 1 };
 
 frmAnderson::frmAnderson(QWidget *parent) : CalculatorWindow(AndersonCalculator(), parent)
 {
+    setObjectName(QStringLiteral("frmAnderson"));
     txtDiametros = inputBox(Diametros);
     txtMikos = inputBox(Mikos);
     connect(txtDiametros, &QLineEdit::textChanged, this, &frmAnderson::txtDiametros_Change);

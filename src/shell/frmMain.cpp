@@ -1,5 +1,8 @@
 #include "shell/frmMain.h"
 
+#include "calculators/BurdenCalculators.h"
+#include "shell/WindowOpeners.h"
+
 #include "core/Errors.h"
 #include "core/Messages.h"
 #include "core/ParameterReport.h"
@@ -89,6 +92,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // The pane mirrors the history log, which keeps lines logged before it existed.
     historyLog().setListener([this](const QString &text) { mirrorLog(text); });
     mirrorLog(historyLog().text());
+    ConnectWindows(this);
     Form_Load();
 }
 
@@ -440,6 +444,7 @@ void frmMain::Form_Unload()
 {
     if (IHelpViewer *help = services().helpViewer.get())
         help->closeAll();
+    UnloadAllCalculators();
     SaveDefaultSettings(3);
     RestoreDecimalSeparator();
 }

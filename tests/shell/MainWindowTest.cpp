@@ -121,9 +121,9 @@ TEST_F(MainWindow, MenusToolbarAndPictures)
         {"mnuEdit", "&Input", "", true},
         {"mnuEditItem_0", "Project Description", "", false},
         {"mnuEditItem_1", "Burden Calculations", "", true},
-        {"mnuEditItem_2", "Blast Calculations", "", false},
+        {"mnuEditItem_2", "Blast Calculations", "", true},
         {"mnuEditItem_3", "Vibrations", "", true},
-        {"mnuFortioItem_0", "Empirical Equation by Anderson", "", false},
+        {"mnuFortioItem_0", "Empirical Equation by Anderson", "", true},
         {"mnuFortioItem_6", "Empirical Equation by Jimeno", "", false},
         {"mnuDonisiItem_0", "Vibration Control", "", false},
         {"mnuDonisiItem_1", "Vibration Calculations", "", false},
@@ -164,7 +164,7 @@ TEST_F(MainWindow, MenusToolbarAndPictures)
         ASSERT_TRUE(b);
         EXPECT_EQ(b->toolTip(), tips[i - 1]);
         EXPECT_FALSE(b->icon().pixmap(24, 24).isNull());
-        EXPECT_EQ(b->isEnabled(), i <= 3);
+        EXPECT_EQ(b->isEnabled(), i != 4); // the description dialog is not built yet
     }
     EXPECT_FALSE(w->Picture1->pixmap().isNull());
     EXPECT_EQ(w->Picture1->size(), QSize(695, 571));

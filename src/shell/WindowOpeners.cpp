@@ -1,0 +1,13 @@
+#include "shell/WindowOpeners.h"
+
+#include "calculators/BurdenCalculators.h"
+#include "design/frmBlastDesign.h"
+#include "shell/frmMain.h"
+
+void ConnectWindows(frmMain *w)
+{
+    for (int i = 0; i < kCalculatorCount; ++i)
+        if (CalculatorAvailable(i))
+            w->setWindowOpener(w->mnuFortioItem[i], [w, i] { OpenCalculator(i, w); });
+    w->setWindowOpener(w->mnuEditItem[2], [w] { OpenBlastDesign(w); });
+}

@@ -1,0 +1,50 @@
+// The Input menu and the toolbar open the windows that exist.
+
+#include "TestSupport.h"
+#include "core/ProgramState.h"
+#include "shell/Korvendo.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+// Triggers the action and closes the modal window it opens; returns its objectName.
+QString openAndClose(QAction *action)
+{
+    QString seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            seen = dlg->objectName();
+            poll.stop();
+            dlg->reject();
+        }
+    });
+    poll.start(5);
+    action->trigger();
+    return seen;
+}
+} // namespace
+
+TEST(WindowWiring, InputMenuOpensCalculatorAndDesignWindow)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(w->mnuFortioItem[0]->isEnabled());
+    for (int i = 1; i < 7; ++i)
+        EXPECT_FALSE(w->mnuFortioItem[i]->isEnabled()) << i;
+    EXPECT_TRUE(w->mnuEditItem[2]->isEnabled());
+    EXPECT_TRUE(w->Toolbar1Button[5]->isEnabled());
+
+    EXPECT_EQ(openAndClose(w->mnuFortioItem[0]), "frmAnderson");
+    EXPECT_EQ(openAndClose(w->mnuEditItem[2]), "frmBlastDesign");
+    EXPECT_EQ(openAndClose(w->Toolbar1Button[5]), "frmBlastDesign");
+    // Nothing was confirmed: the project is unchanged.
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    w->close();
+}
