@@ -112,3 +112,26 @@ float MapLinear(float Y0, float Y1, float X, float X0, float X1)
 }
 
 float MapLinear2(float X0, float X1, float X, float Y0, float Y1) { return MapLinear(Y0, Y1, X, X0, X1); }
+
+AngleDiagram DrawAngleDiagram(float AngleDeg, int X, int Y, int Length)
+{
+    AngleDiagram d;
+    d.arcCentre = QPointF(X, Y);
+    const double a = DegToRad(AngleDeg);
+    d.arcEndRad = a;
+    d.lines << QLineF(X, Y, X + Length, Y);
+    QPointF end;
+    if (AngleDeg == 90) {
+        end = QPointF(X, Y - 2.0 * Length);
+    } else {
+        const double r = Length / std::cos(a);
+        end = QPointF(X + r * std::cos(a), Y - r * std::sin(a));
+    }
+    // An angle whose cosine vanishes would send the end point to infinity: no sketch.
+    if (!std::isfinite(end.x()) || !std::isfinite(end.y()))
+        return AngleDiagram{{d.lines.first()}, d.arcCentre, d.arcRadius, 0, 0};
+    d.lines << QLineF(QPointF(X, Y), end);
+    if (AngleDeg != 90)
+        d.lines << QLineF(end, QPointF(X + Length, Y));
+    return d;
+}

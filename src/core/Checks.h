@@ -40,3 +40,18 @@ template <class T> void SwapValues(T &A, T &B)
 
 // Formats a range bound in the plain general form (3000, 0.5).
 QString BoundText(double v);
+
+#include <QLineF>
+#include <QList>
+
+// The small sketch of a hole inclination: a base line, the inclined line, the closing
+// line down to the base (none at 90 degrees) and an arc of radius 30 at (X, Y) from 0
+// to the angle. Picture coordinates, y growing downwards.
+struct AngleDiagram {
+    QList<QLineF> lines;
+    QPointF arcCentre;
+    double arcRadius = 30;
+    double arcStartRad = 0;
+    double arcEndRad = 0;
+};
+AngleDiagram DrawAngleDiagram(float AngleDeg, int X, int Y, int Length);

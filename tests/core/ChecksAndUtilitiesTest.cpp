@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -246,4 +247,20 @@ TEST(ProjectDefaults, FileNewKeepsWhatItShould)
     ResetProjectDefaults(255, 0);
     EXPECT_EQ(p.CurrentFile, "Untitled");
     EXPECT_EQ(p.CurrentUnits, 1);
+}
+
+TEST(Checks, AngleDiagram)
+{
+    const AngleDiagram up = DrawAngleDiagram(90, 10, 100, 40);
+    ASSERT_EQ(up.lines.size(), 2); // base and the vertical line, no closing line
+    EXPECT_EQ(up.lines[0], QLineF(10, 100, 50, 100));
+    EXPECT_EQ(up.lines[1], QLineF(10, 100, 10, 20));
+    EXPECT_DOUBLE_EQ(up.arcEndRad, 90 * 3.1415 / 180);
+
+    const AngleDiagram tilted = DrawAngleDiagram(45, 0, 100, 40);
+    ASSERT_EQ(tilted.lines.size(), 3);
+    EXPECT_NEAR(tilted.lines[1].p2().x(), 40, 1e-9); // R cos a = Length
+    EXPECT_NEAR(tilted.lines[1].p2().y(), 100 - 40 * std::tan(45 * 3.1415 / 180), 1e-9);
+    EXPECT_EQ(tilted.lines[2].p2(), QPointF(40, 100));
+    EXPECT_EQ(tilted.arcRadius, 30);
 }

@@ -33,6 +33,9 @@ void installFreshTestEnvironment()
     qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
     qputenv("XDG_CACHE_HOME", (home + "/.cache").toUtf8());
     qputenv("XDG_STATE_HOME", (home + "/.local/state").toUtf8());
+    QDir().mkpath(home + "/.runtime");
+    QFile::setPermissions(home + "/.runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", (home + "/.runtime").toUtf8());
 
     ResetProgramState();
     historyLog().setListener(nullptr);
