@@ -4,11 +4,13 @@
 #include "core/Errors.h"
 #include "core/Messages.h"
 #include "core/ParameterReport.h"
+#include "core/Printing.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "design/DesignCaptions.h"
 #include "design/DesignInputChecks.h"
 #include "design/DesignRecord.h"
+#include "design/SectionPlot.h"
 #include "platform/Widgets.h"
 
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +32,9 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -82,6 +88,16 @@ template <size_t N> QList<QRadioButton *> options(const std::array<QRadioButton 
 
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
+
+// The wait cursor while a page goes to the printer; an error unwinds it before the
+// error handler shows its box.
+class PrintingCursor {
+public:
+    PrintingCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~PrintingCursor() { QGuiApplication::restoreOverrideCursor(); }
+    PrintingCursor(const PrintingCursor &) = delete;
+    PrintingCursor &operator=(const PrintingCursor &) = delete;
+};
 
 } // namespace
 
@@ -326,6 +342,9 @@ void frmBlastDesign::buildControls()
     grdOutput->verticalHeader()->hide();
     grdOutput->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout1->addWidget(grdOutput, 1);
+    lblSpacingWarning = named(new QLabel(page1), QStringLiteral("lblSpacingWarning"));
+    lblSpacingWarning->hide();
+    layout1->addWidget(lblSpacingWarning);
     RichTextBox1 = named(new QTextEdit(page1), QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
     RichTextBox1->setLineWrapMode(QTextEdit::NoWrap);
@@ -385,18 +404,13 @@ void frmBlastDesign::buildControls()
     layout2->addStretch();
     SSTab1->addTab(page2, QStringLiteral("Υπολογισμός Εδαφικών Δονήσεων"));
 
-    // Tab 3: drawings. picBlast measures 5295 x 4935 twips (15 twips to the pixel).
+    // Tab 3: drawings. picBlast's inner area measures 5280 x 4920 twips (15 twips to
+    // the pixel).
     auto *page3 = new QWidget;
     auto *layout3 = new QVBoxLayout(page3);
     picPlan = named(new QFrame(page3), QStringLiteral("picPlan"));
     picPlan->hide(); // carries no drawing
-    picBlast = named(new QFrame(page3), QStringLiteral("picBlast"));
-    static_cast<QFrame *>(picBlast)->setFrameShape(QFrame::Box);
-    picBlast->setFixedSize(353, 329);
-    picBlast->setAutoFillBackground(true);
-    QPalette white = picBlast->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    picBlast->setPalette(white);
+    picBlast = named(new SectionPlot(kPictureScaleWidth, kPictureScaleHeight, page3), QStringLiteral("picBlast"));
     layout3->addWidget(picBlast);
     lblCoord = named(new QLabel(page3), QStringLiteral("lblCoord"));
     lblIntCoord = named(new QLabel(page3), QStringLiteral("lblIntCoord"));
@@ -408,6 +422,8 @@ void frmBlastDesign::buildControls()
     // On the window: the alternatives scroll bar and the three buttons.
     HScroll1 = named(new QScrollBar(Qt::Horizontal, this), QStringLiteral("HScroll1"));
     HScroll1->hide();
+    // A change is reported when the thumb is released, not while it is dragged.
+    HScroll1->setTracking(false);
     main->addWidget(HScroll1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -447,6 +463,16 @@ void frmBlastDesign::connectHandlers()
     connect(cmdCancel, &QPushButton::clicked, this, &frmBlastDesign::cmdCancel_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmBlastDesign::cmdHelp_Click);
     connect(cmdCopyPage, &QPushButton::clicked, this, &frmBlastDesign::cmdCopyPage_Click);
+    connect(cmdCopyAll, &QPushButton::clicked, this, &frmBlastDesign::cmdCopyAll_Click);
+    connect(cmdNextPage, &QPushButton::clicked, this, &frmBlastDesign::cmdNextPage_Click);
+    connect(cmdPrevPage, &QPushButton::clicked, this, &frmBlastDesign::cmdPrevPage_Click);
+    connect(cmdPrintPage, &QPushButton::clicked, this, &frmBlastDesign::cmdPrintPage_Click);
+    connect(cmdPrintAll, &QPushButton::clicked, this, &frmBlastDesign::cmdPrintAll_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmBlastDesign::HScroll1_Change);
+    connect(chkSort, &QCheckBox::toggled, this, &frmBlastDesign::chkSort_Click);
+    connect(picBlast, &SectionPlot::MouseDown, this, &frmBlastDesign::picBlast_MouseDown);
+    connect(picBlast, &SectionPlot::MouseMove, this, &frmBlastDesign::picBlast_MouseMove);
+    connect(picBlast, &SectionPlot::MouseUp, this, &frmBlastDesign::picBlast_MouseUp);
     for (int i = 0; i < 7; ++i)
         connect(btnShow[size_t(i)], &QPushButton::clicked, this, [this, i] { btnShow_Click(i); });
     auto clicks = [this](auto &array, void (frmBlastDesign::*handler)(int)) {
@@ -757,6 +783,7 @@ void frmBlastDesign::optDispMode_Click(int Index)
         LoadOutBuf0(0);
         CurrentPage = 2;
         Loadbuffer();
+        updatePageButtons();
     } else {
         grdOutput->show();
         RichTextBox1->hide();
@@ -771,6 +798,121 @@ void frmBlastDesign::Loadbuffer()
 {
     if (CurrentPage >= 0 && CurrentPage < int(reportPages().OutBuf.size()))
         RichTextBox1->setPlainText(reportPages().OutBuf[size_t(CurrentPage)]);
+    // The page is for reading: no typing into it, and no wrapping of its lines.
+    RichTextBox1->setReadOnly(true);
+    RichTextBox1->setLineWrapMode(QTextEdit::NoWrap);
+}
+
+// ---------------------------------------------------------------------------------
+// Report pages
+
+int frmBlastDesign::lastPage() const
+{
+    return std::clamp(int(appState().LastPage), 0, int(reportPages().OutBuf.size()) - 1);
+}
+
+void frmBlastDesign::updatePageButtons()
+{
+    cmdPrevPage->setEnabled(CurrentPage > 0);
+    cmdNextPage->setEnabled(CurrentPage < lastPage());
+}
+
+void frmBlastDesign::cmdNextPage_Click()
+{
+    if (CurrentPage < lastPage()) {
+        ++CurrentPage;
+        Loadbuffer();
+    }
+    cmdPrevPage->setEnabled(true);
+    cmdNextPage->setEnabled(CurrentPage < lastPage());
+}
+
+void frmBlastDesign::cmdPrevPage_Click()
+{
+    if (CurrentPage >= 1) {
+        --CurrentPage;
+        Loadbuffer();
+    }
+    cmdNextPage->setEnabled(true);
+    cmdPrevPage->setEnabled(CurrentPage != 0);
+}
+
+void frmBlastDesign::cmdPrintPage_Click()
+{
+    LogMessage(QStringLiteral("Current page printed"));
+    PrintPages(CurrentPage, CurrentPage);
+    Loadbuffer();
+}
+
+void frmBlastDesign::cmdPrintAll_Click()
+{
+    LogMessage(QStringLiteral("All pages printed"));
+    PrintPages(0, lastPage());
+    Loadbuffer();
+}
+
+void frmBlastDesign::cmdCopyAll_Click()
+{
+    QString text;
+    for (int page = 0; page <= lastPage(); ++page)
+        text += reportPages().OutBuf[size_t(page)];
+    if (IClipboard *clip = services().clipboard.get())
+        clip->setText(text);
+    LogMessage(QStringLiteral("Output copied to clipboard"));
+}
+
+void frmBlastDesign::PrintPages(int FromPage, int ToPage)
+{
+    PrintAborted = false;
+    // Each step under the error tail: false when the handler's answer leaves.
+    auto step = [this](const std::function<void()> &statement) {
+        for (;;) {
+            try {
+                statement();
+                return true;
+            } catch (const RuntimeError &e) {
+                const int action = ErrorHandler(true, e);
+                PrintAborted = false;
+                switch (action) {
+                case errres::Retry:
+                    continue;
+                case errres::Next:
+                    return true;
+                case errres::Cancelled:
+                    PrintAborted = true;
+                    return true;
+                default:
+                    return false;
+                }
+            }
+        }
+    };
+
+    // The print dialog; its Cancel is error 32755, which the handler answers silently.
+    if (!step([] {
+            IFileDialog *dialog = services().fileDialog.get();
+            if (!dialog || !dialog->printerSetup())
+                throw RuntimeError(err::DialogCancel);
+        }))
+        return;
+    if (PrintAborted) {
+        LogMessage(QStringLiteral("Printing aborted"));
+        return;
+    }
+
+    QString text;
+    for (int page = std::max(0, FromPage); page <= std::min(ToPage, lastPage()); ++page)
+        text += reportPages().OutBuf[size_t(page)];
+    const std::pair<int, QString> steps[] = {{printmode::StartJob, QString()},
+                                             {printmode::Text, text},
+                                             {printmode::EndJob, QString()}};
+    for (const auto &[mode, pageText] : steps) {
+        if (!step([&] {
+                PrintingCursor busy;
+                PrintText(mode, pageText);
+            }))
+            return;
+    }
 }
 
 // ---------------------------------------------------------------------------------
@@ -778,34 +920,159 @@ void frmBlastDesign::Loadbuffer()
 
 void frmBlastDesign::SSTab1_Click(int PreviousTab)
 {
-    // 1. Leaving the input tab runs the design.
-    if (PreviousTab == 0 && PrepareDesignCalc()) {
-        // The run's alternatives go to HScroll1 here: Min 1, Max AlternativeCount,
-        // Value BestAlternative (1 when below 1).
-    }
+    // 1. Leaving the input tab runs the design; the scroll bar then stands at the
+    // alternative the run selected (its report is already on the pages).
+    if (PreviousTab == 0 && PrepareDesignCalc())
+        setScrollPosition(m_session.SelectedAlternative());
 
-    // 2. The result tab shows the alternatives scroll bar when all designs are shown.
+    // 2. The result tab shows the alternatives scroll bar when all designs are shown,
+    // and selects the alternative at its position.
     if (settings().ShowAllBlastDesign == 1 && SSTab1->currentIndex() == 1) {
         ScrollLock = true;
         HScroll1->setVisible(true);
         HScroll1->setMinimum(1);
         HScroll1->setMaximum(AlternativeCount);
         ScrollLock = false;
-        // The alternative at the scroll bar's position is selected here (HScroll1_Change).
+        HScroll1_Change();
     }
 
-    // 3. The drawing tab reads the controls for the section drawing.
+    // 3. The drawing tab reads the controls and redraws the section.
     if (SSTab1->currentIndex() == 3 && ValidateDesignInputs()) {
         ReadDesignControls();
-        // The section is redrawn here (RescalePlot).
+        RescalePlot(true);
     }
 }
 
 bool frmBlastDesign::PrepareDesignCalc()
 {
-    // The design run starts with the input checks; the layout search and the report of
-    // the selected layout follow them here.
-    return ValidateDesignInputs();
+    if (!ValidateDesignInputs())
+        return false;
+    const DesignOutcome o = m_session.RunDesign(designInputs());
+    AlternativeCount = m_session.AlternativeCount();
+    showOutcome(o);
+    // The spacing notice of the search belongs to the layouts it found.
+    const QString warning = o.scrollValue > 0 ? m_session.SpacingWarning() : QString();
+    lblSpacingWarning->setText(warning);
+    lblSpacingWarning->setVisible(!warning.isEmpty());
+    ReadDesignControls();
+    RescalePlot(true);
+    if (o.scrollValue < 1) {
+        // A refused run, or one that found no layout near the target, selects nothing:
+        // there is nothing to page through until the next run.
+        HScroll1->setEnabled(false);
+        return false;
+    }
+    return true;
+}
+
+void frmBlastDesign::setScrollPosition(int value)
+{
+    ScrollLock = true;
+    HScroll1->setMinimum(1);
+    HScroll1->setMaximum(AlternativeCount);
+    HScroll1->setValue(value);
+    ScrollLock = false;
+    HScroll1->setEnabled(true);
+}
+
+void frmBlastDesign::HScroll1_Change()
+{
+    if (ScrollLock)
+        return;
+    // Paging goes on from a selected layout, to a position that names an alternative.
+    const int k = HScroll1->value();
+    if (m_session.SelectedAlternative() < 1 || k < 1 || k > m_session.AlternativeCount())
+        return;
+    const DesignOutcome o = m_session.SelectAlternative(k, designInputs());
+    if (o.status == DesignStatus::InvalidAlternative)
+        return;
+    showOutcome(o);
+    ReadDesignControls();
+    RescalePlot(true);
+}
+
+void frmBlastDesign::chkSort_Click()
+{
+    const DesignOutcome o = m_session.SortAlternatives(designInputs());
+    if (o.status == DesignStatus::NotSorted || o.scrollValue < 1)
+        return;
+    // The sort has selected the alternative now first: the closest to the target.
+    showOutcome(o);
+    ReadDesignControls();
+    RescalePlot(true);
+    setScrollPosition(o.scrollValue);
+}
+
+void frmBlastDesign::showOutcome(const DesignOutcome &o)
+{
+    fillGrid(m_session.grid());
+    if (o.hasDelayCharge)
+        txtKatanalosiAnaEpivradynsi->setText(o.delayChargeText);
+    // The page on view belongs to the layout of the moment.
+    if (!RichTextBox1->isHidden())
+        Loadbuffer();
+    if (o.showMessage)
+        MsgBox(o.message(IsEnglish()), mb::Exclamation | mb::OkOnly);
+}
+
+void frmBlastDesign::fillGrid(const ReportGrid &grid)
+{
+    grdOutput->clearContents();
+    grdOutput->setColumnCount(grid.Cols);
+    grdOutput->setRowCount(grid.Rows());
+    const QBrush fixedBack = grdOutput->palette().button();
+    for (int r = 0; r < grid.Rows(); ++r) {
+        for (int c = 0; c < grid.Cols; ++c) {
+            auto *item = new QTableWidgetItem(grid.TextMatrix(r, c));
+            if (r < grid.FixedRows) {
+                item->setBackground(fixedBack);
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
+            grdOutput->setItem(r, c, item);
+        }
+    }
+    // Widths are in twips, 15 to the pixel.
+    for (int c = 0; c < grid.Cols && c < int(grid.ColWidths.size()); ++c)
+        grdOutput->setColumnWidth(c, grid.ColWidths[size_t(c)] / 15);
+}
+
+// ---------------------------------------------------------------------------------
+// Section drawing
+
+void frmBlastDesign::RescalePlot(bool Fit)
+{
+    Q_UNUSED(Fit);
+    PlotView.ScaleWidth = picBlast->ScaleWidth();
+    PlotView.ScaleHeight = picBlast->ScaleHeight();
+    const SectionInputs in = SectionInputsFrom(m_session.runState(), project().CurDesign.BenchHeight);
+    picBlast->Cls();
+    picBlast->setLines(::RescalePlot(PlotView, in));
+}
+
+void frmBlastDesign::picBlast_MouseDown(int Button, int Shift, float X, float Y)
+{
+    PlotView.Dragging = true;
+    picBlast->Cls();
+    MoveAxesOrigin(PlotView, X, Y);
+}
+
+void frmBlastDesign::picBlast_MouseMove(int Button, int Shift, float X, float Y)
+{
+    lblCoord->setText(CoordinateCaption(PlotView, X, Y, settings().EnglishMenus != 0));
+    if (settings().ShowInternalPlotCoords == 1)
+        lblIntCoord->setText(InternalCoordinateCaption(X, Y, settings().EnglishMenus != 0));
+    if (PlotView.Dragging)
+        MoveAxesOrigin(PlotView, X, Y);
+}
+
+void frmBlastDesign::picBlast_MouseUp(int Button, int Shift, float X, float Y)
+{
+    PlotView.Dragging = false;
+    if (PlotView.HasWindow())
+        picBlast->setLines(
+            DrawSectionView(PlotView, SectionInputsFrom(m_session.runState(), project().CurDesign.BenchHeight)));
 }
 
 // ---------------------------------------------------------------------------------

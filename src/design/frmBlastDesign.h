@@ -5,9 +5,11 @@
 //
 // The window is a thin adapter: it copies its control texts into DesignInputs /
 // VibrationTexts and calls the plain functions of DesignInputChecks, DesignRecord,
-// Vibration and DesignCaptions.
+// Vibration and DesignCaptions; the design run, the alternatives and the report live
+// in a DesignSession, the section drawing in SectionDrawing.
 
 #include "design/DesignRun.h"
+#include "design/SectionDrawing.h"
 #include "design/Vibration.h"
 
 #include <QDialog>
@@ -28,6 +30,7 @@ class QTabWidget;
 class QTableWidget;
 class QTextEdit;
 class QWidget;
+class SectionPlot;
 struct DesignCheckFailure;
 
 class frmBlastDesign : public QDialog {
@@ -45,6 +48,9 @@ public:
     bool ScrollLock = false;   // the tab handler is setting the limits of HScroll1
     int CurrentPage = 0;       // report page shown in print mode
     int AlternativeCount = 0;  // layout alternatives of the last design run
+    bool PrintAborted = false; // the print dialog was cancelled
+    // The section drawing's view: extent, window, axes crossing, dragging.
+    SectionView PlotView;
 
     // Fills the controls from project().BlastDesign.
     void LoadDesignControls();
@@ -59,10 +65,20 @@ public:
     void CalcVibrationVelocity();
     void UpdateCoefficientLabels();
     void ApplyLanguage();
-    // The design run of the input tab; its result is that of the input checks.
+    // The design run of the input tab: the input checks, then the run, its report and
+    // grid. True when the run left a selected layout (the scroll bar then goes to it);
+    // false when a check failed, or the run was refused or found no layout.
     bool PrepareDesignCalc();
     // Shows OutBuf(CurrentPage) in RichTextBox1.
     void Loadbuffer();
+    // Prints report pages FromPage to ToPage as one text, after the print dialog.
+    void PrintPages(int FromPage, int ToPage);
+    // Recomputes the view for the current axes crossing and redraws the section. Every
+    // caller passes true: the view always fits the layout.
+    void RescalePlot(bool Fit);
+
+    // The design run, its alternatives and the report of the selected one.
+    const DesignSession &session() const { return m_session; }
 
     // The control texts as the checks and the design run read them.
     DesignInputs designInputs() const;
@@ -100,6 +116,7 @@ public:
     // SSTab1 tab 1: results.
     std::array<QRadioButton *, 2> optDispMode{};
     QTableWidget *grdOutput = nullptr;
+    QLabel *lblSpacingWarning = nullptr; // the search's notice of a changed spacing
     QTextEdit *RichTextBox1 = nullptr;
     QPushButton *cmdPrevPage = nullptr, *cmdNextPage = nullptr, *cmdCopyPage = nullptr, *cmdCopyAll = nullptr,
                 *cmdPrintPage = nullptr, *cmdPrintAll = nullptr;
@@ -113,7 +130,7 @@ public:
 
     // SSTab1 tab 3: drawings.
     QWidget *picPlan = nullptr;
-    QWidget *picBlast = nullptr;
+    SectionPlot *picBlast = nullptr;
     QLabel *lblCoord = nullptr, *lblIntCoord = nullptr;
 
     // On the window itself.
@@ -125,6 +142,18 @@ public slots:
     void cmdCancel_Click();
     void cmdHelp_Click();
     void cmdCopyPage_Click();
+    void cmdCopyAll_Click();
+    void cmdNextPage_Click();
+    void cmdPrevPage_Click();
+    void cmdPrintPage_Click();
+    void cmdPrintAll_Click();
+    // Selects the alternative at the scroll bar's position.
+    void HScroll1_Change();
+    // Sorts the alternatives by closeness to the target when checked.
+    void chkSort_Click();
+    void picBlast_MouseDown(int Button, int Shift, float X, float Y);
+    void picBlast_MouseMove(int Button, int Shift, float X, float Y);
+    void picBlast_MouseUp(int Button, int Shift, float X, float Y);
     void btnShow_Click(int Index);
     void optFortio_Click(int Index);
     void optEnausi_Click(int Index);
@@ -161,7 +190,16 @@ private:
     bool reportFailure(const std::optional<DesignCheckFailure> &failure);
     void focusField(const QString &control);
     void applyCaption(const QString &control, int tab, const QString &text);
+    // Writes what a run, a selection or a sort produced into the controls: the grid,
+    // the charge per delay, the page on view, and the message when there is one.
+    void showOutcome(const DesignOutcome &o);
+    void fillGrid(const ReportGrid &grid);
+    // HScroll1 over the alternatives, at 'value', without selecting anything.
+    void setScrollPosition(int value);
+    int lastPage() const;
+    void updatePageButtons();
 
+    DesignSession m_session;
     int m_shownTab = 0; // the tab of SSTab1 shown before the current change
     bool m_unloaded = false;
 };
