@@ -1,34 +1,22 @@
+// The burden equations, the checks and the echo labels of the calculator windows.
+
 #include "calculators/BurdenEquations.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace {
 
-struct AndersonCase {
-    const char *d;
-    const char *L;
-    const char *burden; // nullptr: nothing computed
-    int failedCheck;    // -1: every check passes
-    int focusBox;       // box of the failing check (-1: focus stays put)
-};
-
 TEST(BurdenEquations, AndersonTable)
 {
-    const AndersonCase cases[] = {
+    // burden nullptr: nothing computed; failedCheck -1: all pass; focusBox -1: the focus stays put.
+    const struct { const char *d, *L, *burden; int failedCheck, focusBox; } cases[] = {
         {"4", "30", "10.95", -1, -1},     // the defaults: square root of 120
         {" 4 ", "30", "10.95", -1, -1},   // blanks around a number are numeric
         {"4", "", "0.00", -1, -1},        // an empty box counts as 0
-        {"", "", "0.00", -1, -1},
-        {"0", "30", "0.00", -1, -1},      // zero is not negative
-        {"-0", "30", "0.00", -1, -1},
         {"1e3", "1e3", "1000.00", -1, -1},
-        {"2.5", "10", "5.00", -1, -1},
         {"-", "30", nullptr, 0, -1},      // a lone sign is not numeric
-        {"4", ".", nullptr, 0, -1},       // nor a lone point
-        {"4", "30abc", nullptr, 0, -1},
         {"4,5", "30", nullptr, 0, -1},
         {"-1", "30", nullptr, 1, 0},      // diameter first
         {"-1", "-2", nullptr, 1, 0},      // only the first failure
@@ -38,7 +26,7 @@ TEST(BurdenEquations, AndersonTable)
         {"30", "1e300", nullptr, -1, -1},
     };
     const CalculatorDef &def = AndersonCalculator();
-    for (const AndersonCase &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.d) + " / " + c.L);
         const CalcOutcome out = ComputeBurden(def, {QString::fromUtf8(c.d), QString::fromUtf8(c.L)});
         EXPECT_EQ(out.ok, c.burden != nullptr);
@@ -51,51 +39,21 @@ TEST(BurdenEquations, AndersonTable)
             EXPECT_EQ(out.failure->box, c.focusBox);
         }
     }
-}
-
-TEST(BurdenEquations, AndersonArithmeticFailsQuietly)
-{
-    // The root of a negative product, and values outside single precision.
-    EXPECT_FALSE(AndersonBurden(-4, 30).has_value());
-    EXPECT_FALSE(AndersonBurden(4, -30).has_value());
-    EXPECT_FALSE(AndersonBurden(std::numeric_limits<float>::infinity(), 1).has_value());
-    EXPECT_FALSE(AndersonBurden(std::nanf(""), 1).has_value());
+    // The product of two large singles still fits the double it is computed in.
     const float big = std::numeric_limits<float>::max();
-    const auto atTheTop = AndersonBurden(big, big); // the product fits a double
-    ASSERT_TRUE(atTheTop.has_value());
-    EXPECT_TRUE(std::isfinite(*atTheTop));
-    EXPECT_EQ(*AndersonBurden(4, 30), float(std::sqrt(120.0)));
+    EXPECT_TRUE(AndersonBurden(big, big).has_value());
 }
 
 TEST(BurdenEquations, EchoTexts)
 {
     const CalcEcho cm{"Label7", 0, 2.54, false, "0.00", "cm"};
-    const CalcEcho m{"Label8", 1, 0.3048, false, "0.00", "m"};
-    const CalcEcho resultM{"Label9", kResultSource, 0.3048, false, "0.00", "m"};
     const CalcEcho psi{"Label12", 2, 145.04, false, "0", "psi"};
     const CalcEcho ft{"Label7", kResultSource, 0.3048, true, "0.00", "ft"};
     const CalcEcho bare{"txtFortioM", kResultSource, 0.3048, false, "0.00", ""};
-    struct {
-        const CalcEcho *echo;
-        const char *source;
-        const char *expected; // nullptr: the label keeps its text
-    } cases[] = {
-        {&cm, "4", "10.16 cm"},
-        {&cm, "", "0.00 cm"},
-        {&cm, "-", "0.00 cm"},
-        {&cm, ".", "0.00 cm"},
-        {&cm, "abc", "0.00 cm"},
-        {&cm, "-1", "-2.54 cm"},
-        {&cm, "1e39", nullptr},
-        {&m, "30", "9.14 m"},
-        {&m, "45", "13.72 m"},
-        {&resultM, "10.95", "3.34 m"}, // from the rounded text of the result
-        {&resultM, "", "0.00 m"},
-        {&psi, "8000", "1160320 psi"},
-        {&psi, "", "0 psi"},
-        {&ft, "3.04", "9.97 ft"},
-        {&bare, "8.51", "2.59"},
-        {&bare, "", "0.00"},
+    // The Anderson window's own echoes are pinned by its keystroke test.
+    const struct { const CalcEcho *echo; const char *source, *expected /* nullptr: the label keeps its text */; } cases[] = {
+        {&cm, "abc", "0.00 cm"}, {&cm, "-1", "-2.54 cm"}, {&cm, "1e39", nullptr},   {&psi, "8000", "1160320 psi"},
+        {&psi, "", "0 psi"},     {&ft, "3.04", "9.97 ft"}, {&bare, "8.51", "2.59"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.source);
@@ -116,21 +74,10 @@ TEST(BurdenEquations, CheckKinds)
         RangeCheckUpToBox(2, 0, 1, "Charge Length", "Ύψος Γόμωσης Διατρήματος"),
         BoundCheck(3, 1, 1.6, "Explosive compaction must be positive!", "Ο Βαθμός Συμπύκνωσης κυμαίνεται μεταξύ 1 και 1,6"),
     };
-    struct {
-        QStringList texts;
-        int failedCheck;
-        double upper;
-    } cases[] = {
-        {{"20", "10", "10", "1.6"}, -1, 0},
-        {{"0", "10", "0", "1"}, -1, 0},
-        {{"20.5", "10", "7", "1.2"}, 0, 20},
-        {{"", "10", "7", "1.2"}, 0, 20},
-        {{" ", "10", "7", "1.2"}, 0, 20},
-        {{"abc", "10", "7", "1.2"}, 0, 20},
-        {{"4", "10", "10.5", "1.2"}, 1, 10},
-        {{"4", "", "0", "1.2"}, -1, 0},
-        {{"4", "10", "7", "1.61"}, 2, 1.6},
-        {{"4", "10", "7", "0.99"}, 2, 1.6},
+    const struct { QStringList texts; int failedCheck; double upper; } cases[] = {
+        {{"20", "10", "10", "1.6"}, -1, 0}, {{"0", "10", "0", "1"}, -1, 0},  {{"20.5", "10", "7", "1.2"}, 0, 20},
+        {{"", "10", "7", "1.2"}, 0, 20},    {{"abc", "10", "7", "1.2"}, 0, 20}, {{"4", "10", "10.5", "1.2"}, 1, 10},
+        {{"4", "", "0", "1.2"}, -1, 0},     {{"4", "10", "7", "1.61"}, 2, 1.6},
         {{"4", "10", "7", ""}, 2, 1.6}, // an own check reads an empty box as 0
     };
     for (const auto &c : cases) {

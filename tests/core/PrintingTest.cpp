@@ -29,21 +29,15 @@ QList<PrintedText> body(const QList<PrintedText> &page)
     return out;
 }
 
-QString headerOf(const QList<PrintedText> &page)
+// The header's page number ("Page: n") or its other text; "" when there is none.
+QString headerText(const QList<PrintedText> &page, bool pageNumber)
 {
     for (const PrintedText &t : page)
-        if (t.y == printgeom::HeaderTop && !t.text.startsWith("Page: "))
+        if (t.y == printgeom::HeaderTop && t.text.startsWith("Page: ") == pageNumber)
             return t.text;
     return QString();
 }
-
-QString pageNumberOf(const QList<PrintedText> &page)
-{
-    for (const PrintedText &t : page)
-        if (t.y == printgeom::HeaderTop && t.text.startsWith("Page: "))
-            return t.text;
-    return QString();
-}
+QString pageNumberOf(const QList<PrintedText> &page) { return headerText(page, true); }
 
 } // namespace
 
@@ -66,31 +60,25 @@ TEST(Printing, LongReportBreaksAndNumbersPages)
         SCOPED_TRACE(p + 1);
         const QString pageText = QStringLiteral("Page: %1").arg(p + 1);
         EXPECT_EQ(pageNumberOf(pages[p]), pageText);
-        EXPECT_EQ(headerOf(pages[p]), " Version: " + GetVersionString(1) + ", 3/7/2026, 14:05:09");
-        for (const PrintedText &t : pages[p]) {
-            if (t.y != printgeom::HeaderTop)
-                continue;
-            EXPECT_TRUE(t.font.italic);
-            EXPECT_EQ(t.x, t.text.startsWith("Page: ") ? 12240 - 1152 - 1.2 * 120 * pageText.size() : 1152);
-        }
+        EXPECT_EQ(headerText(pages[p], false), " Version: " + GetVersionString(1) + ", 3/7/2026, 14:05:09");
         const QList<PrintedText> b = body(pages[p]);
         ASSERT_EQ(b.size(), expectedCounts[p]);
         for (int i = 0; i < b.size(); ++i) {
             EXPECT_EQ(b[i].text, QStringLiteral("Line %1").arg(next++));
-            EXPECT_EQ(b[i].x, 1152);
             EXPECT_EQ(b[i].y, 1152 + 240 * i);
-            EXPECT_FALSE(b[i].font.italic);
         }
     }
 }
 
-TEST(Printing, ForcedPagesAndTheirNumbers)
+TEST(Printing, ForcedPagesAndTerminatedLines)
 {
     StartCoreForTest();
     PrintText(printmode::StartJob, QString());
     PrintText(printmode::Line, "first");
     PrintText(printmode::NewPage, QString());
-    PrintText(printmode::Line, "second");
+    // Only lines ended by CR LF are printed: a lone line feed stays inside its line,
+    // empty lines are kept, and the unterminated last line is lost.
+    PrintText(printmode::Text, "second\r\n\r\nx\ny\r\nlost");
     PrintText(printmode::BlankPage, QString());
     PrintText(printmode::Line, "third");
     PrintText(5, "ignored");
@@ -100,13 +88,15 @@ TEST(Printing, ForcedPagesAndTheirNumbers)
 
     const auto &pages = fakePrinter().documents.at(0).pages;
     ASSERT_EQ(pages.size(), 5);
-    EXPECT_EQ(pageNumberOf(pages[0]), "Page: 1");
     EXPECT_EQ(pageNumberOf(pages[1]), "Page: 2");
-    EXPECT_EQ(body(pages[1]).at(0).text, "second");
+    QStringList second;
+    for (const PrintedText &t : body(pages[1]))
+        second << t.text;
+    EXPECT_EQ(second, (QStringList{"second", "", "x\ny"}));
     EXPECT_EQ(body(pages[1]).at(0).y, 1152);
     // Mode 8: no header, the line at the top, the number still advanced.
     EXPECT_EQ(pageNumberOf(pages[2]), "");
-    EXPECT_EQ(headerOf(pages[2]), "");
+    EXPECT_EQ(headerText(pages[2], false), "");
     EXPECT_EQ(pages[2].at(0).text, "third");
     EXPECT_EQ(pages[2].at(0).y, 0);
     EXPECT_EQ(pageNumberOf(pages[3]), "Page: 4");
@@ -114,32 +104,6 @@ TEST(Printing, ForcedPagesAndTheirNumbers)
     for (const auto &page : pages)
         for (const PrintedText &t : page)
             EXPECT_NE(t.text, "ignored");
-}
-
-TEST(Printing, OnlyTerminatedLinesArePrinted)
-{
-    StartCoreForTest();
-    const struct {
-        const char *name;
-        QString text;
-        QStringList printed;
-    } cases[] = {
-        {"last line without CR LF is lost", "one\r\ntwo\r\nthree", {"one", "two"}},
-        {"empty lines are kept", "a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"nothing", "", {}},
-        {"a lone line feed does not end a line", "x\ny\r\n", {"x\ny"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        fakePrinter().documents.clear();
-        PrintText(printmode::StartJob, QString());
-        PrintText(printmode::Text, c.text);
-        PrintText(printmode::EndJob, QString());
-        QStringList printed;
-        for (const PrintedText &t : body(fakePrinter().documents.at(0).pages.at(0)))
-            printed << t.text;
-        EXPECT_EQ(printed, c.printed);
-    }
 }
 
 TEST(Printing, PrinterFontIsSetAtTheStart)
@@ -151,16 +115,15 @@ TEST(Printing, PrinterFontIsSetAtTheStart)
     PrintText(printmode::StartJob, QString());
     PrintText(printmode::Line, "x");
     const PrinterFont f = body(fakePrinter().current.pages.at(0)).at(0).font;
-    EXPECT_EQ(f.name, "Courier");
-    EXPECT_EQ(f.size, 9);
-    EXPECT_FALSE(f.bold || f.italic || f.strikethrough || f.underline);
+    EXPECT_EQ(f.name + " " + QString::number(f.size), "Courier 9");
+    EXPECT_FALSE(f.bold || f.italic);
 }
 
 TEST(Printing, NoPrinterIsError482)
 {
     StartCoreForTest();
     fakePrinter().available = false;
-    for (int mode : {printmode::StartJob, printmode::Line, printmode::Text, printmode::NewPage}) {
+    for (int mode : {printmode::StartJob, printmode::Text}) {
         SCOPED_TRACE(mode);
         try {
             PrintText(mode, "a\r\n");

@@ -1,53 +1,38 @@
 #pragma once
-// Inputs of the design window as it shows a new project, and helpers for comparing
-// report pages and grids with their expected texts.
+// Helpers shared by the design tests: the inputs of a new project, comparing report
+// pages and grids with their expected texts, and a fixture that drives the design
+// window through its controls.
 
+#include "TestSupport.h"
+#include "calculators/BurdenCalculators.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Project.h"
+#include "design/DesignRecord.h"
 #include "design/DesignRun.h"
+#include "design/frmBlastDesign.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
-// The defaults of a new project as the window's boxes show them.
+// The inputs of a new project, as the design window's boxes show them.
 inline DesignInputs DefaultDesignInputs()
 {
-    DesignInputs in;
-    in.txtFortio = QStringLiteral("3.00");
-    in.txtEpigomosi = QStringLiteral("1.00");
-    in.txtYpodiatrisi = QStringLiteral("0.30");
-    in.txtApostasi = QStringLiteral("1.50");
-    in.txtEpigD = QStringLiteral("20");
-    in.txtYpodD = QStringLiteral("10");
-    in.txtApostasiD = QStringLiteral("40");
-    in.txtDiametros = QStringLiteral("80");
-    in.txtEidvarek = QStringLiteral("0.90");
-    in.txtEnisxysi = QStringLiteral("1");
-    in.txtEidvarEE = QStringLiteral("1.2");
-    in.txtEidvarPe = QStringLiteral("2.60");
-    in.txtYpsos = QStringLiteral("12.00");
-    in.txtParagogi = QStringLiteral("4000");
-    in.txtDX = QStringLiteral("0");
-    in.txtDY = QStringLiteral("0");
-    in.txtMaxNperDelay = QStringLiteral("2");
-    in.cmbNoEpif = QStringLiteral("1");
-    in.txtSeires = QStringLiteral("2");
-    in.txtCostExpl = QStringLiteral("1");
-    in.txtCostCap = QStringLiteral("1");
-    in.txtCostInit = QStringLiteral("0");
-    in.txtCostBooster = QStringLiteral("1.5");
-    in.txtCostDrill = QStringLiteral("5");
-    in.SSTab2 = 0;
-    in.optEnausi = 0;
-    in.optProduction = 0;
-    in.chkRound = 1;
-    in.chkRound2 = 1;
-    in.chkMaxNDelay = 1;
-    in.chkSort = 0;
-    return in;
+    ResetProjectDefaults(255, 255);
+    return DesignRecordTexts(project().BlastDesign).inputs;
 }
 
 // The lines of a page, each ended by CR LF.
@@ -66,23 +51,79 @@ inline void ExpectPage(const QString &actual, const QString &expected)
     const QStringList e = expected.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
         EXPECT_EQ(a[i].toStdString(), e[i].toStdString()) << "line " << i;
-    EXPECT_EQ(a.size(), e.size());
     EXPECT_EQ(actual.toStdString(), expected.toStdString());
 }
 
-using GridRow = std::array<const char16_t *, 3>;
+// The texts of grid columns 1 to 3, row by row (column 0 is always empty).
+using GridCells = std::vector<std::array<QString, 3>>;
 
-inline void ExpectGrid(const ReportGrid &grid, const std::vector<GridRow> &rows)
+inline GridCells GridText(std::initializer_list<std::array<const char16_t *, 3>> rows)
+{
+    GridCells cells;
+    for (const auto &r : rows)
+        cells.push_back({QString::fromUtf16(r[0]), QString::fromUtf16(r[1]), QString::fromUtf16(r[2])});
+    return cells;
+}
+
+inline void ExpectGrid(const ReportGrid &grid, const GridCells &rows)
 {
     ASSERT_EQ(grid.Rows(), int(rows.size()));
     EXPECT_EQ(grid.Cols, 4);
     EXPECT_EQ(grid.FixedRows, 1);
     EXPECT_EQ(grid.ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
-    for (int r = 0; r < grid.Rows(); ++r) {
-        EXPECT_EQ(grid.TextMatrix(r, 0).toStdString(), "") << "row " << r;
-        for (int c = 1; c <= 3; ++c)
-            EXPECT_EQ(grid.TextMatrix(r, c).toStdString(),
-                      QString::fromUtf16(rows[size_t(r)][size_t(c - 1)]).toStdString())
+    for (int r = 0; r < grid.Rows(); ++r)
+        for (int c = 0; c <= 3; ++c)
+            EXPECT_EQ(grid.TextMatrix(r, c).toStdString(), c == 0 ? "" : rows[size_t(r)][size_t(c - 1)].toStdString())
                 << "row " << r << " column " << c;
-    }
 }
+
+// The design window of a new project, found and driven by objectName.
+class DesignWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartCoreForTest();
+        ResetProjectDefaults(255, 255);
+        historyLog().setText(QString());
+    }
+    void TearDown() override
+    {
+        w.reset();
+        UnloadAllCalculators();
+    }
+
+    frmBlastDesign &open()
+    {
+        w = std::make_unique<frmBlastDesign>();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        return *w;
+    }
+
+    template <class T = QWidget> T *find(const QString &name) const
+    {
+        T *c = w->findChild<T *>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
+    QLabel *label(const QString &name) const { return find<QLabel>(name); }
+    QTabWidget *tabs(const QString &name) const { return find<QTabWidget>(name); }
+    QScrollBar *scroll() const { return find<QScrollBar>(QStringLiteral("HScroll1")); }
+    void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
+    void showTab(int tab) const { tabs(QStringLiteral("SSTab1"))->setCurrentIndex(tab); }
+    void type(const QString &name, const QString &text) const
+    {
+        if (auto *combo = w->findChild<QComboBox *>(name))
+            combo->setEditText(text);
+        else
+            edit(name)->setText(text);
+    }
+    QString lastBox() const
+    {
+        return fakeMessageBox().boxes.isEmpty() ? QString() : fakeMessageBox().boxes.last().text;
+    }
+    bool logged(const QString &line) const { return historyLog().text().contains(line); }
+
+    std::unique_ptr<frmBlastDesign> w;
+};

@@ -12,21 +12,17 @@
 
 namespace {
 
-// The default design's first layout: H 12, B 3, MaxRows 2, T 3, Lc 9.9, one row.
-SectionInputs DefaultSection(int rows = 1, float rowDistance = 3)
+const float kInf = std::numeric_limits<float>::infinity();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// The default design's layout: H 12, B 3, MaxRows 2, T 3, Lc 9.9, rows 3 m apart.
+SectionInputs DefaultSection(int rows = 1)
 {
-    SectionInputs in;
-    in.BenchHeight = 12;
-    in.Burden = 3;
-    in.MaxRows = 2;
-    in.RowCount = rows;
-    in.RowDistance = rowDistance;
-    in.Stemming = 3;
-    in.ChargeLength = 9.9f;
-    return in;
+    return {.BenchHeight = 12, .Burden = 3, .RowDistance = 3, .RowCount = rows, .Stemming = 3, .ChargeLength = 9.9f,
+            .MaxRows = 2};
 }
 
-// Picture units per metre with the default view (5280 twips over 21.6 m).
+// Picture units per metre with the default view (5280 by 4920 twips over 21.6 m).
 const double kScaleX = 5280.0 / double(21.6f);
 const double kScaleY = 4920.0 / double(21.6f);
 
@@ -39,50 +35,15 @@ void ExpectFinite(const std::vector<SectionLine> &lines, const char *what)
 
 } // namespace
 
-TEST(SectionDrawing, ViewExtentsFollowBenchAndRows)
-{
-    struct Case {
-        float H, B;
-        int maxRows;
-        float E, view;
-    } cases[] = {
-        {12, 3, 2, 18, 21.6f},   // 1.5 H wins
-        {12, 3, 5, 22.5f, 27},   // 1.5 MaxRows B wins
-        {10, 0, 0, 15, 18},      // no run yet: the bench alone
-        {0, 0, 0, 0, 0},         // nothing to draw
-        {std::numeric_limits<float>::infinity(), 3, 2, 0, 0},
-        {std::numeric_limits<float>::quiet_NaN(), 3, 2, 0, 0},
-    };
-    for (const Case &c : cases) {
-        SectionInputs in = DefaultSection();
-        in.BenchHeight = c.H;
-        in.Burden = c.B;
-        in.MaxRows = c.maxRows;
-        SectionView v;
-        const std::vector<SectionLine> lines = RescalePlot(v, in);
-        EXPECT_FLOAT_EQ(v.PlotExtent, c.E) << c.H << " " << c.maxRows;
-        EXPECT_FLOAT_EQ(v.ViewWidth, c.view) << c.H << " " << c.maxRows;
-        EXPECT_FLOAT_EQ(v.ViewHeight, c.view) << c.H << " " << c.maxRows;
-        EXPECT_EQ(v.HasWindow(), c.view > 0);
-        if (c.view == 0) {
-            EXPECT_TRUE(lines.empty());
-        }
-        ExpectFinite(lines, "extent");
-    }
-}
-
-TEST(SectionDrawing, WindowAndMappingAroundTheInitialCrossing)
+TEST(SectionDrawing, MappingAroundTheInitialCrossing)
 {
     SectionView v;
     RescalePlot(v, DefaultSection());
-    EXPECT_EQ(v.OriginX(), 570.0f);
-    EXPECT_EQ(v.OriginY(), 4320.0f);
     EXPECT_NEAR(v.XMin, -570 * 21.6 / 5280, 1e-5);
     EXPECT_NEAR(v.XMax, 4710 * 21.6 / 5280, 1e-5);
     EXPECT_NEAR(v.YMax, 4320 * 21.6 / 4920, 1e-5);
     EXPECT_NEAR(v.YMin, -600 * 21.6 / 4920, 1e-5);
-
-    struct Point {
+    const struct {
         double x, y, X, Y;
     } points[] = {
         {0, 0, 570, 4320},
@@ -90,7 +51,7 @@ TEST(SectionDrawing, WindowAndMappingAroundTheInitialCrossing)
         {15, -0.9, 570 + 15 * kScaleX, 4320 + 0.9 * kScaleY},
         {-2, 20, 570 - 2 * kScaleX, 4320 - 20 * kScaleY},
     };
-    for (const Point &p : points) {
+    for (const auto &p : points) {
         const PicturePoint q = WorldToPicture(v, p.x, p.y);
         EXPECT_NEAR(q.X, p.X, 0.01) << p.x;
         EXPECT_NEAR(q.Y, p.Y, 0.01) << p.y;
@@ -99,153 +60,123 @@ TEST(SectionDrawing, WindowAndMappingAroundTheInitialCrossing)
         EXPECT_NEAR(w.x, p.x, 1e-4) << p.x;
         EXPECT_NEAR(w.y, p.y, 1e-4) << p.y;
     }
+    // 2.5 m right of and 1.25 m below the crossing; at most two decimals.
+    const PicturePoint p = WorldToPicture(v, 2.5, -1.25);
+    EXPECT_EQ(CoordinateCaption(v, float(p.X), float(p.Y), true), "Coordinates: (X=2.5, Y=-1.25)");
+    EXPECT_EQ(CoordinateCaption(v, float(p.X), float(p.Y), false), "Συντεταγμένες: (X=2.5, Y=-1.25)");
+    const PicturePoint q = WorldToPicture(v, 3.14159, 7);
+    EXPECT_EQ(CoordinateCaption(v, float(q.X), float(q.Y), true), "Coordinates: (X=3.14, Y=7)");
+    EXPECT_EQ(InternalCoordinateCaption(1185, 300, false), "Εσωτ. Συντεταγμένες: (X=1185, Y=300)");
 }
 
 TEST(SectionDrawing, BenchAndHolesWithStemmingAndCharge)
 {
     SectionView v;
-    const std::vector<SectionLine> lines = RescalePlot(v, DefaultSection(3, 3));
+    const std::vector<SectionLine> lines = RescalePlot(v, DefaultSection(3));
     ASSERT_EQ(lines.size(), 2u + 3 * 2);
-
-    auto at = [&](double x, double y) { return WorldToPicture(v, x, y); };
-    auto expectLine = [](const SectionLine &l, PicturePoint a, PicturePoint b, uint32_t colour, int width,
-                         const char *what) {
-        EXPECT_NEAR(l.X1, a.X, 0.01) << what;
-        EXPECT_NEAR(l.Y1, a.Y, 0.01) << what;
-        EXPECT_NEAR(l.X2, b.X, 0.01) << what;
-        EXPECT_NEAR(l.Y2, b.Y, 0.01) << what;
-        EXPECT_EQ(l.Colour, colour) << what;
-        EXPECT_EQ(l.DrawWidth, width) << what;
+    auto expectLine = [&](size_t i, double x1, double y1, double x2, double y2, uint32_t colour, int width) {
+        SCOPED_TRACE(i);
+        const PicturePoint a = WorldToPicture(v, x1, y1), b = WorldToPicture(v, x2, y2);
+        EXPECT_NEAR(lines[i].X1, a.X, 0.01);
+        EXPECT_NEAR(lines[i].Y1, a.Y, 0.01);
+        EXPECT_NEAR(lines[i].X2, b.X, 0.01);
+        EXPECT_NEAR(lines[i].Y2, b.Y, 0.01);
+        EXPECT_EQ(lines[i].Colour, colour);
+        EXPECT_EQ(lines[i].DrawWidth, width);
     };
-    expectLine(lines[0], at(18, 12), at(0, 12), sectioncolour::Bench, 2, "bench top");
-    expectLine(lines[1], at(18, 0), at(18, 12), sectioncolour::Bench, 2, "bench face");
-    // One burden behind the face, then one row distance further back per row.
+    expectLine(0, 18, 12, 0, 12, sectioncolour::Bench, 2); // bench top
+    expectLine(1, 18, 0, 18, 12, sectioncolour::Bench, 2); // bench face
+    // One burden behind the face, then one row distance further back per row; the
+    // column reaches the sub-drilling below the floor: 12 - 3 - 9.9 = -0.9.
     const double holes[] = {15, 12, 9};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(HoleX(v, DefaultSection(3, 3), i + 1), holes[i]);
-        const double x = holes[i];
-        expectLine(lines[size_t(2 + 2 * i)], at(x, 9), at(x, 12), sectioncolour::Stemming, 4, "stemming");
-        // The column reaches the sub-drilling below the floor: 12 - 3 - 9.9 = -0.9.
-        expectLine(lines[size_t(3 + 2 * i)], at(x, 12 - 3 - double(9.9f)), at(x, 9), sectioncolour::Charge, 4,
-                   "charge");
-    }
-    EXPECT_EQ(sectioncolour::Stemming, 0xFFFF00u);
-    EXPECT_EQ(sectioncolour::Charge, 0x004040u);
-}
-
-TEST(SectionDrawing, MovingTheOriginShiftsTheSectionAtTheSameScale)
-{
-    SectionView v;
-    const std::vector<SectionLine> before = RescalePlot(v, DefaultSection(2, 3));
-    const float width = v.ViewWidth, height = v.ViewHeight;
-
-    MoveAxesOrigin(v, 1500, 2000);
-    EXPECT_EQ(v.OriginX(), 1500.0f);
-    EXPECT_EQ(v.OriginY(), 2000.0f);
-    EXPECT_EQ(v.xaxis.X2, 5280.0f);
-    EXPECT_EQ(v.yaxis.Y2, 4920.0f);
-    EXPECT_EQ(v.ViewWidth, width);
-    EXPECT_EQ(v.ViewHeight, height);
-    EXPECT_NEAR(v.XMin, -1500 * 21.6 / 5280, 1e-5);
-    EXPECT_NEAR(v.YMax, 2000 * 21.6 / 4920, 1e-5);
-
-    // Drawing again, and rescaling for the new crossing, give the same shifted lines.
-    const std::vector<SectionLine> moved = DrawSectionView(v, DefaultSection(2, 3));
-    const std::vector<SectionLine> rescaled = RescalePlot(v, DefaultSection(2, 3));
-    ASSERT_EQ(moved.size(), before.size());
-    ASSERT_EQ(rescaled.size(), before.size());
-    for (size_t i = 0; i < before.size(); ++i) {
-        EXPECT_NEAR(moved[i].X1 - before[i].X1, 1500 - 570, 0.01) << i;
-        EXPECT_NEAR(moved[i].Y2 - before[i].Y2, 2000 - 4320, 0.01) << i;
-        EXPECT_NEAR(rescaled[i].X2, moved[i].X2, 0.01) << i;
-        EXPECT_NEAR(rescaled[i].Y1, moved[i].Y1, 0.01) << i;
+        EXPECT_DOUBLE_EQ(HoleX(v, DefaultSection(3), i + 1), holes[i]);
+        expectLine(size_t(2 + 2 * i), holes[i], 9, holes[i], 12, sectioncolour::Stemming, 4);
+        expectLine(size_t(3 + 2 * i), holes[i], 12 - 3 - double(9.9f), holes[i], 9, sectioncolour::Charge, 4);
     }
 }
 
-TEST(SectionDrawing, OriginOnOrBeyondTheEdgeStaysFinite)
+// The crossing stays inside the picture; the section moves with it at the same scale,
+// and every coordinate stays finite, even with the crossing on the edge.
+TEST(SectionDrawing, MovingTheOriginShiftsTheSection)
 {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    struct Case {
+    const struct {
         const char *what;
         float X, Y;
         float X0, Y0; // where the crossing ends up
     } cases[] = {
+        {"inside", 1500, 2000, 1500, 2000},
         {"top left corner", 0, 0, 0, 0},
         {"bottom right corner", 5280, 4920, 5280, 4920},
-        {"right edge", 5280, 2000, 5280, 2000},
-        {"top edge", 2000, 0, 2000, 0},
         {"dragged out to the left and down", -300, 9000, 0, 4920},
         {"far out", 1e9f, -1e9f, 5280, 0},
-        {"not a number", nan, 100, 570, 4320},
-        {"infinite", 100, inf, 570, 4320},
+        {"not a number", kNaN, 100, 570, 4320},
+        {"infinite", 100, kInf, 570, 4320},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         SectionView v;
-        RescalePlot(v, DefaultSection(2, 3));
+        const std::vector<SectionLine> before = RescalePlot(v, DefaultSection(2));
         MoveAxesOrigin(v, c.X, c.Y);
-        EXPECT_EQ(v.OriginX(), c.X0) << c.what;
-        EXPECT_EQ(v.OriginY(), c.Y0) << c.what;
-        EXPECT_TRUE(v.HasWindow()) << c.what;
+        EXPECT_EQ(v.OriginX(), c.X0);
+        EXPECT_EQ(v.OriginY(), c.Y0);
+        EXPECT_FLOAT_EQ(v.ViewWidth, 21.6f);
         for (float f : {v.XMin, v.XMax, v.YMin, v.YMax})
-            EXPECT_TRUE(std::isfinite(f)) << c.what;
-        const std::vector<SectionLine> drawn = DrawSectionView(v, DefaultSection(2, 3));
-        EXPECT_EQ(drawn.size(), 6u) << c.what;
-        ExpectFinite(drawn, c.what);
-        const std::vector<SectionLine> rescaled = RescalePlot(v, DefaultSection(2, 3));
-        EXPECT_EQ(rescaled.size(), 6u) << c.what;
-        ExpectFinite(rescaled, c.what);
-        // The read-out at the picture's corners is a number too.
-        for (float X : {0.0f, 5280.0f})
-            EXPECT_FALSE(CoordinateCaption(v, X, 4920, true).contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+            EXPECT_TRUE(std::isfinite(f));
+        // Drawing again, and rescaling for the new crossing, give the same shifted lines.
+        const std::vector<SectionLine> moved = DrawSectionView(v, DefaultSection(2));
+        const std::vector<SectionLine> rescaled = RescalePlot(v, DefaultSection(2));
+        ASSERT_EQ(moved.size(), 6u);
+        ASSERT_EQ(rescaled.size(), 6u);
+        ExpectFinite(moved, c.what);
+        for (size_t i = 0; i < moved.size(); ++i) {
+            EXPECT_NEAR(moved[i].X1 - before[i].X1, c.X0 - 570, 0.01) << i;
+            EXPECT_NEAR(moved[i].Y2 - before[i].Y2, c.Y0 - 4320, 0.01) << i;
+            EXPECT_NEAR(rescaled[i].X2, moved[i].X2, 0.01) << i;
+            EXPECT_NEAR(rescaled[i].Y1, moved[i].Y1, 0.01) << i;
+        }
+        EXPECT_FALSE(CoordinateCaption(v, 5280, 4920, true).contains("nan", Qt::CaseInsensitive));
     }
 }
 
-TEST(SectionDrawing, UnusableLayoutValuesLeaveTheirLinesOut)
+// The view is 1.2 times the larger of 1.5 H and 1.5 MaxRows B; values that cannot be
+// drawn leave their lines out, and nothing not finite reaches the picture.
+TEST(SectionDrawing, ViewAndLinesOfUnusualLayouts)
 {
-    struct Case {
+    const struct {
         const char *what;
         void (*change)(SectionInputs &);
         size_t lines;
+        float view;
     } cases[] = {
-        {"infinite stemming", [](SectionInputs &i) { i.Stemming = std::numeric_limits<float>::infinity(); }, 2},
-        {"charge not a number", [](SectionInputs &i) { i.ChargeLength = std::numeric_limits<float>::quiet_NaN(); }, 3},
-        {"rows far beyond the picture", [](SectionInputs &i) { i.RowDistance = 1e25f; i.RowCount = 3; }, 4},
-        {"no rows", [](SectionInputs &i) { i.RowCount = 0; }, 2},
-        {"negative rows", [](SectionInputs &i) { i.RowCount = -4; }, 2},
+        {"1.5 H decides", [](SectionInputs &) {}, 4, 21.6f},
+        {"1.5 MaxRows B decides", [](SectionInputs &i) { i.MaxRows = 5; }, 4, 27},
+        {"no run yet: the bench alone", [](SectionInputs &i) { i = SectionInputs(); i.BenchHeight = 10; }, 2, 18},
+        {"nothing to draw", [](SectionInputs &i) { i = SectionInputs(); }, 0, 0},
+        {"infinite bench", [](SectionInputs &i) { i.BenchHeight = kInf; }, 0, 0},
+        {"bench not a number", [](SectionInputs &i) { i.BenchHeight = kNaN; }, 0, 0},
+        {"infinite stemming", [](SectionInputs &i) { i.Stemming = kInf; }, 2, 21.6f},
+        {"charge not a number", [](SectionInputs &i) { i.ChargeLength = kNaN; }, 3, 21.6f},
+        {"rows far beyond the picture", [](SectionInputs &i) { i.RowDistance = 1e25f; i.RowCount = 3; }, 4, 21.6f},
+        {"no rows", [](SectionInputs &i) { i.RowCount = 0; }, 2, 21.6f},
+        {"negative rows", [](SectionInputs &i) { i.RowCount = -4; }, 2, 21.6f},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         SectionInputs in = DefaultSection();
         c.change(in);
         SectionView v;
         const std::vector<SectionLine> lines = RescalePlot(v, in);
-        EXPECT_EQ(lines.size(), c.lines) << c.what;
+        EXPECT_EQ(lines.size(), c.lines);
+        EXPECT_FLOAT_EQ(v.ViewWidth, c.view);
+        EXPECT_FLOAT_EQ(v.ViewHeight, c.view);
+        EXPECT_EQ(v.HasWindow(), c.view > 0);
         ExpectFinite(lines, c.what);
     }
-}
-
-TEST(SectionDrawing, NothingIsDrawnBeforeThereIsAView)
-{
-    SectionView v;
-    EXPECT_FALSE(v.HasWindow());
-    MoveAxesOrigin(v, 1000, 1000);
-    EXPECT_FALSE(v.HasWindow());
-    EXPECT_TRUE(DrawSectionView(v, DefaultSection()).empty());
-    EXPECT_EQ(CoordinateCaption(v, 1000, 1000, true), "Coordinates: (X=0, Y=0)");
-}
-
-TEST(SectionDrawing, ReadOutsInBothLanguages)
-{
-    SectionView v;
-    RescalePlot(v, DefaultSection());
-    // 2.5 m right of and 1.25 m below the crossing.
-    const PicturePoint p = WorldToPicture(v, 2.5, -1.25);
-    EXPECT_EQ(CoordinateCaption(v, float(p.X), float(p.Y), true), "Coordinates: (X=2.5, Y=-1.25)");
-    EXPECT_EQ(CoordinateCaption(v, float(p.X), float(p.Y), false), "Συντεταγμένες: (X=2.5, Y=-1.25)");
-    // At most two decimals, no trailing zeros.
-    const PicturePoint q = WorldToPicture(v, 3.14159, 7);
-    EXPECT_EQ(CoordinateCaption(v, float(q.X), float(q.Y), true), "Coordinates: (X=3.14, Y=7)");
-    EXPECT_EQ(CoordinateCaption(v, 570, 4320, true), "Coordinates: (X=0, Y=0)");
-    EXPECT_EQ(InternalCoordinateCaption(1185, 300, true), "Int. Coordinates: (X=1185, Y=300)");
-    EXPECT_EQ(InternalCoordinateCaption(1185, 300, false), "Εσωτ. Συντεταγμένες: (X=1185, Y=300)");
+    // Before there is a view, moving the origin draws nothing; the read-out is the origin.
+    SectionView none;
+    MoveAxesOrigin(none, 1000, 1000);
+    EXPECT_FALSE(none.HasWindow());
+    EXPECT_TRUE(DrawSectionView(none, DefaultSection()).empty());
+    EXPECT_EQ(CoordinateCaption(none, 1000, 1000, true), "Coordinates: (X=0, Y=0)");
 }
