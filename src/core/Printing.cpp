@@ -138,3 +138,12 @@ void PrintText(int Mode, const QString &Text)
         break;
     }
 }
+
+void PrintDocument(const QString &text, const std::function<bool(const std::function<void()> &)> &step)
+{
+    const std::pair<int, QString> steps[] = {
+        {printmode::StartJob, QString()}, {printmode::Text, text}, {printmode::EndJob, QString()}};
+    for (const auto &[mode, stepText] : steps)
+        if (!step([mode = mode, &stepText = stepText] { PrintText(mode, stepText); }))
+            return;
+}

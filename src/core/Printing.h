@@ -5,6 +5,7 @@
 #include "core/Services.h"
 
 #include <QString>
+#include <functional>
 
 // The state of the job in progress, kept between calls.
 struct PrintJob {
@@ -38,6 +39,11 @@ constexpr int BlankPage = 8;   // new page without header
 // Prints through the installed printer service. Printer failures are thrown as
 // RuntimeError (482 when there is no printer) to the caller's error tail.
 void PrintText(int Mode, const QString &Text);
+
+// Prints a whole text as one job: start, every line, end. Each of the three steps is
+// handed to 'step', which runs it under the caller's error tail and answers whether to
+// go on; false ends the job there.
+void PrintDocument(const QString &text, const std::function<bool(const std::function<void()> &)> &step);
 
 // The printer font: GetPrinterFont, size 9, not bold, italic, struck out or underlined.
 PrinterFont DefaultPrinterFont();

@@ -91,14 +91,6 @@ const QColor kBlack(0, 0, 0);
 
 // The wait cursor while a page goes to the printer; an error unwinds it before the
 // error handler shows its box.
-class PrintingCursor {
-public:
-    PrintingCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~PrintingCursor() { QGuiApplication::restoreOverrideCursor(); }
-    PrintingCursor(const PrintingCursor &) = delete;
-    PrintingCursor &operator=(const PrintingCursor &) = delete;
-};
-
 } // namespace
 
 frmBlastDesign::frmBlastDesign(QWidget *owner) : QDialog(owner)
@@ -903,16 +895,12 @@ void frmBlastDesign::PrintPages(int FromPage, int ToPage)
     QString text;
     for (int page = std::max(0, FromPage); page <= std::min(ToPage, lastPage()); ++page)
         text += reportPages().OutBuf[size_t(page)];
-    const std::pair<int, QString> steps[] = {{printmode::StartJob, QString()},
-                                             {printmode::Text, text},
-                                             {printmode::EndJob, QString()}};
-    for (const auto &[mode, pageText] : steps) {
-        if (!step([&] {
-                PrintingCursor busy;
-                PrintText(mode, pageText);
-            }))
-            return;
-    }
+    PrintDocument(text, [&step](const std::function<void()> &printStep) {
+        return step([&] {
+            WaitCursor busy;
+            printStep();
+        });
+    });
 }
 
 // ---------------------------------------------------------------------------------

@@ -79,3 +79,6 @@ void CenterForm(QWidget *Frm)
     const int left = size.width() > area.width() ? area.left() : area.left() + (area.width() - size.width()) / 2;
     Frm->move(left, top);
 }
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -19,5 +19,14 @@ void SelectActiveText();
 // Makes a line edit select its whole text whenever it gets the focus (deferred, so a
 // mouse click does not undo it).
 void SelectTextOnFocus(QLineEdit *edit);
+// Shows the busy cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
 // Centres the window on its screen (top-left when it is larger).
 void CenterForm(QWidget *Frm);

@@ -39,14 +39,6 @@ frmMain *g_main = nullptr;
 
 // The hourglass while a file or the printer is busy; the default pointer again when
 // the work ends, also by an error.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
 // Twips to screen pixels of the widget.
 int twipsToPixels(const QWidget *w, double twips) { return qRound(twips * w->logicalDpiY() / 1440.0); }
 
@@ -631,17 +623,12 @@ void frmMain::PrintParameterReport()
     m_cancelled = false;
     if (!tailStatement([] { ::LoadOutBuf0(0); }))
         return;
-    const QString page = reportPages().OutBuf[0];
-    const std::pair<int, QString> steps[] = {{printmode::StartJob, QString()},
-                                             {printmode::Text, page},
-                                             {printmode::EndJob, QString()}};
-    for (const auto &[mode, text] : steps) {
-        if (!tailStatement([&] {
-                WaitCursor wait;
-                PrintText(mode, text);
-            }))
-            return;
-    }
+    PrintDocument(reportPages().OutBuf[0], [this](const std::function<void()> &printStep) {
+        return tailStatement([&] {
+            WaitCursor wait;
+            printStep();
+        });
+    });
 }
 
 void frmMain::mnuFileItem_Click(int Index)
