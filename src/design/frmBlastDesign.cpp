@@ -89,8 +89,6 @@ template <size_t N> QList<QRadioButton *> options(const std::array<QRadioButton 
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 
-// The wait cursor while a page goes to the printer; an error unwinds it before the
-// error handler shows its box.
 } // namespace
 
 frmBlastDesign::frmBlastDesign(QWidget *owner) : QDialog(owner)
