@@ -88,17 +88,7 @@ std::vector<CalculatorWindow::Caption> CalculatorWindow::frameCaptions(const QSt
 
 void CalculatorWindow::applyCaption(const QString &control, const QString &text)
 {
-    if (control.isEmpty()) {
-        setWindowTitle(text);
-        return;
-    }
-    QObject *target = findChild<QObject *>(control);
-    if (auto *label = qobject_cast<QLabel *>(target))
-        label->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(target))
-        frame->setTitle(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(target))
-        button->setText(text);
+    SetControlCaption(this, control, -1, text);
 }
 
 void CalculatorWindow::applyCaptions(bool english)

@@ -504,19 +504,7 @@ void frmBlastDesign::connectHandlers()
 
 void frmBlastDesign::applyCaption(const QString &control, int tab, const QString &text)
 {
-    if (control.isEmpty()) {
-        setWindowTitle(text);
-        return;
-    }
-    QObject *o = findChild<QObject *>(control);
-    if (auto *t = qobject_cast<QTabWidget *>(o))
-        t->setTabText(tab, text);
-    else if (auto *b = qobject_cast<QAbstractButton *>(o))
-        b->setText(text);
-    else if (auto *g = qobject_cast<QGroupBox *>(o))
-        g->setTitle(text);
-    else if (auto *l = qobject_cast<QLabel *>(o))
-        l->setText(text);
+    SetControlCaption(this, control, tab, text);
 }
 
 // ---------------------------------------------------------------------------------

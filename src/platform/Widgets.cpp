@@ -4,7 +4,11 @@
 #include "core/ProgramState.h"
 #include "core/Services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -82,3 +86,22 @@ void CenterForm(QWidget *Frm)
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void SetControlCaption(QWidget *window, const QString &control, int tab, const QString &text)
+{
+    if (!window)
+        return;
+    if (control.isEmpty()) {
+        window->setWindowTitle(text);
+        return;
+    }
+    QObject *target = window->findChild<QObject *>(control);
+    if (auto *tabs = qobject_cast<QTabWidget *>(target))
+        tabs->setTabText(tab, text);
+    else if (auto *label = qobject_cast<QLabel *>(target))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(target))
+        button->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(target))
+        frame->setTitle(text);
+}

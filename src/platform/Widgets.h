@@ -19,6 +19,10 @@ void SelectActiveText();
 // Makes a line edit select its whole text whenever it gets the focus (deferred, so a
 // mouse click does not undo it).
 void SelectTextOnFocus(QLineEdit *edit);
+// Puts a caption on the named control of a window: the window's own title for "",
+// the tab text of a tab widget (tab >= 0), or the text of a label, button or frame.
+void SetControlCaption(QWidget *window, const QString &control, int tab, const QString &text);
+
 // Shows the busy cursor for as long as it lives.
 class WaitCursor {
 public:
