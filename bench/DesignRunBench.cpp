@@ -2,6 +2,8 @@
 // largest layout search the data model holds, with and without the sort and its trace.
 
 #include "core/ProgramState.h"
+#include "core/Project.h"
+#include "design/DesignRecord.h"
 #include "design/DesignRun.h"
 
 #include <QTemporaryDir>
@@ -9,34 +11,11 @@
 
 namespace {
 
+// The default project's design, as the design window shows it.
 DesignInputs DefaultInputs()
 {
-    DesignInputs in;
-    in.txtFortio = QStringLiteral("3.00");
-    in.txtEpigomosi = QStringLiteral("1.00");
-    in.txtYpodiatrisi = QStringLiteral("0.30");
-    in.txtApostasi = QStringLiteral("1.50");
-    in.txtEpigD = QStringLiteral("20");
-    in.txtYpodD = QStringLiteral("10");
-    in.txtApostasiD = QStringLiteral("40");
-    in.txtDiametros = QStringLiteral("80");
-    in.txtEidvarek = QStringLiteral("0.90");
-    in.txtEnisxysi = QStringLiteral("1");
-    in.txtEidvarEE = QStringLiteral("1.2");
-    in.txtEidvarPe = QStringLiteral("2.60");
-    in.txtYpsos = QStringLiteral("12.00");
-    in.txtParagogi = QStringLiteral("4000");
-    in.txtDX = QStringLiteral("0");
-    in.txtDY = QStringLiteral("0");
-    in.txtMaxNperDelay = QStringLiteral("2");
-    in.cmbNoEpif = QStringLiteral("1");
-    in.txtSeires = QStringLiteral("2");
-    in.txtCostExpl = QStringLiteral("1");
-    in.txtCostCap = QStringLiteral("1");
-    in.txtCostInit = QStringLiteral("0");
-    in.txtCostBooster = QStringLiteral("1.5");
-    in.txtCostDrill = QStringLiteral("5");
-    return in;
+    ResetProjectDefaults(255, 255);
+    return DesignRecordTexts(project().BlastDesign).inputs;
 }
 
 // 7 rows x 4681 holes per row = 32767 layouts, the most the data model holds.
