@@ -234,6 +234,28 @@ double Val(const QString &text)
     return v;
 }
 
+std::optional<double> ValIgnoringBlanks(const QString &text)
+{
+    QString packed;
+    packed.reserve(text.size());
+    for (const QChar c : text)
+        if (!isBlank(c))
+            packed += c;
+    std::string ascii;
+    double v = 0;
+    if (scanNumber(packed, 0, ascii) < 0)
+        return 0.0;
+    if (toDouble(ascii, v))
+        return v;
+    // Out of range: beyond a double is an overflow, too close to zero is zero.
+    long double wide = 0;
+    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), wide);
+    const bool tiny = res.ec == std::errc() ? std::fabs(wide) < 1 : ascii.find("e-") != std::string::npos;
+    if (tiny)
+        return 0.0;
+    return std::nullopt;
+}
+
 bool IsNumeric(const QString &text)
 {
     qsizetype begin = 0, end = text.size();

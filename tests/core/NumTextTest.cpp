@@ -38,6 +38,17 @@ TEST(NumText, ValAndIsNumericReadTextBoxes)
     }
 }
 
+TEST(NumText, ValIgnoringBlanksReadsTheConverterBoxes)
+{
+    const struct { const char *text; std::optional<double> value; } cases[] = {
+        {"1 2", 12}, {" - 3.5 e 2x", -350}, {"12abc", 12}, {"", 0}, {"abc", 0}, {"1\t000", 1000},
+        {"1e400", std::nullopt}, {"-1e400", std::nullopt}, {"1e-400", 0}, {"1e308", 1e308},
+        {"1 e 5000", std::nullopt}, {"1e-5000", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ValIgnoringBlanks(QString::fromUtf8(c.text)), c.value) << '"' << c.text << '"';
+}
+
 TEST(NumText, RoundHalfEven)
 {
     const struct { double v, expected; } whole[] = {

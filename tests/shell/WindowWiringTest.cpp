@@ -48,3 +48,12 @@ TEST(WindowWiring, InputMenuOpensCalculatorAndDesignWindow)
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
 }
+
+TEST(WindowWiring, VibrationAndUtilityWindowsOpenFromTheirMenus)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    EXPECT_EQ(openAndClose(w->mnuUtilItem[2]), "frmUnits");
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    w->close();
+}

@@ -1,0 +1,105 @@
+// The unit converter window: opening, typing, changing the unit and the tab.
+
+#include "calculators/frmUnits.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+class UnitsWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartCoreForTest();
+        m_logStart = historyLog().text().size();
+        w = std::make_unique<frmUnits>();
+        w->show();
+    }
+    QString newLog() const { return historyLog().text().mid(m_logStart); }
+    template <class T = QLineEdit> T *child(const QString &name)
+    {
+        T *c = w->findChild<T *>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    QStringList texts(int first, int count)
+    {
+        QStringList out;
+        for (int i = first; i < first + count; ++i)
+            out << child(QStringLiteral("Text%1").arg(i))->text();
+        return out;
+    }
+    std::unique_ptr<frmUnits> w;
+    qsizetype m_logStart = 0;
+};
+} // namespace
+
+TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZero)
+{
+    EXPECT_EQ(w->windowTitle(), "Unit Conversions");
+    EXPECT_EQ(child<QTabWidget>("SSTab1")->currentIndex(), 1);
+    for (int i : {2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 17, 18, 19, 20, 21, 22, 23, 24, 25})
+        EXPECT_EQ(child(QStringLiteral("Text%1").arg(i))->text(), "0") << i;
+    for (const char *input : {"txtLength", "txtLoad", "txtLoadGrad", "txtStress", "txtStressGrad"})
+        EXPECT_EQ(child(QString::fromLatin1(input))->text(), "0");
+    for (const char *option : {"Option1_0", "Option2_0", "Option3_0", "Option4_0", "Option5_0"})
+        EXPECT_TRUE(child<QRadioButton>(QString::fromLatin1(option))->isChecked()) << option;
+    EXPECT_TRUE(newLog().contains("Loading Unit Conversion Form"));
+    EXPECT_EQ(messageState().TitleError, "Unit Conversion: Error");
+}
+
+TEST_F(UnitsWindow, TypingAndChangingTheUnitConvert)
+{
+    child<QRadioButton>("Option2_1")->click(); // ft
+    child("txtLength")->setText("12abc");
+    EXPECT_EQ(texts(7, 4), (QStringList{"144", "12", "365.76", "3.6576"}));
+    // Only the unit changes: the same text is converted again.
+    child<QRadioButton>("Option2_0")->click(); // in
+    EXPECT_EQ(texts(7, 4), (QStringList{"12", "1", "30.48", "0.3048"}));
+
+    child("txtLoad")->setText("1");
+    child<QRadioButton>("Option5_4")->click(); // kips
+    EXPECT_EQ(texts(21, 5), (QStringList{"1000", "0.5", "4.44822048939322", "0.00444822048939322", "1"}));
+
+    child<QRadioButton>("Option1_4")->click(); // MPa
+    child("txtStress")->setText("1e308");
+    EXPECT_EQ(texts(2, 5), (QStringList{"Overflow", "Overflow", "Overflow", "Overflow", "1E+308"}));
+    child("txtStress")->setText("");
+    EXPECT_EQ(texts(2, 5), (QStringList{"0", "0", "0", "0", "0"}));
+}
+
+TEST_F(UnitsWindow, TabChangeMovesFocusAndTabStops)
+{
+    QApplication::setActiveWindow(w.get());
+    auto *tabs = child<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(3);
+    EXPECT_EQ(QApplication::focusWidget(), child("txtStress"));
+    EXPECT_TRUE(child("txtStress")->hasSelectedText());
+    // Only the shown tab's controls take part in keyboard navigation.
+    EXPECT_TRUE(child("txtStress")->focusPolicy() & Qt::TabFocus);
+    EXPECT_TRUE(child<QRadioButton>("Option1_2")->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(child("txtLength")->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(child<QRadioButton>("Option5_0")->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(child("Text21")->focusPolicy() & Qt::TabFocus);
+
+    // The Help hint does not send the window back to the Load tab.
+    child<QPushButton>("Command3")->click();
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes.at(0).text,
+              "Position the cursor on any item on the form and press F1 for context-sensitive Help");
+    w->hide();
+    w->show();
+    EXPECT_EQ(tabs->currentIndex(), 3);
+
+    child<QPushButton>("Command1")->click();
+    EXPECT_FALSE(w->isVisible());
+}
