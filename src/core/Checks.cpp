@@ -15,6 +15,11 @@ QString BoundText(double v) { return numtext::General(v); }
 
 bool IsNumericOrEmpty(const QString &Text) { return Text.isEmpty() || numtext::IsNumeric(Text); }
 
+bool IsSingleOrEmpty(const QString &Text)
+{
+    return IsNumericOrEmpty(Text) && std::isfinite(static_cast<float>(numtext::Val(Text)));
+}
+
 bool CheckRange(const QString &Text, double MinValue, double MaxValue, QString &EnglishLabel, QString &GreekLabel)
 {
     if (!EnglishLabel.isEmpty())

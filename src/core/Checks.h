@@ -6,6 +6,9 @@
 
 // False only when Text is not "" and not numeric.
 bool IsNumericOrEmpty(const QString &Text);
+// The same test for a box whose value is kept as a single: a number beyond the range of
+// a single (1e39) fails as well.
+bool IsSingleOrEmpty(const QString &Text);
 
 // True when Text is a number inside [MinValue, MaxValue]; otherwise shows (and logs)
 // the first failure in the current language. The labels gain ": " and two line

@@ -1,5 +1,6 @@
 #include "design/Vibration.h"
 
+#include "calculators/AttenuationLaw.h"
 #include "core/Checks.h"
 #include "core/NumText.h"
 
@@ -60,10 +61,7 @@ std::optional<float> PeakParticleVelocity(float Q, float D, float K, float n)
     const double scaled = double(D) / root;
     if (!std::isfinite(scaled))
         return std::nullopt;
-    const float v = static_cast<float>(double(K) * std::pow(scaled, -double(n)));
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return AttenuationLaw(K, scaled, n);
 }
 
 std::optional<QString> VelocityText(const VibrationTexts &t)

@@ -1,0 +1,61 @@
+#pragma once
+// The scaled-distance window: predicted ground vibration or air blast over a list of
+// scaled distances, and the square-root and cube-root scaled distance of one distance
+// and charge mass. It edits the project's ScaleDist; OK stores it, logs a line and
+// marks the project changed. Built for each opening and deleted after it.
+
+#include <QDialog>
+
+#include <memory>
+
+struct Ui_frmScaleDist;
+struct ScaleDistTexts;
+
+class frmScaleDist : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmScaleDist(QWidget *parent = nullptr);
+    ~frmScaleDist() override;
+
+    bool OkPressed = false; // OK was accepted: the unload step commits
+    bool Loading = false;   // the load step is filling the boxes
+
+    // Rebuilds the table from the boxes and options.
+    void FillPredictionTable();
+    // Recomputes txtSD and txtSDair from the distance and the mass.
+    void CalcScaledDistance();
+    // The ten checks; the first failure is shown and gets the focus.
+    bool ValidateScaleDistInputs();
+
+public slots:
+    void txtK_Change();
+    void txtN_Change();
+    void txtD_Change();
+    void txtQ_Change();
+    void txtMin_Change();
+    void txtMax_Change();
+    void txtStep_Change();
+    void txtDist_Change();
+    void txtWeight_Change();
+    void optDonisi_Click(int Index);
+    void optAuto_Click(int Index);
+    void btnOk_Click();
+    void btnCancel_Click();
+    void btnHelp_Click();
+
+protected:
+    void done(int result) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    ScaleDistTexts texts() const;
+    void tableChanged();
+    void distanceChanged();
+
+    std::unique_ptr<Ui_frmScaleDist> ui;
+    bool m_unloaded = false;
+};
+
+// Opens the window modally, owned by 'owner'.
+void OpenScaleDist(QWidget *owner);

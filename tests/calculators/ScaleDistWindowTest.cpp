@@ -1,0 +1,183 @@
+// The scaled-distance window: load, edits, checks through the message box, OK and Cancel.
+
+#include "calculators/frmScaleDist.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Project.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+class ScaleDistWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartCoreForTest();
+        ResetProjectDefaults(255, 255);
+        m_logStart = historyLog().text().size();
+    }
+    void open()
+    {
+        w = std::make_unique<frmScaleDist>();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+    }
+    QString newLog() const { return historyLog().text().mid(m_logStart); }
+    template <class T = QLineEdit> T *child(const char *name)
+    {
+        T *c = w->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QTableWidget *grid() { return child<QTableWidget>("MSHFlexGrid1"); }
+    QString cell(int r, int c)
+    {
+        const QTableWidgetItem *item = grid()->item(r, c);
+        return item ? item->text() : QString();
+    }
+    QStringList column(int c)
+    {
+        QStringList out;
+        for (int r = 1; r < grid()->rowCount(); ++r)
+            out << cell(r, c);
+        return out;
+    }
+    std::unique_ptr<frmScaleDist> w;
+    qsizetype m_logStart = 0;
+};
+} // namespace
+
+TEST_F(ScaleDistWindow, NewProjectShowsItsTableInBothLanguages)
+{
+    for (int english : {1, 0}) {
+        settings().EnglishMenus = int16_t(english);
+        open();
+        EXPECT_EQ(child("txtK")->text(), "1600");
+        EXPECT_EQ(child("txtN")->text(), "1.6");
+        EXPECT_EQ(child("txtWeight")->text(), "1");
+        EXPECT_EQ(child("txtSD")->text(), "");
+        EXPECT_TRUE(child<QRadioButton>("optDonisi_0")->isChecked());
+        EXPECT_TRUE(child<QRadioButton>("optAuto_0")->isChecked());
+        EXPECT_FALSE(child("txtMin")->isEnabled());
+        EXPECT_FALSE(child<QGroupBox>("frsScaledDistRange")->isEnabled());
+        EXPECT_EQ(grid()->columnCount(), 3);
+        EXPECT_EQ(grid()->rowCount(), 11);
+        EXPECT_EQ(cell(0, 1), "PPV (mm/s)");
+        EXPECT_EQ(cell(0, 2), "Scaled Distance");
+        EXPECT_EQ(cell(1, 1), "40.2");
+        EXPECT_EQ(cell(10, 1), "1.0");
+        EXPECT_EQ(cell(10, 2), "100");
+        EXPECT_EQ(w->windowTitle(), english ? "Prediction of Ground Vibration and Air Blast (Overpressure)"
+                                            : "Πρόβλεψη Εδαφικών και Αέριων Δονήσεων");
+        EXPECT_EQ(child<QLabel>("Label7")->text(), english ? "Sc. Dist^2" : "Αν. Αποστ^2");
+        EXPECT_EQ(child<QRadioButton>("optAuto_1")->text(), english ? "Calculation Range" : "Εύρος Υπολογισμού");
+        w.reset();
+    }
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+}
+
+TEST_F(ScaleDistWindow, EditsRecomputeTheTableAndTheScaledDistances)
+{
+    open();
+    child<QRadioButton>("optDonisi_1")->click();
+    EXPECT_EQ(cell(0, 1), "dB");
+    EXPECT_EQ(column(1).mid(0, 4), (QStringList{"1.6", "0.6", "0.3", "0.2"}));
+
+    child<QRadioButton>("optDonisi_0")->click();
+    child<QRadioButton>("optAuto_1")->click();
+    EXPECT_TRUE(child("txtStep")->isEnabled());
+    child("txtStep")->setText("1");
+    child("txtMin")->setText("1");
+    EXPECT_EQ(grid()->rowCount(), 21);
+    EXPECT_EQ(cell(20, 2), "20");
+
+    child("txtDist")->setText("100");
+    child("txtWeight")->setText("400");
+    EXPECT_EQ(child("txtSD")->text(), "5.0");
+    EXPECT_EQ(child("txtSDair")->text(), "13.6");
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+}
+
+TEST_F(ScaleDistWindow, AFailedCheckShowsItsMessageAndKeepsTheTable)
+{
+    settings().EnglishMenus = 1;
+    open();
+    child<QRadioButton>("optAuto_1")->click();
+    const QStringList before = column(2);
+    child("txtStep")->setFocus();
+    child("txtStep")->setText("0");
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    const auto box = fakeMessageBox().boxes.at(0);
+    EXPECT_EQ(box.text, "The step distance for scaled distance calculation should be positive");
+    EXPECT_EQ(box.title, "Tessolan Primer");
+    EXPECT_EQ(QApplication::focusWidget(), child("txtMin"));
+    EXPECT_EQ(child("txtMin")->selectedText(), "10");
+    EXPECT_EQ(column(2), before);
+    EXPECT_TRUE(newLog().contains("The step distance for scaled distance calculation should be positive"));
+
+    // A number no single can hold is not a number here.
+    child("txtK")->setText("1e39");
+    EXPECT_EQ(fakeMessageBox().boxes.last().text, "One of the input values is not a number");
+    EXPECT_EQ(column(2), before);
+
+    // OK while a box is invalid keeps the window open and stores nothing.
+    child<QPushButton>("btnOk")->click();
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+    EXPECT_EQ(project().ScaleDist.K, 1600);
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+}
+
+TEST_F(ScaleDistWindow, OkStoresAndLogsCancelDoesNot)
+{
+    open();
+    child("txtK")->setText("1200");
+    child<QPushButton>("btnCancel")->click();
+    EXPECT_EQ(project().ScaleDist.K, 1600);
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    EXPECT_FALSE(newLog().contains("Scaled Distance"));
+
+    open();
+    child("txtK")->setText("1200");
+    child("txtDist")->setText("250");
+    child<QRadioButton>("optDonisi_1")->click();
+    child<QRadioButton>("optAuto_1")->click();
+    child<QPushButton>("btnOk")->click();
+    EXPECT_FALSE(w->isVisible());
+    const ScaleDistRec &s = project().ScaleDist;
+    EXPECT_EQ(s.K, 1200);
+    EXPECT_EQ(s.Distance, 250);
+    EXPECT_EQ(s.VibrationMode, 1);
+    EXPECT_EQ(s.CalcMode, 1);
+    EXPECT_TRUE(newLog().contains("Scaled Distance Parameters Modified"));
+    EXPECT_EQ(flags().ProjectSaved, kFalse);
+    EXPECT_EQ(flags().FileEmpty, kFalse);
+    EXPECT_EQ(flags().ParametersLoaded, kTrue);
+}
+
+TEST_F(ScaleDistWindow, LoadedValuesThatBreakTheChecksStillGiveASaneTable)
+{
+    ScaleDistRec &s = project().ScaleDist;
+    s.CalcMode = 1;
+    s.RangeMin = -10;
+    open();
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 1), "PPV (mm/s)");
+    w.reset();
+    s.RangeMin = 1e-30f;
+    s.K = 1e30f;
+    s.RangeStep = 0;
+    open();
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+}
