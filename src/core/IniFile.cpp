@@ -1,37 +1,18 @@
 #include "core/IniFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QStringList>
+#include "core/Errors.h"
+#include "core/FileAccess.h"
 
 namespace {
 
-QStringList readLines(const QString &fileName, bool *exists = nullptr)
-{
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (exists)
-            *exists = false;
-        return {};
-    }
-    if (exists)
-        *exists = true;
-    QString text = QString::fromUtf8(f.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-// "[Name]" -> "Name"; anything else -> null.
-QString sectionName(const QString &line)
+// "[Name]" gives true and "Name".
+bool sectionName(const QString &line, QString &name)
 {
     const QString t = line.trimmed();
-    if (t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']')))
-        return t.mid(1, t.size() - 2).trimmed();
-    return QString();
+    if (t.size() < 2 || !t.startsWith(QLatin1Char('[')) || !t.endsWith(QLatin1Char(']')))
+        return false;
+    name = t.mid(1, t.size() - 2).trimmed();
+    return true;
 }
 
 bool splitKey(const QString &line, QString &key, QString &value)
@@ -39,7 +20,7 @@ bool splitKey(const QString &line, QString &key, QString &value)
     const QString t = line.trimmed();
     if (t.isEmpty() || t.startsWith(QLatin1Char(';')))
         return false;
-    const int eq = t.indexOf(QLatin1Char('='));
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
     if (eq < 0)
         return false;
     key = t.left(eq).trimmed();
@@ -47,83 +28,139 @@ bool splitKey(const QString &line, QString &key, QString &value)
     return true;
 }
 
-bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+QString fold(const QString &name) { return name.toCaseFolded(); }
 
 } // namespace
 
-QString ReadINI(const QString &Section, const QString &Key, const QString &FileName, const QString &Default)
+void IniDocument::addLine(Section &s, const QString &line)
 {
-    const QStringList lines = readLines(FileName);
-    bool inSection = false;
-    QString result;
-    for (const QString &line : lines) {
-        const QString sec = sectionName(line);
-        if (!sec.isNull()) {
-            if (inSection)
-                break;
-            inSection = sameName(sec, Section);
-            continue;
+    s.lines << line;
+    QString k, v;
+    if (splitKey(line, k, v)) {
+        const QString name = fold(k);
+        if (!s.keys.contains(name))
+            s.keys.insert(name, s.lines.size() - 1);
+        s.lastKeyAt = s.lines.size() - 1;
+    } else if (!line.trimmed().isEmpty()) {
+        s.lastKeyAt = s.lines.size() - 1;
+    }
+}
+
+IniDocument IniDocument::parse(const QByteArray &bytes)
+{
+    IniDocument doc;
+    const QString text = QString::fromUtf8(bytes);
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text.at(end) != u'\r' && text.at(end) != u'\n')
+            ++end;
+        const QString line = text.mid(start, end - start);
+        QString name;
+        if (sectionName(line, name)) {
+            doc.m_sections << Section();
+            if (!doc.m_index.contains(fold(name)))
+                doc.m_index.insert(fold(name), doc.m_sections.size() - 1);
+            Section &s = doc.m_sections.last();
+            s.lines << line;
+            s.lastKeyAt = 0;
+        } else {
+            doc.addLine(doc.m_sections.last(), line);
         }
-        QString k, v;
-        if (inSection && splitKey(line, k, v) && sameName(k, Key)) {
+        // One line end: CR LF, LF or CR.
+        if (end < n && text.at(end) == u'\r' && end + 1 < n && text.at(end + 1) == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return doc;
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    QString out;
+    for (const Section &s : m_sections)
+        for (const QString &l : s.lines)
+            out += l + QStringLiteral("\r\n");
+    return out.toUtf8();
+}
+
+bool IniDocument::isEmpty() const { return m_sections.size() == 1 && m_sections.first().lines.isEmpty(); }
+
+QString IniDocument::value(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    QString result;
+    const auto sec = m_index.constFind(fold(section));
+    if (sec != m_index.cend()) {
+        const Section &s = m_sections.at(*sec);
+        const auto at = s.keys.constFind(fold(key));
+        if (at != s.keys.cend()) {
+            QString k, v;
+            splitKey(s.lines.at(*at), k, v);
             if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\''))
                 && v.back() == v.front())
                 v = v.mid(1, v.size() - 2);
-            result = v;
-            break;
+            if (v.size() <= kMaxIniValueLength)
+                result = v;
         }
     }
-    if (result.isEmpty() && !Default.isNull())
-        return Default;
+    if (result.isEmpty() && !defaultValue.isNull())
+        return defaultValue;
     return result;
+}
+
+void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString entry = key + QLatin1Char('=') + v;
+
+    const auto sec = m_index.constFind(fold(section));
+    if (sec == m_index.cend()) {
+        m_sections << Section();
+        m_index.insert(fold(section), m_sections.size() - 1);
+        Section &s = m_sections.last();
+        s.lines << QLatin1Char('[') + section + QLatin1Char(']');
+        addLine(s, entry);
+        return;
+    }
+    Section &s = m_sections[*sec];
+    const auto at = s.keys.constFind(fold(key));
+    if (at != s.keys.cend()) {
+        s.lines[*at] = entry;
+        return;
+    }
+    // After the last line that is not blank; only blank lines follow it, so no key moves.
+    const qsizetype pos = s.lastKeyAt + 1;
+    s.lines.insert(pos, entry);
+    s.keys.insert(fold(key), pos);
+    s.lastKeyAt = pos;
+}
+
+QString ReadINI(const QString &Section, const QString &Key, const QString &FileName, const QString &Default)
+{
+    IniDocument doc;
+    try {
+        doc = IniDocument::parse(ReadRegularFile(FileName));
+    } catch (const RuntimeError &) {
+    }
+    return doc.value(Section, Key, Default);
 }
 
 int WriteINI(const QString &Section, const QString &Key, const QString &Value, const QString &FileName)
 {
-    QStringList lines = readLines(FileName);
-    // A value can never break the file's structure.
-    QString value = Value;
-    value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QString entry = Key + QLatin1Char('=') + value;
-
-    int sectionAt = -1, lastKeyAt = -1, keyAt = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString sec = sectionName(lines[i]);
-        if (!sec.isNull()) {
-            if (sectionAt >= 0)
-                break;
-            if (sameName(sec, Section)) {
-                sectionAt = i;
-                lastKeyAt = i;
-            }
-            continue;
+    try {
+        IniDocument doc;
+        try {
+            doc = IniDocument::parse(ReadRegularFile(FileName));
+        } catch (const RuntimeError &e) {
+            if (e.number() != err::FileNotFound)
+                return 0; // a file that cannot be read is never replaced
         }
-        if (sectionAt < 0)
-            continue;
-        QString k, v;
-        if (splitKey(lines[i], k, v)) {
-            lastKeyAt = i;
-            if (sameName(k, Key)) {
-                keyAt = i;
-                break;
-            }
-        } else if (!lines[i].trimmed().isEmpty()) {
-            lastKeyAt = i;
-        }
-    }
-    if (keyAt >= 0)
-        lines[keyAt] = entry;
-    else if (sectionAt >= 0)
-        lines.insert(lastKeyAt + 1, entry);
-    else
-        lines << QLatin1Char('[') + Section + QLatin1Char(']') << entry;
-
-    QSaveFile f(FileName);
-    if (!f.open(QIODevice::WriteOnly))
+        doc.setValue(Section, Key, Value);
+        WriteFileSafely(FileName, doc.toBytes());
+        return 1;
+    } catch (const RuntimeError &) {
         return 0;
-    QByteArray out;
-    for (const QString &l : lines)
-        out += l.toUtf8() + "\r\n";
-    f.write(out);
-    return f.commit() ? 1 : 0;
+    }
 }

@@ -1,18 +1,15 @@
 #include "core/ProjectFile.h"
 
 #include "core/Errors.h"
+#include "core/FileAccess.h"
 #include "core/Messages.h"
 #include "core/NumText.h"
 #include "core/ProgramState.h"
 #include "core/Project.h"
 #include "core/Services.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
-#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <vector>
@@ -173,42 +170,6 @@ qsizetype safeCut(const QString &s, qsizetype cut)
     return cut;
 }
 
-// The classic number of a failed file operation.
-int fileErrorNumber(const QFileDevice &file, const QString &path, int savedErrno)
-{
-    const QFileInfo info(path);
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return err::PathNotFound;
-    if (info.isDir())
-        return err::PathFileAccess;
-    if (file.error() == QFileDevice::PermissionsError)
-        return err::PermissionDenied;
-    if (savedErrno != 0)
-        return ErrnoToError(savedErrno);
-    switch (file.error()) {
-    case QFileDevice::OpenError: return err::PathFileAccess;
-    case QFileDevice::ReadError:
-    case QFileDevice::WriteError: return err::DeviceIO;
-    default: return err::PathFileAccess;
-    }
-}
-
-QByteArray readProjectBytes(const QString &path)
-{
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int e = errno;
-        if (!QFileInfo::exists(path) && QFileInfo(QFileInfo(path).absolutePath()).isDir())
-            throw RuntimeError(err::FileNotFound);
-        throw RuntimeError(fileErrorNumber(file, path, e));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw RuntimeError(err::DeviceIO);
-    return bytes;
-}
-
 } // namespace
 
 ProjectLineReader::ProjectLineReader(const QString &text)
@@ -340,25 +301,7 @@ bool SaveProjectFile()
     LogMessage(QStringLiteral("Saving: ") + path);
     const QByteArray bytes = ProjectFileText().toUtf8();
 
-    QSaveFile file(path);
-    errno = 0;
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
-        throw RuntimeError(fileErrorNumber(file, path, errno));
-    errno = 0;
-    // QSaveFile's commit can miss a failure of its final buffered write and rename a
-    // short file over the old one: flush first and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int e = errno;
-        file.cancelWriting();
-        throw RuntimeError(e == ENOSPC || e == EDQUOT ? err::DiskFull : err::DeviceIO);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int e = errno;
-        if (e == ENOSPC || e == EDQUOT)
-            throw RuntimeError(err::DiskFull);
-        throw RuntimeError(fileErrorNumber(file, path, e));
-    }
+    WriteFileSafely(path, bytes);
     flags().ProjectSaved = kTrue;
     return true;
 }
@@ -421,7 +364,7 @@ bool OpenProjectFile()
     ProjectState &p = project();
     LogMessage(QStringLiteral("Opening: ") + p.CurrentFile);
     try {
-        const bool accepted = ReadProjectText(DecodeProjectBytes(readProjectBytes(p.CurrentFile)));
+        const bool accepted = ReadProjectText(DecodeProjectBytes(ReadRegularFile(p.CurrentFile)));
         if (!accepted)
             p.CurrentFile = QStringLiteral("Untitled");
         return accepted;

@@ -1,10 +1,13 @@
 #include "core/Settings.h"
 
 #include "core/Checks.h"
+#include "core/Errors.h"
+#include "core/FileAccess.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/NumText.h"
 #include "core/ProgramState.h"
+#include "core/Services.h"
 #include "core/Utilities.h"
 
 namespace {
@@ -15,98 +18,159 @@ const QString kTextBrowse = QStringLiteral("TextBrowse");
 const QString kBlastOptions = QStringLiteral("BlastOptions");
 const QString kVersion = QStringLiteral("Version");
 
-QString ini() { return paths().IniFile; }
-
-QString readText(const QString &section, const QString &key) { return ReadINI(section, key, ini()); }
-
-// A numeric key: its leading number, limited to [min, max] (out of range -> min).
-int16_t readInt(const QString &section, const QString &key, double min, double max,
-                const QString &def = QString())
+struct Store {
+    IniDocument doc;
+    bool heldBack = false;
+};
+Store &store()
 {
-    double v = numtext::Val(ReadINI(section, key, ini(), def));
+    static Store s;
+    return s;
+}
+IniDocument &doc() { return store().doc; }
+
+// How a key is read and written.
+enum class Kind {
+    Int,       // leading number, limited to [min, max] (out of range -> min)
+    FontSize,  // limited to 7..24 and made a whole number (halves to even)
+    FontName,  // "" becomes the first available screen font
+    Text,      // as read
+    DataPath,  // "" or "0" -> DefaultDataPath; "\" added; a missing folder -> DefaultDataPath
+    Extension, // "" or "0" -> DefaultFileExtension
+};
+
+// One key of a section with its variable; the table order is the order written.
+struct Key {
+    const char *name;
+    Kind kind;
+    int16_t SettingsState::*integer = nullptr;
+    float SettingsState::*single = nullptr;
+    QString SettingsState::*text = nullptr;
+    double min = 0, max = 0;
+    const char *missing = nullptr; // the text read when the key is missing or empty
+};
+
+constexpr Key intKey(const char *name, int16_t SettingsState::*f, double min, double max,
+                     const char *missing = nullptr)
+{
+    return Key{name, Kind::Int, f, nullptr, nullptr, min, max, missing};
+}
+constexpr Key textKey(const char *name, Kind kind, QString SettingsState::*f)
+{
+    return Key{name, kind, nullptr, nullptr, f};
+}
+constexpr Key sizeKey(const char *name, float SettingsState::*f)
+{
+    return Key{name, Kind::FontSize, nullptr, f, nullptr, 7, 24};
+}
+
+using S = SettingsState;
+const Key kSettingsKeys[] = {
+    intKey("DefaultUnits", &S::DefaultUnits, 0, 1),
+    intKey("DisplayHistoryWin", &S::DisplayHistoryWin, 0, 1),
+    intKey("MaxDisplaySize", &S::MaxDisplaySize, 4096, 16384),
+    textKey("DisplayFontName", Kind::FontName, &S::DisplayFontName),
+    sizeKey("DisplayFontSize", &S::DisplayFontSize),
+    intKey("DisplayFontBold", &S::DisplayFontBold, -1, 0),
+    intKey("DisplayFontItalic", &S::DisplayFontItalic, -1, 0),
+    intKey("KeepFileNames", &S::KeepFileNames, 0, 1),
+    intKey("ShowDisclaim", &S::ShowDisclaim, 0, 1),
+    intKey("MaxMainMenu", &S::MaxMainMenu, 0, 1),
+    intKey("EnableMainMenuToolbar", &S::EnableMainMenuToolbar, 0, 1),
+    intKey("ShortRecentFiles", &S::ShortRecentFiles, 0, 1),
+    intKey("LoadLastInputFile", &S::LoadLastInputFile, 0, 1),
+    intKey("RemindAnnualUpdates", &S::RemindAnnualUpdates, 0, 1),
+    intKey("CopyExampleFiles", &S::CopyExampleFiles, 0, 1, "1"),
+    textKey("DataPath", Kind::DataPath, &S::DataPath),
+    textKey("FileExtension", Kind::Extension, &S::FileExtension),
+    textKey("ExternalEditor", Kind::Text, &S::ExternalEditor),
+};
+const Key kTextBrowseKeys[] = {
+    textKey("BrowseFontName", Kind::FontName, &S::BrowseFontName),
+    sizeKey("BrowseFontSize", &S::BrowseFontSize),
+    intKey("BrowseFontBold", &S::BrowseFontBold, -1, 0),
+    intKey("BrowseFontItalic", &S::BrowseFontItalic, -1, 0),
+    textKey("BrowseDefaultFilter", Kind::Text, &S::BrowseDefaultFilter),
+    intKey("BrowseUseNotepad", &S::BrowseUseNotepad, 0, 1),
+};
+const Key kBlastOptionKeys[] = {
+    intKey("EnglishMenus", &S::EnglishMenus, 0, 1),
+    intKey("ShowAllBlastDesign", &S::ShowAllBlastDesign, 0, 1),
+    intKey("PrintModuleHeader", &S::PrintModuleHeader, 0, 1),
+    intKey("EnableMohrCircles", &S::EnableMohrCircles, 0, 1),
+    intKey("ShowInternalPlotCoords", &S::ShowInternalPlotCoords, 0, 1),
+    intKey("ShowBurdenCalcWarning", &S::ShowBurdenCalcWarning, 0, 1),
+};
+
+QString readText(const QString &section, const QString &key, const char *missing = nullptr)
+{
+    return doc().value(section, key, missing ? QString::fromLatin1(missing) : QString());
+}
+
+int16_t readInt(const QString &section, const QString &key, double min, double max, const char *missing = nullptr)
+{
+    double v = numtext::Val(readText(section, key, missing));
     return LimitRange(v, min, max);
 }
 
-// A font size: limited to 7..24 and made a whole number (halves to even).
-float readFontSize(const QString &section, const QString &key)
+QString readDataPath(const QString &text)
 {
-    double v = numtext::Val(readText(section, key));
-    return static_cast<float>(LimitRange(v, 7, 24));
+    if (text.isEmpty() || text == QLatin1String("0"))
+        return paths().DefaultDataPath;
+    const QString data = WithSlash(text.trimmed());
+    return ValidPath(data, kTrue) ? data : paths().DefaultDataPath;
 }
 
-QString fontOrDefault(const QString &name) { return name.isEmpty() ? GetScreenFont() : name; }
-
-void write(const QString &section, const QString &key, const QString &value)
-{
-    WriteINI(section, key, value, ini());
-}
-void write(const QString &section, const QString &key, int value)
-{
-    write(section, key, QString::number(value));
-}
-void write(const QString &section, const QString &key, float value)
-{
-    write(section, key, numtext::General(value));
-}
-
-void readSettingsSection()
+void readKey(const QString &section, const Key &k)
 {
     SettingsState &s = settings();
-    const QString &S = kSettings;
-    s.DefaultUnits = readInt(S, QStringLiteral("DefaultUnits"), 0, 1);
-    s.DisplayHistoryWin = readInt(S, QStringLiteral("DisplayHistoryWin"), 0, 1);
-    s.MaxDisplaySize = readInt(S, QStringLiteral("MaxDisplaySize"), 4096, 16384);
-    s.DisplayFontName = fontOrDefault(readText(S, QStringLiteral("DisplayFontName")));
-    s.DisplayFontSize = readFontSize(S, QStringLiteral("DisplayFontSize"));
-    s.DisplayFontBold = readInt(S, QStringLiteral("DisplayFontBold"), -1, 0);
-    s.DisplayFontItalic = readInt(S, QStringLiteral("DisplayFontItalic"), -1, 0);
-    s.KeepFileNames = readInt(S, QStringLiteral("KeepFileNames"), 0, 1);
-    s.ShowDisclaim = readInt(S, QStringLiteral("ShowDisclaim"), 0, 1);
-    s.MaxMainMenu = readInt(S, QStringLiteral("MaxMainMenu"), 0, 1);
-    s.EnableMainMenuToolbar = readInt(S, QStringLiteral("EnableMainMenuToolbar"), 0, 1);
-    s.ShortRecentFiles = readInt(S, QStringLiteral("ShortRecentFiles"), 0, 1);
-    s.LoadLastInputFile = readInt(S, QStringLiteral("LoadLastInputFile"), 0, 1);
-    s.RemindAnnualUpdates = readInt(S, QStringLiteral("RemindAnnualUpdates"), 0, 1);
-    s.CopyExampleFiles = readInt(S, QStringLiteral("CopyExampleFiles"), 0, 1, QStringLiteral("1"));
-    s.ExternalEditor = readText(S, QStringLiteral("ExternalEditor"));
-
-    QString data = readText(S, QStringLiteral("DataPath"));
-    if (data.isEmpty() || data == QLatin1String("0")) {
-        data = paths().DefaultDataPath;
-    } else {
-        data = WithSlash(data.trimmed());
-        if (!ValidPath(data, kTrue))
-            data = paths().DefaultDataPath;
+    const QString name = QLatin1String(k.name);
+    switch (k.kind) {
+    case Kind::Int: s.*k.integer = readInt(section, name, k.min, k.max, k.missing); break;
+    case Kind::FontSize: s.*k.single = readInt(section, name, k.min, k.max); break;
+    case Kind::FontName: {
+        const QString font = readText(section, name);
+        s.*k.text = font.isEmpty() ? GetScreenFont() : font;
+        break;
     }
-    s.DataPath = data;
-
-    const QString ext = readText(S, QStringLiteral("FileExtension"));
-    s.FileExtension = (ext.isEmpty() || ext == QLatin1String("0")) ? appState().DefaultFileExtension : ext;
+    case Kind::Text: s.*k.text = readText(section, name); break;
+    case Kind::DataPath: s.*k.text = readDataPath(readText(section, name)); break;
+    case Kind::Extension: {
+        const QString ext = readText(section, name);
+        s.*k.text = (ext.isEmpty() || ext == QLatin1String("0")) ? appState().DefaultFileExtension : ext;
+        break;
+    }
+    }
 }
 
-void writeSettingsSection()
+void writeKey(const QString &section, const Key &k)
 {
     const SettingsState &s = settings();
-    const QString &S = kSettings;
-    write(S, QStringLiteral("DefaultUnits"), s.DefaultUnits);
-    write(S, QStringLiteral("DisplayHistoryWin"), s.DisplayHistoryWin);
-    write(S, QStringLiteral("MaxDisplaySize"), s.MaxDisplaySize);
-    write(S, QStringLiteral("DisplayFontName"), s.DisplayFontName);
-    write(S, QStringLiteral("DisplayFontSize"), s.DisplayFontSize);
-    write(S, QStringLiteral("DisplayFontBold"), s.DisplayFontBold);
-    write(S, QStringLiteral("DisplayFontItalic"), s.DisplayFontItalic);
-    write(S, QStringLiteral("KeepFileNames"), s.KeepFileNames);
-    write(S, QStringLiteral("ShowDisclaim"), s.ShowDisclaim);
-    write(S, QStringLiteral("MaxMainMenu"), s.MaxMainMenu);
-    write(S, QStringLiteral("EnableMainMenuToolbar"), s.EnableMainMenuToolbar);
-    write(S, QStringLiteral("ShortRecentFiles"), s.ShortRecentFiles);
-    write(S, QStringLiteral("LoadLastInputFile"), s.LoadLastInputFile);
-    write(S, QStringLiteral("RemindAnnualUpdates"), s.RemindAnnualUpdates);
-    write(S, QStringLiteral("CopyExampleFiles"), s.CopyExampleFiles);
-    write(S, QStringLiteral("DataPath"), s.DataPath);
-    write(S, QStringLiteral("FileExtension"), s.FileExtension);
-    write(S, QStringLiteral("ExternalEditor"), s.ExternalEditor);
+    const QString name = QLatin1String(k.name);
+    if (k.integer)
+        doc().setValue(section, name, QString::number(s.*k.integer));
+    else if (k.single)
+        doc().setValue(section, name, numtext::General(s.*k.single));
+    else
+        doc().setValue(section, name, s.*k.text);
 }
+
+template <size_t N>
+void readTable(const QString &section, const Key (&keys)[N])
+{
+    for (const Key &k : keys)
+        readKey(section, k);
+}
+
+template <size_t N>
+void writeTable(const QString &section, const Key (&keys)[N])
+{
+    for (const Key &k : keys)
+        writeKey(section, k);
+}
+
+// [FileMenu]: MaxLastFiles, then per entry these three keys with its number.
+const char *const kEntryKeys[] = {"LastFile", "LastFileMode", "LastFileLong"};
 
 void readFileMenuSection()
 {
@@ -114,90 +178,65 @@ void readFileMenuSection()
     r.MaxLastFiles = readInt(kFileMenu, QStringLiteral("MaxLastFiles"), 0, 4);
     for (int i = 1; i <= r.MaxLastFiles; ++i) {
         const QString n = QString::number(i);
-        r.LastFile[i] = readText(kFileMenu, QStringLiteral("LastFile") + n);
+        r.LastFile[i] = readText(kFileMenu, QLatin1String(kEntryKeys[0]) + n);
         // The file mode has no range; a value beyond 16 bits is limited, not an overflow.
-        r.LastFileMode[i] = readInt(kFileMenu, QStringLiteral("LastFileMode") + n, -32768, 32767);
-        r.LastFileLong[i] = readText(kFileMenu, QStringLiteral("LastFileLong") + n);
+        r.LastFileMode[i] = readInt(kFileMenu, QLatin1String(kEntryKeys[1]) + n, -32768, 32767);
+        r.LastFileLong[i] = readText(kFileMenu, QLatin1String(kEntryKeys[2]) + n);
     }
 }
 
 void writeFileMenuSection()
 {
     RecentFilesState &r = recentFiles();
-    write(kFileMenu, QStringLiteral("MaxLastFiles"), r.MaxLastFiles);
+    doc().setValue(kFileMenu, QStringLiteral("MaxLastFiles"), QString::number(r.MaxLastFiles));
     double n = r.MaxLastFiles;
     r.MaxLastFiles = LimitRange(n, 0, 4);
     for (int i = 1; i <= r.MaxLastFiles; ++i) {
         const QString k = QString::number(i);
-        write(kFileMenu, QStringLiteral("LastFile") + k, r.LastFile[i]);
-        write(kFileMenu, QStringLiteral("LastFileMode") + k, r.LastFileMode[i]);
-        write(kFileMenu, QStringLiteral("LastFileLong") + k, r.LastFileLong[i]);
+        doc().setValue(kFileMenu, QLatin1String(kEntryKeys[0]) + k, r.LastFile[i]);
+        doc().setValue(kFileMenu, QLatin1String(kEntryKeys[1]) + k, QString::number(r.LastFileMode[i]));
+        doc().setValue(kFileMenu, QLatin1String(kEntryKeys[2]) + k, r.LastFileLong[i]);
     }
-}
-
-void readTextBrowseSection()
-{
-    SettingsState &s = settings();
-    const QString &T = kTextBrowse;
-    s.BrowseFontName = fontOrDefault(readText(T, QStringLiteral("BrowseFontName")));
-    s.BrowseFontSize = readFontSize(T, QStringLiteral("BrowseFontSize"));
-    s.BrowseFontBold = readInt(T, QStringLiteral("BrowseFontBold"), -1, 0);
-    s.BrowseFontItalic = readInt(T, QStringLiteral("BrowseFontItalic"), -1, 0);
-    s.BrowseDefaultFilter = readText(T, QStringLiteral("BrowseDefaultFilter"));
-    s.BrowseUseNotepad = readInt(T, QStringLiteral("BrowseUseNotepad"), 0, 1);
-}
-
-void writeTextBrowseSection()
-{
-    const SettingsState &s = settings();
-    const QString &T = kTextBrowse;
-    write(T, QStringLiteral("BrowseFontName"), s.BrowseFontName);
-    write(T, QStringLiteral("BrowseFontSize"), s.BrowseFontSize);
-    write(T, QStringLiteral("BrowseFontBold"), s.BrowseFontBold);
-    write(T, QStringLiteral("BrowseFontItalic"), s.BrowseFontItalic);
-    write(T, QStringLiteral("BrowseDefaultFilter"), s.BrowseDefaultFilter);
-    write(T, QStringLiteral("BrowseUseNotepad"), s.BrowseUseNotepad);
-}
-
-// [BlastOptions] keys in their order, with their variables.
-struct OptionKey {
-    const char *key;
-    int16_t SettingsState::*field;
-};
-const OptionKey kOptions[] = {
-    {"EnglishMenus", &SettingsState::EnglishMenus},
-    {"ShowAllBlastDesign", &SettingsState::ShowAllBlastDesign},
-    {"PrintModuleHeader", &SettingsState::PrintModuleHeader},
-    {"EnableMohrCircles", &SettingsState::EnableMohrCircles},
-    {"ShowInternalPlotCoords", &SettingsState::ShowInternalPlotCoords},
-    {"ShowBurdenCalcWarning", &SettingsState::ShowBurdenCalcWarning},
-};
-
-void readBlastOptions()
-{
-    for (const OptionKey &o : kOptions)
-        settings().*o.field = readInt(kBlastOptions, QLatin1String(o.key), 0, 1);
-}
-
-void writeBlastOptions()
-{
-    for (const OptionKey &o : kOptions)
-        write(kBlastOptions, QLatin1String(o.key), settings().*o.field);
 }
 
 } // namespace
 
-QString GetINIFileVersion() { return ReadINI(kVersion, QStringLiteral("INIFileVersion"), ini()); }
+SettingsLoad LoadSettingsFile(QString *reason)
+{
+    Store &s = store();
+    s = Store();
+    try {
+        s.doc = IniDocument::parse(ReadRegularFile(paths().IniFile));
+        return SettingsLoad::Loaded;
+    } catch (const RuntimeError &e) {
+        if (e.number() == err::FileNotFound)
+            return SettingsLoad::Missing;
+        if (reason)
+            *reason = e.text();
+        s.heldBack = true;
+        return SettingsLoad::Unreadable;
+    }
+}
 
-void SaveINIFileVersion() { write(kVersion, QStringLiteral("INIFileVersion"), appState().INIFileVersion); }
+void ClearSettingsFile()
+{
+    store().doc = IniDocument();
+    store().heldBack = false;
+}
+
+bool SettingsFileHeldBack() { return store().heldBack; }
+
+QString GetINIFileVersion() { return readText(kVersion, QStringLiteral("INIFileVersion")); }
+
+void SaveINIFileVersion() { doc().setValue(kVersion, QStringLiteral("INIFileVersion"), appState().INIFileVersion); }
 
 void ReadSettings(int Section)
 {
     switch (Section) {
-    case 2: readSettingsSection(); break;
+    case 2: readTable(kSettings, kSettingsKeys); break;
     case 3: readFileMenuSection(); break;
-    case 4: readTextBrowseSection(); break;
-    case 10: readBlastOptions(); break;
+    case 4: readTable(kTextBrowse, kTextBrowseKeys); break;
+    case 10: readTable(kBlastOptions, kBlastOptionKeys); break;
     default: break;
     }
 }
@@ -205,10 +244,10 @@ void ReadSettings(int Section)
 void WriteSettings(int Section)
 {
     switch (Section) {
-    case 2: writeSettingsSection(); break;
+    case 2: writeTable(kSettings, kSettingsKeys); break;
     case 3: writeFileMenuSection(); break;
-    case 4: writeTextBrowseSection(); break;
-    case 10: writeBlastOptions(); break;
+    case 4: writeTable(kTextBrowse, kTextBrowseKeys); break;
+    case 10: writeTable(kBlastOptions, kBlastOptionKeys); break;
     default: break;
     }
 }
@@ -221,9 +260,10 @@ void ReadAllSettings()
     ReadSettings(10);
 }
 
-void SaveDefaultSettings(int Which)
+bool SaveDefaultSettings(int Which)
 {
-    LogMessage(QStringLiteral("Saving default settings to file: ") + paths().IniFile);
+    const QString &file = paths().IniFile;
+    LogMessage(QStringLiteral("Saving default settings to file: ") + file);
     switch (Which) {
     case 1:
         WriteSettings(2);
@@ -235,6 +275,17 @@ void SaveDefaultSettings(int Which)
     case 3:
     case 4:
     case 10: WriteSettings(Which); break;
-    default: break;
+    default: return true;
+    }
+    if (store().heldBack)
+        return false;
+    try {
+        WriteFileSafely(file, doc().toBytes());
+        return true;
+    } catch (const RuntimeError &e) {
+        ShowMessage(QStringLiteral("The settings could not be saved to: ") + BoundedText(file) + QStringLiteral(" (")
+                        + e.text() + QStringLiteral("). They hold until the program is closed."),
+                    mb::OkOnly | mb::Exclamation, messageState().TitleError);
+        return false;
     }
 }

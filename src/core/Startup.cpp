@@ -1,5 +1,6 @@
 #include "core/Startup.h"
 
+#include "core/FileAccess.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
@@ -182,22 +183,31 @@ bool CheckSettingsFile()
 {
     AppState &a = appState();
     const QString &ini = paths().IniFile;
-    // A file of another version is deleted and rebuilt once; if it can't be, the
-    // program runs on its built-in values.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!QFile::exists(ini)) {
-            a.INIFileVersion = a.CurrentINIFileVersion;
-            SaveINIFileVersion();
-            SaveDefaultSettings(1);
-            return GetINIFileVersion() == a.CurrentINIFileVersion;
-        }
+    QString reason;
+    switch (LoadSettingsFile(&reason)) {
+    case SettingsLoad::Unreadable:
+        // The file is kept as it is: the program runs on its built-in values and never
+        // writes it during this run.
+        ShowMessage(QStringLiteral("The settings file could not be read: ") + BoundedText(ini) + QStringLiteral(" (")
+                        + reason
+                        + QStringLiteral("). The program runs on its built-in settings and leaves the file as it is."),
+                    mb::OkOnly | mb::Exclamation, messageState().TitleError);
+        return false;
+    case SettingsLoad::Loaded:
         a.INIFileVersion = GetINIFileVersion();
         if (a.INIFileVersion == a.CurrentINIFileVersion || !a.ResetIniOnVersionChange)
             return true;
-        if (!QFile::remove(ini))
-            return false;
+        // Another version: rebuilt from the current values. The new file replaces the
+        // old one only once it has been written in full.
+        ClearSettingsFile();
+        break;
+    case SettingsLoad::Missing: break;
     }
-    return false;
+    a.INIFileVersion = a.CurrentINIFileVersion;
+    SaveINIFileVersion();
+    // A file that could not be written is reported; the values in memory hold for this run.
+    SaveDefaultSettings(1);
+    return true;
 }
 
 void StartupBeforeWindow()

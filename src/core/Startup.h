@@ -20,9 +20,10 @@ QString GetDecimalSeparator();
 void SetDecimalSeparator(const QString &Sep);
 void ForceDecimalPoint();
 void RestoreDecimalSeparator();
-// Step 9: creates the settings file from defaults when missing, rebuilds it once
-// when its version differs. Returns false when the file could not be made usable
-// (the program then runs on its built-in values).
+// Step 9: reads the settings file into memory; creates it from the current values
+// when missing and rebuilds it when its version differs. Returns false when an
+// existing file could not be read: the program then says so, runs on its built-in
+// values and leaves the file as it is.
 bool CheckSettingsFile();
 // Runs steps 1 to 11 of the start routine (all but the main window).
 void StartupBeforeWindow();

@@ -323,15 +323,11 @@ TEST(ProjectFile, FailedSavesKeepThePreviousFile)
     // A write that fails half way (the file-size limit stands in for a full disk)
     // leaves the previous copy as it was.
     project().CurrentFile = good;
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const int error = runtimeErrorOf([] { SaveProjectFile(); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    int error = 0;
+    {
+        ScopedFileSizeLimit full(64);
+        error = runtimeErrorOf([] { SaveProjectFile(); });
+    }
     EXPECT_NE(error, 0);
     EXPECT_EQ(readFile(good), before);
     EXPECT_EQ(flags().ProjectSaved, kFalse);

@@ -6,10 +6,16 @@
 #include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/Startup.h"
+#include "core/Utilities.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
@@ -99,6 +105,7 @@ TEST(SettingsFile, ReadingRules)
         ResetProgramState();
         StartCoreForTest();
         WriteINI(c.section, c.key, c.value, iniPath());
+        LoadSettingsFile();
         ReadAllSettings();
         EXPECT_EQ(c.read(), c.expected) << c.key << "=" << c.value.toStdString();
     }
@@ -108,6 +115,7 @@ TEST(SettingsFile, MissingKeysTakeTheLowEnd)
 {
     StartCoreForTest();
     writeFile(iniPath(), "[Version]\r\nINIFileVersion=080122\r\n[FileMenu]\r\nMaxLastFiles=1\r\nLastFileMode1=99999\r\n");
+    LoadSettingsFile();
     ReadAllSettings();
     EXPECT_EQ(settings().EnglishMenus, 0); // Greek, not the start-up preset
     EXPECT_EQ(settings().MaxDisplaySize, 4096);
@@ -134,4 +142,107 @@ TEST(IniFile, ProfileBehaviour)
     EXPECT_EQ(QString::fromUtf8(readFile(f)),
               "; comment\r\n[One]\r\na=2\r\nB='quoted'\r\nNew=\r\n\r\n[two]\r\nC=\"x\"\r\nE=a  b\r\n[Three]\r\nD=4\r\n");
     EXPECT_EQ(WriteINI("S", "K", "V", testHome() + "/no/such/folder/x.ini"), 0);
+}
+
+TEST(SettingsFile, AFailedSaveKeepsTheFileAndTellsTheUserOnce)
+{
+    StartCoreForTest();
+    const QByteArray before = readFile(iniPath());
+    fakeMessageBox().boxes.clear();
+    settings().EnglishMenus = 0;
+    recentFiles().MaxLastFiles = 1;
+    recentFiles().LastFileLong[1] = "/projects/a.kvd";
+    {
+        ScopedFileSizeLimit full(before.size() / 2);
+        EXPECT_FALSE(SaveDefaultSettings(1));
+    }
+    EXPECT_EQ(readFile(iniPath()), before);
+    EXPECT_EQ(QDir(QFileInfo(iniPath()).absolutePath()).entryList(QDir::Files), QStringList{"Korvendo.INI"});
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_TRUE(fakeMessageBox().boxes[0].text.startsWith("The settings could not be saved to: " + iniPath()));
+    EXPECT_EQ(fakeMessageBox().boxes[0].title, messageState().TitleError);
+    EXPECT_TRUE(historyLog().text().contains("The settings could not be saved to: " + iniPath()));
+    // The values hold for the run, and the next save that can complete writes them all.
+    EXPECT_EQ(settings().EnglishMenus, 0);
+    EXPECT_TRUE(SaveDefaultSettings(3));
+    EXPECT_EQ(ReadINI("BlastOptions", "EnglishMenus", iniPath()), "0");
+    EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), "/projects/a.kvd");
+    EXPECT_EQ(fakeMessageBox().boxes.size(), 1);
+}
+
+TEST(SettingsFile, OneSaveIsOneWriteInTheSameLayout)
+{
+    // Unknown keys, comments and a second section of the same name stay as they were;
+    // the values are updated in place and the file is replaced once.
+    StartCoreForTest();
+    writeFile(iniPath(), "[Version]\r\nINIFileVersion=080122\r\n; mine\r\n[BlastOptions]\r\nExtra=1\r\n"
+                         "EnglishMenus=0\r\n\r\n[Other]\r\nA=b\r\n[blastoptions]\r\nEnglishMenus=1\r\n");
+    LoadSettingsFile();
+    ReadAllSettings();
+    EXPECT_EQ(settings().EnglishMenus, 0);
+    settings().EnglishMenus = 1;
+    ASSERT_TRUE(SaveDefaultSettings(10));
+    EXPECT_EQ(QString::fromUtf8(readFile(iniPath())),
+              "[Version]\r\nINIFileVersion=080122\r\n; mine\r\n[BlastOptions]\r\nExtra=1\r\nEnglishMenus=1\r\n"
+              "ShowAllBlastDesign=0\r\nPrintModuleHeader=0\r\nEnableMohrCircles=0\r\nShowInternalPlotCoords=0\r\n"
+              "ShowBurdenCalcWarning=0\r\n\r\n[Other]\r\nA=b\r\n[blastoptions]\r\nEnglishMenus=1\r\n");
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsItIs)
+{
+    const QString big = QString::number(17 * 1024 * 1024);
+    const struct {
+        const char *name;
+        std::function<void()> make;
+    } cases[] = {
+        {"a named pipe", [] { QDir().mkpath(QFileInfo(iniPath()).absolutePath()); mkfifo(QFile::encodeName(iniPath()), 0600); }},
+        {"a folder", [] { QDir().mkpath(iniPath()); }},
+        {"a 17 MB file", [] { writeFile(iniPath(), "[Version]\r\nINIFileVersion=080122\r\n"); truncate(QFile::encodeName(iniPath()), 17 << 20); }},
+        {"a 100 MB file", [] { writeFile(iniPath(), "[Version]\r\nINIFileVersion=090000\r\n"); truncate(QFile::encodeName(iniPath()), 100 << 20); }},
+    };
+    for (const auto &c : cases) {
+        ResetProgramState();
+        historyLog().setText(QString());
+        fakeMessageBox().boxes.clear();
+        QDir(QFileInfo(iniPath()).absolutePath()).removeRecursively();
+        c.make();
+        const QFileInfo before(iniPath());
+        StartCoreForTest();
+        ASSERT_EQ(fakeMessageBox().boxes.size(), 1) << c.name;
+        EXPECT_TRUE(fakeMessageBox().boxes[0].text.startsWith("The settings file could not be read: " + iniPath()))
+            << c.name;
+        EXPECT_TRUE(SettingsFileHeldBack());
+        // Built-in values, and no write during the run.
+        EXPECT_EQ(settings().EnglishMenus, 1) << c.name;
+        EXPECT_EQ(settings().MaxDisplaySize, 2048) << c.name;
+        EXPECT_FALSE(SaveDefaultSettings(1)) << c.name;
+        EXPECT_FALSE(SaveDefaultSettings(3)) << c.name;
+        EXPECT_EQ(fakeMessageBox().boxes.size(), 1) << c.name;
+        const QFileInfo after(iniPath());
+        EXPECT_EQ(after.size(), before.size()) << c.name;
+        EXPECT_EQ(after.lastModified(), before.lastModified()) << c.name;
+        EXPECT_EQ(after.isFile(), before.isFile()) << c.name;
+        EXPECT_EQ(QDir(QFileInfo(iniPath()).absolutePath()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                  QStringList({"Korvendo.INI", "Temp"}))
+            << c.name;
+    }
+    // The size is named in the message.
+    EXPECT_TRUE(fakeMessageBox().boxes[0].text.contains(QString::number(100 << 20)));
+}
+
+TEST(SettingsFile, OverlongValuesCountAsMissing)
+{
+    StartCoreForTest();
+    const QString longName(kMaxIniValueLength + 1, 'F');
+    const QString longest(kMaxIniValueLength, 'G');
+    writeFile(iniPath(), ("[Version]\r\nINIFileVersion=080122\r\n[Settings]\r\nDisplayFontName=" + longName
+                          + "\r\nExternalEditor=" + longest + "\r\nCopyExampleFiles=" + QString(5000, '0')
+                          + "\r\n[TextBrowse]\r\nBrowseFontName=" + longest + "\r\n")
+                             .toUtf8());
+    LoadSettingsFile();
+    ReadAllSettings();
+    EXPECT_EQ(settings().DisplayFontName, GetScreenFont());
+    EXPECT_EQ(settings().ExternalEditor, longest);
+    EXPECT_EQ(settings().CopyExampleFiles, 1); // missing: its default 1
+    EXPECT_EQ(settings().BrowseFontName, longest);
 }

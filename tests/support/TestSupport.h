@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <csignal>
+#include <sys/resource.h>
+
 FakeMessageBox &fakeMessageBox();
 FakeClipboard &fakeClipboard();
 FakeFolders &fakeFolders();
@@ -27,6 +30,31 @@ void StartCoreForTest();
 // Writes a file with exact bytes (creating folders); returns its path.
 QString writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+
+// While it lives, no file can grow beyond 'bytes' (a full disk for the program's
+// writes, even for root); the signal that would end the process is ignored.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~ScopedFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit &) = delete;
+    ScopedFileSizeLimit &operator=(const ScopedFileSizeLimit &) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+};
 
 #include <ostream>
 // Readable QString values in test failure messages.
