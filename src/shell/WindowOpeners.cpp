@@ -3,6 +3,7 @@
 #include "calculators/BurdenCalculators.h"
 #include "calculators/frmScaleDist.h"
 #include "calculators/frmUnits.h"
+#include "calculators/frmVibration.h"
 #include "design/frmBlastDesign.h"
 #include "shell/frmMain.h"
 
@@ -12,6 +13,7 @@ void ConnectWindows(frmMain *w)
         if (CalculatorAvailable(i))
             w->setWindowOpener(w->mnuFortioItem[i], [w, i] { OpenCalculator(i, w); });
     w->setWindowOpener(w->mnuEditItem[2], [w] { OpenBlastDesign(w); });
+    w->setWindowOpener(w->mnuDonisiItem[0], [w] { OpenVibration(w); });
     w->setWindowOpener(w->mnuDonisiItem[1], [w] { OpenScaleDist(w); });
     w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
 }

@@ -108,7 +108,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
         {"mnuEditItem_0", "Project Description", "Περιγραφή ", "", false},
         {"mnuEditItem_2", "Blast Calculations", "Υπολογισμός Παραμέτρων Ανατίναξης", "", true},
         {"mnuFortioItem_4", "Empirical Equation by Langefors", "Εμπειρική Εξίσωση του Langefors", "", false},
-        {"mnuDonisiItem_0", "Vibration Control", "Έλεγχος Δονήσεων", "", false},
+        {"mnuDonisiItem_0", "Vibration Control", "Έλεγχος Δονήσεων", "", true},
         {"mnuVideosItem_0", "Video 1", "Video 1", "", false},
         {"mnuUtilItem_6", "Close History Window", "Κλείσιμο Ιστορικού", "", true},
         {"mnuHelpItem_0", "Contents", nullptr, "F1", false},

@@ -53,6 +53,7 @@ TEST(WindowWiring, VibrationAndUtilityWindowsOpenFromTheirMenus)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
+    EXPECT_EQ(openAndClose(w->mnuDonisiItem[0]), "frmVibration");
     EXPECT_EQ(openAndClose(w->mnuDonisiItem[1]), "frmScaleDist");
     EXPECT_EQ(openAndClose(w->mnuUtilItem[2]), "frmUnits");
     EXPECT_EQ(flags().ProjectSaved, kTrue);

@@ -1,0 +1,55 @@
+#pragma once
+// The vibration-limit charts as plain functions: the limit lines of three regulations
+// (one per building category for German and Spanish), the checks of the measured point
+// and the content of the chart for a regulation, a category, the two box texts and the
+// language. The window only draws what ChartContent gives.
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+
+// One limit line: its drawing procedure, axes, Y scale, points and titles.
+struct VibrationLimit {
+    QString procedure; // PlotUSRegulation, PlotGermanCategoryA, ...
+    bool logAxes = false;
+    double yMax = 0;
+    int yDivisions = 0;
+    QList<QPointF> points; // (frequency Hz, velocity mm/s), in row order
+    QString english;
+    QString greek;
+};
+constexpr int kVibrationLimitCount = 7;
+// Members in the order of their procedures: US, German A, B, C, Spanish A, B, C.
+const VibrationLimit &VibrationLimitMember(int member);
+// The member a regulation (0 US, 1 German, 2 Spanish) and category (0 A, 1 B, 2 C)
+// draw: US whatever the category.
+int VibrationLimitFor(int regulation, int category);
+
+// The first check of the two boxes that fails: English and Greek message and the box
+// that gets the focus ("" for the numeric check, which moves no focus).
+struct VibrationPointFailure {
+    QString control;
+    QString english;
+    QString greek;
+};
+std::optional<VibrationPointFailure> FirstVibrationPointFailure(const QString &txtSyxnotita,
+                                                                const QString &txtTaxytita);
+
+// What the chart shows. Points are where they are drawn: on logarithmic axes a
+// coordinate of 0 lies at that axis's lower end.
+struct VibrationChart {
+    int member = 0;
+    QString title;
+    QString xTitle;
+    QString yTitle;
+    bool logAxes = false;
+    QList<QPointF> limit;
+    QPointF point;        // as drawn
+    QPointF measured;     // the measured frequency and velocity; (0, 0) when a check fails
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    int yDivisions = 0;   // major divisions of a linear Y axis
+};
+VibrationChart ChartContent(int regulation, int category, const QString &txtSyxnotita,
+                            const QString &txtTaxytita, bool english);

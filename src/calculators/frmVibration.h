@@ -1,0 +1,62 @@
+#pragma once
+// The vibration-limit window: the limit line of a regulation (and building category)
+// with the project's measured vibration point on one chart. OK stores the point; the
+// commit logs nothing and leaves the project's saved state as it was. Built for each
+// opening and deleted after it.
+
+#include <QDialog>
+
+#include <memory>
+
+struct Ui_frmVibration;
+
+class frmVibration : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmVibration(QWidget *parent = nullptr);
+    ~frmVibration() override;
+
+    bool OkPressed = false; // OK was accepted: the unload step commits
+    bool Loading = false;   // the load step is filling the two boxes
+
+    // The seven limit charts.
+    void PlotUSRegulation();
+    void PlotGermanCategoryA();
+    void PlotGermanCategoryB();
+    void PlotGermanCategoryC();
+    void PlotSpanishCategoryA();
+    void PlotSpanishCategoryB();
+    void PlotSpanishCategoryC();
+    // The checks of the two boxes; the first failure is shown and gets the focus.
+    bool ValidateInput();
+
+public slots:
+    void optKanonismos_Click(int Index);
+    void optKatigoria_Click(int Index);
+    void txtTaxytita_Change();
+    void txtSyxnotita_Change();
+    void btnOk_Click();
+    void btnCancel_Click();
+    void btnHelp_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void plot(int regulation, int category);
+    void redraw();
+
+    std::unique_ptr<Ui_frmVibration> ui;
+    int16_t mRegulation = 0; // 0 US, 1 German, 2 Spanish
+    int16_t mCategory = 0;   // 0 A, 1 B, 2 C
+    bool m_switching = false;
+    bool m_activated = false;
+    bool m_unloaded = false;
+};
+
+// Opens the window modally, owned by 'owner'.
+void OpenVibration(QWidget *owner);

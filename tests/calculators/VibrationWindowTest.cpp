@@ -1,0 +1,221 @@
+// The vibration-limit window: the chart of each regulation, the checks, OK and Cancel,
+// and the drawn chart itself (the line and the marker where the axes put them).
+
+#include "calculators/frmVibration.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Project.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+namespace {
+class VibrationWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartCoreForTest();
+        ResetProjectDefaults(255, 255);
+        settings().EnglishMenus = 1;
+        m_logStart = historyLog().text().size();
+    }
+    void open()
+    {
+        w = std::make_unique<frmVibration>();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+    }
+    QString newLog() const { return historyLog().text().mid(m_logStart); }
+    template <class T = QLineEdit> T *child(const char *name)
+    {
+        T *c = w->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QChartView *view() { return child<QChartView>("MSChart1"); }
+    QChart *chart() { return view()->chart(); }
+    QList<QPointF> seriesPoints(const char *name)
+    {
+        for (QAbstractSeries *s : chart()->series())
+            if (s->objectName() == QLatin1String(name))
+                return static_cast<QXYSeries *>(s)->points();
+        ADD_FAILURE() << name;
+        return {};
+    }
+    QAbstractAxis *axis(Qt::Orientation o)
+    {
+        const auto axes = chart()->axes(o);
+        return axes.isEmpty() ? nullptr : axes.first();
+    }
+    std::pair<double, double> range(Qt::Orientation o)
+    {
+        if (auto *log = qobject_cast<QLogValueAxis *>(axis(o)))
+            return {log->min(), log->max()};
+        auto *lin = qobject_cast<QValueAxis *>(axis(o));
+        return lin ? std::pair{lin->min(), lin->max()} : std::pair{-1.0, -1.0};
+    }
+    std::unique_ptr<frmVibration> w;
+    qsizetype m_logStart = 0;
+};
+
+// Whether a pixel near 'at' is mostly of the wanted hue.
+bool colourNear(const QImage &image, QPoint at, bool red)
+{
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (!image.rect().contains(p))
+                continue;
+            const QColor c = image.pixelColor(p);
+            if (red ? (c.red() > 150 && c.green() < 90 && c.blue() < 90)
+                    : (c.blue() > 150 && c.red() < 90 && c.green() < 90))
+                return true;
+        }
+    return false;
+}
+} // namespace
+
+TEST_F(VibrationWindow, NewProjectOpensOnTheUsChart)
+{
+    open();
+    EXPECT_EQ(child("txtTaxytita")->text(), "50");
+    EXPECT_EQ(child("txtSyxnotita")->text(), "60");
+    EXPECT_TRUE(child<QRadioButton>("optKanonismos_0")->isChecked());
+    EXPECT_FALSE(child<QGroupBox>("frsBuilding")->isEnabled());
+    EXPECT_EQ(chart()->title(), "US Regulation for Safe Vibration Limits");
+    EXPECT_EQ(seriesPoints("limit"), (QList<QPointF>{{1, 5.08}, {4, 19.05}, {10, 19.05}, {30, 50.8}, {100, 50.8}}));
+    EXPECT_EQ(seriesPoints("point"), (QList<QPointF>{{60, 50}}));
+    ASSERT_NE(qobject_cast<QLogValueAxis *>(axis(Qt::Vertical)), nullptr);
+    EXPECT_EQ(qobject_cast<QLogValueAxis *>(axis(Qt::Vertical))->base(), 10);
+    EXPECT_EQ(range(Qt::Horizontal), (std::pair{1.0, 100.0}));
+    EXPECT_EQ(range(Qt::Vertical), (std::pair{1.0, 100.0}));
+    EXPECT_EQ(axis(Qt::Horizontal)->titleText(), "Frequency (Hz)");
+    EXPECT_EQ(axis(Qt::Vertical)->titleText(), "Vibration Velocity (mm/sec)");
+    auto *line = static_cast<QLineSeries *>(chart()->series().at(0));
+    EXPECT_FALSE(line->pointsVisible());
+    EXPECT_NE(qobject_cast<QScatterSeries *>(chart()->series().at(1)), nullptr);
+    EXPECT_EQ(child<QRadioButton>("optKanonismos_2")->text(), "Spanish Regulations (UNE 22-381 1993)");
+    EXPECT_EQ(child<QGroupBox>("frsBuilding")->title(), "Select Building Type");
+    EXPECT_EQ(child<QGroupBox>("frsInputData")->title(), "Input Data");
+}
+
+TEST_F(VibrationWindow, RegulationAndCategoryChoices)
+{
+    open();
+    child<QRadioButton>("optKanonismos_1")->click();
+    EXPECT_TRUE(child<QRadioButton>("optKatigoria_0")->isChecked());
+    EXPECT_TRUE(child<QGroupBox>("frsBuilding")->isEnabled());
+    EXPECT_EQ(chart()->title(), "German Regulation for Safe Vibration Limits - Category A");
+    auto *y = qobject_cast<QValueAxis *>(axis(Qt::Vertical));
+    ASSERT_NE(y, nullptr);
+    EXPECT_EQ(range(Qt::Vertical), (std::pair{0.0, 60.0}));
+    EXPECT_EQ(y->tickCount(), 13);
+    EXPECT_EQ(range(Qt::Horizontal), (std::pair{0.0, 100.0}));
+
+    child<QRadioButton>("optKatigoria_2")->click();
+    EXPECT_EQ(seriesPoints("limit"), (QList<QPointF>{{0, 3}, {10, 3}, {50, 8}, {100, 10}}));
+    child<QRadioButton>("optKanonismos_0")->click();
+    EXPECT_EQ(chart()->title(), "US Regulation for Safe Vibration Limits");
+    EXPECT_TRUE(child<QRadioButton>("optKatigoria_2")->isChecked()); // kept, greyed
+    EXPECT_FALSE(child<QRadioButton>("optKatigoria_2")->isEnabled());
+    child<QRadioButton>("optKanonismos_2")->click();
+    EXPECT_EQ(chart()->title(), "Spanish Regulation for Safe Vibration Limits - Category A");
+    EXPECT_TRUE(child<QRadioButton>("optKatigoria_0")->isChecked());
+    child("txtTaxytita")->setText("20");
+    EXPECT_EQ(chart()->title(), "Spanish Regulation for Safe Vibration Limits - Category A");
+    EXPECT_EQ(seriesPoints("point"), (QList<QPointF>{{60, 20}}));
+}
+
+TEST_F(VibrationWindow, ChecksRedrawWithThePointAtZero)
+{
+    open();
+    child("txtTaxytita")->setText("-5");
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes.at(0).text, "Particle velocity must be positive!");
+    EXPECT_EQ(fakeMessageBox().boxes.at(0).title, "Tessolan Primer");
+    EXPECT_EQ(QApplication::focusWidget(), child("txtTaxytita"));
+    EXPECT_EQ(child("txtTaxytita")->selectedText(), "-5");
+    // Log axes: the point at (0, 0) sits at the lower ends.
+    EXPECT_EQ(seriesPoints("point"), (QList<QPointF>{{1, 1}}));
+    EXPECT_FALSE(newLog().contains("Particle velocity")); // not logged
+
+    child("txtTaxytita")->setText("");
+    EXPECT_EQ(fakeMessageBox().boxes.size(), 1);
+    child("txtSyxnotita")->setText("6x");
+    EXPECT_EQ(fakeMessageBox().boxes.last().text, "One of the input values is not numeric!");
+
+    // A message box does not send the window back to the US chart.
+    child<QRadioButton>("optKanonismos_1")->click();
+    child<QPushButton>("btnHelp")->click();
+    w->hide();
+    w->show();
+    EXPECT_EQ(chart()->title(), "German Regulation for Safe Vibration Limits - Category A");
+
+    child<QPushButton>("btnOk")->click();
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+    EXPECT_EQ(project().VibFrequency, 60);
+}
+
+TEST_F(VibrationWindow, OkStoresThePointOnlyCancelNothing)
+{
+    open();
+    child("txtTaxytita")->setText("12.5");
+    child<QPushButton>("btnCancel")->click();
+    EXPECT_EQ(project().VibVelocity, 50);
+
+    open();
+    child("txtTaxytita")->setText("12.5");
+    child("txtSyxnotita")->setText("");
+    child<QPushButton>("btnOk")->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(project().VibVelocity, 12.5f);
+    EXPECT_EQ(project().VibFrequency, 0);
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    EXPECT_EQ(flags().FileEmpty, kTrue);
+    EXPECT_EQ(newLog(), "");
+}
+
+TEST_F(VibrationWindow, TheDrawnChartShowsTheLineAndTheMarker)
+{
+    for (int regulation : {0, 1}) {
+        open();
+        view()->resize(600, 500);
+        child<QRadioButton>(regulation ? "optKanonismos_1" : "optKanonismos_0")->click();
+        QApplication::processEvents();
+        const QImage image = view()->grab().toImage();
+        const auto toView = [this](QPointF value, int series) {
+            const QPointF scene = chart()->mapToScene(chart()->mapToPosition(value, chart()->series().at(series)));
+            return view()->mapFromScene(scene);
+        };
+        // The marker at the measured point.
+        EXPECT_TRUE(colourNear(image, toView({60, 50}, 1), true)) << regulation;
+        // The line at the middle of each segment, where the axes put its ends.
+        const QList<QPointF> limit = seriesPoints("limit");
+        for (int i = 0; i + 1 < limit.size(); ++i) {
+            const QPoint a = toView(limit[i], 0), b = toView(limit[i + 1], 0);
+            EXPECT_TRUE(colourNear(image, (a + b) / 2, false)) << regulation << " segment " << i;
+        }
+        // Nowhere near the middle of the plot area is the line drawn on the German chart
+        // at 60 mm/s (above every limit).
+        if (regulation == 1) {
+            EXPECT_FALSE(colourNear(image, toView({20, 58}, 0), false));
+            EXPECT_FALSE(colourNear(image, toView({20, 58}, 0), true));
+        }
+        w.reset();
+    }
+}
