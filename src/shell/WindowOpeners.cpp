@@ -6,6 +6,7 @@
 #include "calculators/frmVibration.h"
 #include "design/frmBlastDesign.h"
 #include "shell/frmMain.h"
+#include "shell/frmPreview.h"
 
 void ConnectWindows(frmMain *w)
 {
@@ -16,4 +17,5 @@ void ConnectWindows(frmMain *w)
     w->setWindowOpener(w->mnuDonisiItem[0], [w] { OpenVibration(w); });
     w->setWindowOpener(w->mnuDonisiItem[1], [w] { OpenScaleDist(w); });
     w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
+    w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
 }

@@ -102,7 +102,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
         {"mnuFile", "&File", "Αρχείο", "", true},
         {"mnuFileItem_0", "&New", nullptr, "Ctrl+N", true},
         {"mnuFileItem_5", "&Printer Setup...", "Ρύθμιση Εκτύπωτη", "", true},
-        {"mnuFileItem_7", "&Print Preview...", "Προεπισκόπιση Εκτύπωσης...", "Ctrl+P", false},
+        {"mnuFileItem_7", "&Print Preview...", "Προεπισκόπιση Εκτύπωσης...", "Ctrl+P", true},
         {"mnuFileItem_9", "&Browse...", nullptr, "Ctrl+B", false},
         {"mnuEdit", "&Input", "Δεδομένα", "", true},
         {"mnuEditItem_0", "Project Description", "Περιγραφή ", "", false},
