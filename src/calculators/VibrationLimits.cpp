@@ -11,6 +11,10 @@ using numtext::Val;
 namespace {
 float single(const QString &text) { return static_cast<float>(Val(text)); }
 
+// A box's value as a single, taken at its shortest general form (12.3, not the
+// 12.2999992... of the single itself), as the chart's data cells hold it.
+double shortest(const QString &text) { return Val(numtext::General(single(text))); }
+
 // The decade at or below (floor) or at or above (ceiling) a positive value.
 double decade(double v, bool up)
 {
@@ -90,7 +94,7 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
     c.yDivisions = m.yDivisions;
     // A point that fails its checks is drawn at (0, 0).
     if (!FirstVibrationPointFailure(txtSyxnotita, txtTaxytita))
-        c.measured = QPointF(single(txtSyxnotita), single(txtTaxytita));
+        c.measured = QPointF(shortest(txtSyxnotita), shortest(txtTaxytita));
 
     QList<QPointF> all = m.points;
     all << c.measured;

@@ -19,12 +19,7 @@ using numtext::General;
 using numtext::Val;
 
 namespace {
-struct Caption {
-    const char *control; // "" is the window's own caption
-    const char *greek;
-    const char *english;
-};
-constexpr Caption kCaptions[] = {
+constexpr BilingualCaption kCaptions[] = {
     {"", "Πρόβλεψη Εδαφικών και Αέριων Δονήσεων", "Prediction of Ground Vibration and Air Blast (Overpressure)"},
     {"frsGroundVib", "Δεδομένα Εδαφικής Δόνησης", "Ground Vibration Data"},
     {"frsAirVib", "Δεδομένα Αέριας Δόνησης", "Air Vibration Data"},
@@ -51,7 +46,7 @@ constexpr int kColumnWidths[3] = {500 / 15, 1500 / 15, 1500 / 15};
 float single(const QString &text) { return static_cast<float>(Val(text)); }
 } // namespace
 
-frmScaleDist::frmScaleDist(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmScaleDist>())
+frmScaleDist::frmScaleDist(QWidget *parent) : InputDialog(parent), ui(std::make_unique<Ui_frmScaleDist>())
 {
     ui->setupUi(this);
     const std::pair<QLineEdit *, void (frmScaleDist::*)()> boxes[] = {
@@ -75,9 +70,7 @@ frmScaleDist::frmScaleDist(QWidget *parent) : QDialog(parent), ui(std::make_uniq
                 optAuto_Click(i);
         });
     }
-    connect(ui->btnOk, &QPushButton::clicked, this, &frmScaleDist::btnOk_Click);
-    connect(ui->btnCancel, &QPushButton::clicked, this, &frmScaleDist::btnCancel_Click);
-    connect(ui->btnHelp, &QPushButton::clicked, this, &frmScaleDist::btnHelp_Click);
+    connectButtons(ui->btnOk, ui->btnCancel, ui->btnHelp);
     Form_Load();
 }
 
@@ -102,10 +95,7 @@ void frmScaleDist::Form_Load()
     Loading = false;
     // Loaded values are not checked: the table itself stops where the law does not hold.
     FillPredictionTable();
-    const bool english = IsEnglish();
-    for (const Caption &c : kCaptions)
-        SetControlCaption(this, QString::fromLatin1(c.control), -1,
-                          QString::fromUtf8(english ? c.english : c.greek));
+    ApplyBilingualCaptions(this, kCaptions, IsEnglish());
 }
 
 ScaleDistTexts frmScaleDist::texts() const
@@ -190,36 +180,8 @@ void frmScaleDist::optAuto_Click(int Index)
     tableChanged();
 }
 
-void frmScaleDist::btnOk_Click()
+void frmScaleDist::commit()
 {
-    if (!ValidateScaleDistInputs())
-        return;
-    OkPressed = true;
-    done(QDialog::Accepted);
-}
-
-void frmScaleDist::btnCancel_Click()
-{
-    OkPressed = false;
-    done(QDialog::Rejected);
-}
-
-void frmScaleDist::btnHelp_Click() { ShowHelpHint(); }
-
-void frmScaleDist::done(int result)
-{
-    // OK, Cancel, Esc and the close box all end here; only an accepted OK commits.
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_Unload();
-    }
-    QDialog::done(result);
-}
-
-void frmScaleDist::Form_Unload()
-{
-    if (!OkPressed)
-        return;
     ScaleDistRec &s = project().ScaleDist;
     s.K = single(ui->txtK->text());
     s.N = single(ui->txtN->text());

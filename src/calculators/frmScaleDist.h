@@ -4,21 +4,18 @@
 // and charge mass. It edits the project's ScaleDist; OK stores it, logs a line and
 // marks the project changed. Built for each opening and deleted after it.
 
-#include <QDialog>
+#include "calculators/InputDialog.h"
 
 #include <memory>
 
 struct Ui_frmScaleDist;
 struct ScaleDistTexts;
 
-class frmScaleDist : public QDialog {
+class frmScaleDist : public InputDialog {
     Q_OBJECT
 public:
     explicit frmScaleDist(QWidget *parent = nullptr);
     ~frmScaleDist() override;
-
-    bool OkPressed = false; // OK was accepted: the unload step commits
-    bool Loading = false;   // the load step is filling the boxes
 
     // Rebuilds the table from the boxes and options.
     void FillPredictionTable();
@@ -39,22 +36,18 @@ public slots:
     void txtWeight_Change();
     void optDonisi_Click(int Index);
     void optAuto_Click(int Index);
-    void btnOk_Click();
-    void btnCancel_Click();
-    void btnHelp_Click();
 
 protected:
-    void done(int result) override;
+    bool validateForOk() override { return ValidateScaleDistInputs(); }
+    void commit() override; // Form_Unload after OK
 
 private:
     void Form_Load();
-    void Form_Unload();
     ScaleDistTexts texts() const;
     void tableChanged();
     void distanceChanged();
 
     std::unique_ptr<Ui_frmScaleDist> ui;
-    bool m_unloaded = false;
 };
 
 // Opens the window modally, owned by 'owner'.

@@ -34,18 +34,6 @@ QLineEdit *boxRow(QGridLayout *grid, int row, const char *labelName, const QStri
     return box;
 }
 
-QList<QRadioButton *> options(QGroupBox *frame, const char *name, int count)
-{
-    QList<QRadioButton *> list;
-    auto *v = new QVBoxLayout(frame);
-    for (int i = 0; i < count; ++i) {
-        auto *b = new QRadioButton(frame);
-        b->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        v->addWidget(b);
-        list << b;
-    }
-    return list;
-}
 } // namespace
 
 void Ui_frmScaleDist::setupUi(frmScaleDist *w)
@@ -64,9 +52,9 @@ void Ui_frmScaleDist::setupUi(frmScaleDist *w)
     txtQ = boxRow(g, 1, "Label4", QStringLiteral("q:"), "txtQ");
 
     frsVibrType = frame(w, "frsVibrType");
-    optDonisi = options(frsVibrType, "optDonisi", 2);
+    optDonisi = BuildOptionArray(frsVibrType, "optDonisi", 2);
     frsScaleDistCalc = frame(w, "frsScaleDistCalc");
-    optAuto = options(frsScaleDistCalc, "optAuto", 2);
+    optAuto = BuildOptionArray(frsScaleDistCalc, "optAuto", 2);
 
     frsScaledDist = frame(w, "frsScaledDist");
     g = new QGridLayout(frsScaledDist);
@@ -93,15 +81,7 @@ void Ui_frmScaleDist::setupUi(frmScaleDist *w)
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->setMinimumSize(4095 / 15, 4815 / 15);
 
-    const auto button = [w](const char *name, const char *text) {
-        auto *b = named(new QPushButton(QString::fromLatin1(text), w), name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnHelp = button("btnHelp", "Help");
-    btnCancel = button("btnCancel", "Cancel");
-    btnOk = button("btnOk", "OK");
-    btnOk->setDefault(true);
+    BuildOkCancelHelp(w, btnOk, btnCancel, btnHelp);
 
     // Two columns of three frames at the left, the table at the right, the buttons under it.
     auto *frames = new QGridLayout;

@@ -1,5 +1,6 @@
 #include "calculators/frmUnitsUi.h"
 
+#include "calculators/InputDialog.h"
 #include "calculators/UnitConversion.h"
 #include "calculators/frmUnits.h"
 
@@ -71,14 +72,8 @@ void Ui_frmUnits::setupUi(frmUnits *w)
         SSTab1->addTab(page, QString::fromLatin1(p.tab));
     }
 
-    const auto makeButton = [w](const char *name, const char *text) {
-        auto *b = new QPushButton(QString::fromLatin1(text), w);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    Command1 = makeButton("Command1", "OK");
-    Command3 = makeButton("Command3", "Help");
+    Command1 = NamedButton(w, "Command1", "OK");
+    Command3 = NamedButton(w, "Command3", "Help");
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

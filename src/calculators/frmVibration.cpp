@@ -21,12 +21,7 @@
 #include <QValueAxis>
 
 namespace {
-struct Caption {
-    const char *control; // "" is the window's own caption
-    const char *greek;
-    const char *english;
-};
-constexpr Caption kCaptions[] = {
+constexpr BilingualCaption kCaptions[] = {
     {"", "Υπολογισμός Ασφαλών Ορίων Εδαφικών Δονήσεων", "Calculation of Safe Limits for Ground Vibration"},
     {"frsRegulation", "Επιλογή Κανονισμού Ασφαλών Ορίων Δόνησης", "Select Compliance Code"},
     {"optKanonismos_0", "Κανονισμός Η.Π.Α (OSMRE 1983)", "US Regulations (OSMRE 1983)"},
@@ -67,7 +62,7 @@ QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const Q
 }
 } // namespace
 
-frmVibration::frmVibration(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmVibration>())
+frmVibration::frmVibration(QWidget *parent) : InputDialog(parent), ui(std::make_unique<Ui_frmVibration>())
 {
     ui->setupUi(this);
     for (QLineEdit *box : {ui->txtSyxnotita, ui->txtTaxytita})
@@ -84,9 +79,7 @@ frmVibration::frmVibration(QWidget *parent) : QDialog(parent), ui(std::make_uniq
                 optKatigoria_Click(i);
         });
     }
-    connect(ui->btnOk, &QPushButton::clicked, this, &frmVibration::btnOk_Click);
-    connect(ui->btnCancel, &QPushButton::clicked, this, &frmVibration::btnCancel_Click);
-    connect(ui->btnHelp, &QPushButton::clicked, this, &frmVibration::btnHelp_Click);
+    connectButtons(ui->btnOk, ui->btnCancel, ui->btnHelp);
     Form_Load();
 }
 
@@ -99,10 +92,7 @@ void frmVibration::Form_Load()
     ui->txtTaxytita->setText(numtext::General(project().VibVelocity));
     ui->txtSyxnotita->setText(numtext::General(project().VibFrequency));
     Loading = false;
-    const bool english = IsEnglish();
-    for (const Caption &c : kCaptions)
-        SetControlCaption(this, QString::fromLatin1(c.control), -1,
-                          QString::fromUtf8(english ? c.english : c.greek));
+    ApplyBilingualCaptions(this, kCaptions, IsEnglish());
 }
 
 void frmVibration::showEvent(QShowEvent *event)
@@ -217,36 +207,8 @@ bool frmVibration::ValidateInput()
     return false;
 }
 
-void frmVibration::btnOk_Click()
+void frmVibration::commit()
 {
-    if (!ValidateInput())
-        return;
-    OkPressed = true;
-    done(QDialog::Accepted);
-}
-
-void frmVibration::btnCancel_Click()
-{
-    OkPressed = false;
-    done(QDialog::Rejected);
-}
-
-void frmVibration::btnHelp_Click() { ShowHelpHint(); }
-
-void frmVibration::done(int result)
-{
-    // OK, Cancel, Esc and the close box all end here; only an accepted OK commits.
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_Unload();
-    }
-    QDialog::done(result);
-}
-
-void frmVibration::Form_Unload()
-{
-    if (!OkPressed)
-        return;
     // The measured point only: no history line, and the saved state stays as it was.
     project().VibVelocity = single(ui->txtTaxytita->text());
     project().VibFrequency = single(ui->txtSyxnotita->text());

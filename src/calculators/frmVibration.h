@@ -4,20 +4,17 @@
 // commit logs nothing and leaves the project's saved state as it was. Built for each
 // opening and deleted after it.
 
-#include <QDialog>
+#include "calculators/InputDialog.h"
 
 #include <memory>
 
 struct Ui_frmVibration;
 
-class frmVibration : public QDialog {
+class frmVibration : public InputDialog {
     Q_OBJECT
 public:
     explicit frmVibration(QWidget *parent = nullptr);
     ~frmVibration() override;
-
-    bool OkPressed = false; // OK was accepted: the unload step commits
-    bool Loading = false;   // the load step is filling the two boxes
 
     // The seven limit charts.
     void PlotUSRegulation();
@@ -35,18 +32,15 @@ public slots:
     void optKatigoria_Click(int Index);
     void txtTaxytita_Change();
     void txtSyxnotita_Change();
-    void btnOk_Click();
-    void btnCancel_Click();
-    void btnHelp_Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    bool validateForOk() override { return ValidateInput(); }
+    void commit() override; // Form_Unload after OK
 
 private:
     void Form_Load();
     void Form_Activate();
-    void Form_Unload();
     void plot(int regulation, int category);
     void redraw();
 
@@ -55,7 +49,6 @@ private:
     int16_t mCategory = 0;   // 0 A, 1 B, 2 C
     bool m_switching = false;
     bool m_activated = false;
-    bool m_unloaded = false;
 };
 
 // Opens the window modally, owned by 'owner'.

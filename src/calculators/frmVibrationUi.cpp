@@ -20,17 +20,6 @@ template <class T> T *named(T *widget, const QString &name)
     return widget;
 }
 
-QList<QRadioButton *> options(QGroupBox *frame, const char *name, int count)
-{
-    QList<QRadioButton *> list;
-    auto *v = new QVBoxLayout(frame);
-    for (int i = 0; i < count; ++i) {
-        auto *b = named(new QRadioButton(frame), QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        v->addWidget(b);
-        list << b;
-    }
-    return list;
-}
 } // namespace
 
 void Ui_frmVibration::setupUi(frmVibration *w)
@@ -39,9 +28,9 @@ void Ui_frmVibration::setupUi(frmVibration *w)
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     frsRegulation = named(new QGroupBox(w), QStringLiteral("frsRegulation"));
-    optKanonismos = options(frsRegulation, "optKanonismos", 3);
+    optKanonismos = BuildOptionArray(frsRegulation, "optKanonismos", 3);
     frsBuilding = named(new QGroupBox(w), QStringLiteral("frsBuilding"));
-    optKatigoria = options(frsBuilding, "optKatigoria", 3);
+    optKatigoria = BuildOptionArray(frsBuilding, "optKatigoria", 3);
 
     frsInputData = named(new QGroupBox(w), QStringLiteral("frsInputData"));
     auto *grid = new QGridLayout(frsInputData);
@@ -64,15 +53,7 @@ void Ui_frmVibration::setupUi(frmVibration *w)
     auto *diagram = new QVBoxLayout(frsDiagram);
     diagram->addWidget(MSChart1);
 
-    const auto button = [w](const char *name, const char *text) {
-        auto *b = named(new QPushButton(QString::fromLatin1(text), w), QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    btnHelp = button("btnHelp", "Help");
-    btnCancel = button("btnCancel", "Cancel");
-    btnOk = button("btnOk", "OK");
-    btnOk->setDefault(true);
+    BuildOkCancelHelp(w, btnOk, btnCancel, btnHelp);
 
     // The three frames and the buttons at the left, the chart at the right.
     auto *buttons = new QHBoxLayout;

@@ -105,4 +105,5 @@ TEST(VibrationLimits, ChartContentAxesAndZeros)
     EXPECT_EQ(us.xTitle, "Frequency (Hz)");
     EXPECT_EQ(us.yTitle, "Vibration Velocity (mm/sec)");
     EXPECT_EQ(us.measured, QPointF(60, 50));
+    EXPECT_EQ(ChartContent(1, 0, "12.3", "0.1", true).point, QPointF(12.3, 0.1));
 }
