@@ -53,6 +53,7 @@ void OpenCalculator(int index, QWidget *owner)
     // A window loaded hidden for its result gets its owner now.
     if (w->parentWidget() != owner)
         w->setParent(owner, w->windowFlags());
+    w->ApplyLanguage();
     w->exec();
 }
 

@@ -157,6 +157,8 @@ void CalculatorWindow::Form_Load()
         applyCaptions(true);
 }
 
+void CalculatorWindow::ApplyLanguage() { applyCaptions(IsEnglish()); }
+
 void CalculatorWindow::FillControls()
 {
     const QStringList texts = StoredTexts(m_def, project());

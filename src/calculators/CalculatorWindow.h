@@ -35,6 +35,9 @@ public:
     void Form_Load();
     // True once OK, Cancel or the close box has unloaded the window.
     bool isUnloaded() const { return m_unloaded; }
+    // Puts the captions of the language now chosen in place: a window loaded hidden
+    // for its result may be opened after the language has changed.
+    void ApplyLanguage();
 
     // Recomputes the result; the result box keeps its text when a check or the
     // arithmetic fails.

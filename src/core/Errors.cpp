@@ -133,3 +133,16 @@ int RunWithErrorTail(const std::function<void()> &statement, bool showMsg)
         }
     }
 }
+
+bool TailStatement(const std::function<void()> &statement, bool *cancelled)
+{
+    switch (RunWithErrorTail(statement)) {
+    case -1:
+    case errres::Next: return true;
+    case errres::Cancelled:
+        if (cancelled)
+            *cancelled = true;
+        return true;
+    default: return false;
+    }
+}

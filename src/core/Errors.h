@@ -75,3 +75,7 @@ int ErrorClass(int number);
 // ErrorHandler(true); Retry runs the statement again. Returns -1 when the statement
 // completed, otherwise the handler's answer (1, 2, 3 or 6).
 int RunWithErrorTail(const std::function<void()> &statement, bool showMsg = true);
+// One statement of a procedure with an error tail, run by RunWithErrorTail: true when
+// the procedure goes on with its next statement (the statement completed, or the
+// answer was 1 or 2; answer 2 also sets *cancelled), false when it must leave.
+bool TailStatement(const std::function<void()> &statement, bool *cancelled = nullptr);

@@ -843,28 +843,7 @@ void frmBlastDesign::PrintPages(int FromPage, int ToPage)
 {
     PrintAborted = false;
     // Each step under the error tail: false when the handler's answer leaves.
-    auto step = [this](const std::function<void()> &statement) {
-        for (;;) {
-            try {
-                statement();
-                return true;
-            } catch (const RuntimeError &e) {
-                const int action = ErrorHandler(true, e);
-                PrintAborted = false;
-                switch (action) {
-                case errres::Retry:
-                    continue;
-                case errres::Next:
-                    return true;
-                case errres::Cancelled:
-                    PrintAborted = true;
-                    return true;
-                default:
-                    return false;
-                }
-            }
-        }
-    };
+    auto step = [this](const std::function<void()> &statement) { return TailStatement(statement, &PrintAborted); };
 
     // The print dialog; its Cancel is error 32755, which the handler answers silently.
     if (!step([] {

@@ -51,7 +51,9 @@ QString literalCaption(const QString &text) { return QString(text).replace(u'&',
 
 frmMain *mainWindow() { return g_main; }
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent),
+      m_files({[this] { RefreshRecentFilesMenu(); }, [this] { SetFormCaption(); }})
 {
     initShellResources();
     g_main = this;
@@ -110,9 +112,11 @@ void frmMain::buildMenus()
     // One item of a control array: caption "-" makes a separator.
     auto item = [](QMenu *menu, const char *array, int index, const QString &caption,
                    const QKeySequence &shortcut = QKeySequence(), int helpContext = 0) {
-        QAction *a = menu->addAction(caption);
+        // A separator is a plain line: it carries no text, which some styles would draw.
+        const bool separator = caption == QLatin1String("-");
+        QAction *a = menu->addAction(separator ? QString() : caption);
         a->setObjectName(itemName(array, index));
-        if (caption == QLatin1String("-"))
+        if (separator)
             a->setSeparator(true);
         if (!shortcut.isEmpty())
             a->setShortcut(shortcut);
@@ -276,7 +280,7 @@ void frmMain::openWindow(QAction *item)
     if (it == m_openers.constEnd() || !*it)
         return;
     const std::function<void()> opener = *it;
-    tailStatement(opener);
+    TailStatement(opener);
 }
 
 void frmMain::SetMenuLanguage()
@@ -289,6 +293,9 @@ void frmMain::SetMenuLanguage()
         else if (auto *action = findChild<QAction *>(c.item))
             action->setText(text);
     }
+    // The history toggle names what it will do with the pane as it now is.
+    if (txtMain->isHidden())
+        mnuUtilItem[6]->setText(HistoryToggleCaption(false, english));
 }
 
 void frmMain::RefreshRecentFilesMenu()
@@ -416,21 +423,7 @@ void frmMain::ApplyMainFont()
     txtMain->setFont(font);
 }
 
-bool frmMain::Form_QueryUnload()
-{
-    if (flags().ProjectSaved != kFalse)
-        return true;
-    const int answer = MsgBox(QStringLiteral("Save changes to: ") + project().CurrentFile + u'?',
-                              mb::YesNoCancel | mb::Question, QStringLiteral("Tessolan Primer"));
-    if (answer == mb::No)
-        return true;
-    if (answer == mb::Yes && FileMenuSave(false)) {
-        UpdateMRUList();
-        RefreshRecentFilesMenu();
-        return true;
-    }
-    return false;
-}
+bool frmMain::Form_QueryUnload() { return m_files.OfferToSave(); }
 
 void frmMain::Form_Unload()
 {
@@ -456,137 +449,18 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits)
 {
-    ResetProjectDefaults(ResetNameFlag, ResetUnits);
-    return false;
+    return m_files.FileNew(ResetNameFlag, ResetUnits);
 }
 
-bool frmMain::FileSave()
-{
-    WaitCursor wait;
-    return SaveProjectFile();
-}
+bool frmMain::FileSave() { return m_files.FileSave(); }
 
-bool frmMain::FileOpen()
-{
-    ProjectState &p = project();
-    if (flags().ProjectSaved == kFalse) {
-        const int answer = MsgBox(QStringLiteral("Save changes to: ") + p.PreviousFile + u'?',
-                                  mb::YesNo | mb::Question | mb::DefaultButton2);
-        if (answer == mb::Yes) {
-            const QString opening = p.CurrentFile;
-            p.CurrentFile = p.PreviousFile;
-            // A save that was cancelled or failed keeps the project as it is.
-            if (!FileMenuSave(false))
-                return false;
-            p.CurrentFile = opening;
-        }
-    }
-    WaitCursor wait;
-    m_projectReplaced = true;
-    return OpenProjectFile();
-}
+bool frmMain::FileOpen() { return m_files.FileOpen(); }
 
-bool frmMain::LoadProjFile()
-{
-    m_projectReplaced = false;
-    bool opened = false;
-    try {
-        opened = FileOpen();
-    } catch (...) {
-        // The project was reset and no longer belongs to a file: the caption says so.
-        if (m_projectReplaced)
-            SetFormCaption();
-        throw;
-    }
-    if (opened) {
-        UpdateMRUList();
-        RefreshRecentFilesMenu();
-        SetFormCaption();
-    } else if (m_projectReplaced) {
-        SetFormCaption();
-    }
-    return false;
-}
+bool frmMain::LoadProjFile() { return m_files.LoadProjFile(); }
 
-void frmMain::ShowFileDialog(int Mode, QString &FileName)
-{
-    m_cancelled = false;
-    const SettingsState &s = settings();
-    FileDialogRequest request;
-    request.save = Mode == 2;
-    // The dialog gets the bare name; CurrentFile keeps its folder until a file is chosen.
-    const QString current = project().CurrentFile.trimmed();
-    if (!current.isEmpty())
-        request.fileName = StripPath(current, 0);
-    if (!FileName.isEmpty())
-        request.initialDir = FileName;
-    else if (s.DataPath.endsWith(u'/'))
-        request.initialDir = s.DataPath.chopped(1);
-    QString patterns = QStringLiteral("*.") + s.FileExtension;
-    if (s.FileExtension.toLower() != s.FileExtension)
-        patterns += QStringLiteral(" *.") + s.FileExtension.toLower();
-    request.filters = {QStringLiteral("All Files (*)"),
-                       appState().ProgramName + QStringLiteral(" Files (") + patterns + u')'};
-    request.filterIndex = 2;
-    request.defaultSuffix = s.FileExtension;
-    request.mustExist = Mode == 1;
-    request.confirmOverwrite = Mode == 2;
+bool frmMain::FileMenuSave(bool ForceDialog) { return m_files.FileMenuSave(ForceDialog); }
 
-    IFileDialog *dialog = services().fileDialog.get();
-    const std::optional<QString> chosen = dialog ? dialog->run(request) : std::nullopt;
-    if (!chosen)
-        throw RuntimeError(err::DialogCancel);
-    project().CurrentFile = *chosen;
-    FileName = *chosen;
-}
-
-bool frmMain::FileMenuSave(bool ForceDialog)
-{
-    bool result = false;
-    const QString &current = project().CurrentFile;
-    if (current.isEmpty() || current.toUpper() == QLatin1String("UNTITLED") || ForceDialog) {
-        m_cancelled = false;
-        QString name;
-        if (!tailStatement([&] { ShowFileDialog(2, name); }))
-            return false;
-        if (!m_cancelled)
-            tailStatement([&] { result = FileSave(); });
-    } else {
-        tailStatement([&] { result = FileSave(); });
-    }
-    return result;
-}
-
-bool frmMain::tailStatement(const std::function<void()> &statement)
-{
-    for (;;) {
-        try {
-            statement();
-            return true;
-        } catch (const RuntimeError &e) {
-            switch (ErrorHandler(true, e)) {
-            case errres::Retry: continue;
-            case errres::Next: return true;
-            case errres::Cancelled: m_cancelled = true; return true;
-            default: return false;
-            }
-        }
-    }
-}
-
-void frmMain::mnuFileArray_Click(int Index)
-{
-    if (Index < 0)
-        return;
-    ProjectState &p = project();
-    p.PreviousFile = p.CurrentFile;
-    GetRecentFile(Index);
-    const QString opening = p.CurrentFile;
-    tailStatement([&] {
-        p.CurrentFile = opening;
-        LoadProjFile();
-    });
-}
+void frmMain::mnuFileArray_Click(int Index) { m_files.OpenRecent(Index); }
 
 void frmMain::LoadOutBuf0(int mode) { ::LoadOutBuf0(mode); }
 
@@ -608,8 +482,7 @@ bool frmMain::EmptyProjectPrompt()
 
 void frmMain::PrinterSetup()
 {
-    m_cancelled = false;
-    tailStatement([] {
+    TailStatement([] {
         IFileDialog *dialog = services().fileDialog.get();
         if (!dialog || !dialog->printerSetup())
             throw RuntimeError(err::DialogCancel);
@@ -620,11 +493,10 @@ void frmMain::PrintParameterReport()
 {
     if (!EmptyProjectPrompt())
         return;
-    m_cancelled = false;
-    if (!tailStatement([] { ::LoadOutBuf0(0); }))
+    if (!TailStatement([] { ::LoadOutBuf0(0); }))
         return;
     PrintDocument(reportPages().OutBuf[0], [this](const std::function<void()> &printStep) {
-        return tailStatement([&] {
+        return TailStatement([&] {
             WaitCursor wait;
             printStep();
         });
@@ -633,51 +505,17 @@ void frmMain::PrintParameterReport()
 
 void frmMain::mnuFileItem_Click(int Index)
 {
-    ProjectState &p = project();
     switch (Index) {
-    case 0:
-        // Unsaved work is offered for saving first, as when the window closes.
-        if (flags().ProjectSaved == kFalse) {
-            const int answer = MsgBox(QStringLiteral("Save changes to: ") + p.CurrentFile + u'?',
-                                      mb::YesNoCancel | mb::Question, QStringLiteral("Tessolan Primer"));
-            if (answer == mb::Cancel)
-                return;
-            if (answer == mb::Yes) {
-                if (!FileMenuSave(false))
-                    return;
-                UpdateMRUList();
-                RefreshRecentFilesMenu();
-            }
-        }
-        FileNew(kTrue, kTrue);
-        SetFormCaption();
-        break;
-    case 1: {
-        p.PreviousFile = p.CurrentFile;
-        QString opening;
-        if (!tailStatement([&] { ShowFileDialog(1, opening); }))
-            return;
-        if (!m_cancelled)
-            tailStatement([&] {
-                p.CurrentFile = opening;
-                LoadProjFile();
-            });
-        break;
-    }
+    case 0: m_files.New(); break;
+    case 1: m_files.Open(); break;
     case 2:
-    case 3:
-        if (FileMenuSave(Index == 3)) {
-            UpdateMRUList();
-            RefreshRecentFilesMenu();
-            SetFormCaption();
-        }
-        break;
+    case 3: m_files.Save(Index == 3); break;
     case 5: PrinterSetup(); break;
     case 6: PrintParameterReport(); break;
     case 7:
         if (!EmptyProjectPrompt())
             return;
-        if (!tailStatement([] { ::LoadOutBuf0(0); }))
+        if (!TailStatement([] { ::LoadOutBuf0(0); }))
             return;
         openWindow(mnuFileItem[7]);
         break;

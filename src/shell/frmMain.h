@@ -2,6 +2,8 @@
 // The main window: menus, toolbar, the history pane, the background picture and the
 // file commands.
 
+#include "shell/FileCommands.h"
+
 #include <QHash>
 #include <QMainWindow>
 
@@ -21,9 +23,10 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Public members used by other windows and the start routine. FileSave, FileOpen
-    // and LoadProjFile have no error tail of their own: a failure is thrown as
-    // RuntimeError to the caller's (the menu commands run them under theirs).
+    // Public members used by other windows and the start routine; the file commands
+    // (FileCommands.h) do the work. FileSave, FileOpen and LoadProjFile have no error
+    // tail of their own: a failure is thrown as RuntimeError to the caller's (the menu
+    // commands run them under theirs).
     bool FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits);
     bool FileSave();
     bool FileOpen();
@@ -40,6 +43,9 @@ public:
     // The item's handler keeps its own work around the call (Print Preview asks about
     // an empty project and builds page 0 first, Options re-applies the menu captions).
     void setWindowOpener(QAction *item, std::function<void()> opener);
+
+    // The file commands of this window (New, Open, Save, the save prompt).
+    FileCommands &fileCommands() { return m_files; }
 
     // History-pane font, panels and caption (also used after the settings window).
     void ApplyMainFont();
@@ -92,7 +98,6 @@ private:
     void LayoutMainForm();
     void CenterPicture();
     void PlaceVersionLabel();
-    void ShowFileDialog(int Mode, QString &FileName);
     void PrinterSetup();
     bool EmptyProjectPrompt();
     void PrintParameterReport();
@@ -100,15 +105,12 @@ private:
     void RefreshRecentFilesMenu();
     // Runs the window opener connected to the item, if any, under the error tail.
     void openWindow(QAction *item);
-    // One statement under the window's error tail; false when the handler must leave.
-    bool tailStatement(const std::function<void()> &statement);
     void mirrorLog(const QString &text);
 
     QWidget *m_body = nullptr;
     QHash<QAction *, std::function<void()>> m_openers;
-    bool m_cancelled = false;    // a file or printer dialog was cancelled
+    FileCommands m_files;
     bool m_activated = false;    // Form_Activate ran for this opening
-    bool m_projectReplaced = false; // the last open got as far as resetting the project
 };
 
 // The one main window while it exists (null before start-up and after it closes).

@@ -236,6 +236,27 @@ TEST_F(AndersonWindow, ResultTextLoadsTheWindowHiddenOnce)
     EXPECT_EQ(newLog().count("Anderson Burden Calculations."), 1);
 }
 
+TEST_F(AndersonWindow, AWindowLoadedHiddenOpensInTheLanguageChosenSince)
+{
+    for (const int16_t before : {1, 0}) {
+        SCOPED_TRACE(before);
+        settings().EnglishMenus = before;
+        EXPECT_EQ(CalculatorResultText(0), "10.95");
+        settings().EnglishMenus = int16_t(1 - before);
+        auto *w = qobject_cast<frmAnderson *>(LoadedCalculator(0));
+        ASSERT_NE(w, nullptr);
+        QString title, label;
+        QTimer::singleShot(0, w, [&] {
+            title = w->windowTitle();
+            label = text(w, "Label1");
+            w->btnCancel->click();
+        });
+        OpenCalculator(0, nullptr);
+        EXPECT_EQ(title, before ? "Εμπειρική Εξίσωση του Anderson" : "Empirical Burden Calculations by Anderson");
+        EXPECT_EQ(label, before ? "Διάμετρος Διατρήματος:" : "Blasthole Diameter:");
+    }
+}
+
 TEST_F(AndersonWindow, ACheckFailingAtAHiddenLoadStillShowsItsMessage)
 {
     project().AndersonHoleLen = -3; // as from a hand-edited project file

@@ -117,6 +117,15 @@ TEST(ErrorHandler, RetryContract)
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(r, errres::Next);
     EXPECT_EQ(RunWithErrorTail([] {}), -1);
+
+    // A statement of a procedure: a cancelled dialog sets the flag and goes on; an error
+    // the handler ends the procedure with leaves.
+    bool cancelled = false;
+    EXPECT_TRUE(TailStatement([] { throw RuntimeError(err::DialogCancel); }, &cancelled));
+    EXPECT_TRUE(cancelled);
+    fakeMessageBox().boxes.clear();
+    EXPECT_FALSE(TailStatement([] { throw RuntimeError(err::PathNotFound); }));
+    EXPECT_EQ(fakeMessageBox().boxes.size(), 1);
 }
 
 TEST(Errors, OperatingSystemErrorsMapToClassicNumbers)

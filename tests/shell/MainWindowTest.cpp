@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -142,6 +143,31 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
     EXPECT_EQ(act("mnuFileItem_0")->shortcut().toString(), "Ctrl+N");
     click("mnuUtilItem_6");
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
+    // Re-applying the captions keeps the toggle's caption true to the hidden pane.
+    w->setWindowOpener(w->mnuUtilItem[1], [] { settings().EnglishMenus = 1; });
+    click("mnuUtilItem_1");
+    EXPECT_EQ(act("mnuUtilItem_6")->text(), "Restore History &Window");
+    EXPECT_EQ(act("mnuFile")->text(), "&File");
+}
+
+TEST_F(MainWindow, SeparatorsArePlainLinesInBothLanguages)
+{
+    start();
+    const QStringList expected{"mnuFileItem_4", "mnuFileItem_8", "mnuFileArray_0", "mnuFileItem_10", "mnuUtilItem_4",
+                               "mnuHelpItem_3", "mnuHelpItem_5", "mnuHelpItem_7",  "mnuHelpItem_9"};
+    for (const int16_t english : {1, 0}) {
+        SCOPED_TRACE(english);
+        w->setWindowOpener(w->mnuUtilItem[1], [english] { settings().EnglishMenus = english; });
+        click("mnuUtilItem_1");
+        QStringList separators;
+        for (QMenu *menu : {w->mnuFile, w->mnuUtil, w->mnuHelp})
+            for (QAction *a : menu->actions())
+                if (a->isSeparator()) {
+                    separators << a->objectName();
+                    EXPECT_EQ(a->text(), "") << a->objectName().toStdString();
+                }
+        EXPECT_EQ(separators, expected);
+    }
 }
 
 TEST_F(MainWindow, SaveUntitledAsksForANameThenSavesAtOnce)
