@@ -21,22 +21,9 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The 79 lines after the description of a default project.
-const QStringList kDefaultParameterLines = {
-    " 4 ", " 30 ",                                                             // Anderson
-    " 4 ", " 30 ", " 2.57 ", " 2.7 ", " 1.3 ", " 1.2 ", " 3700 ", " 3100 ",    // Ash
-    " 4 ", " 1 ", " 2.7 ", " 2.7 ", " 1.3 ", " 1.3 ", " 3500 ", " 3500 ", " 3660 ", " 3660 ", // Jimeno
-    " 100 ", " 10 ", " 7 ", " 2 ",                                             // Fraenkel
-    " 4 ", " .9 ", " 2.7 ",                                                    // Konya
-    " 3.59  0  0  0  0 ", " 1  1.5 ", " 1  5  0 ",                             // Konya constant, costs
-    " 100 ", " 1.2 ", " 1.3 ", " .45 ", " 1 ", " 1.25 ",                       // Langefors
-    " 100 ", " 1 ", " 8000 ", " 12 ",                                          // Pearse
-    " 3 ", " 1 ", " .3 ", " 1.5 ", " 0 ", " 20 ", " 10 ", " 40 ",              // burden coefficients
-    " 80 ", " .9 ", " 2.6 ", " 12 ", " 4000 ", " 2 ", " 400 ", " 600 ", " 1142.7 ", " 1.6 ", " 1 ",
-    " 0 ", " 2 ", " 1 ", " 1.2 ",                                              // pattern, rows, booster
-    " 0 ", " 0 ", " 0 ",                                                       // rows-times-holes
-    " 60 ", " 50 ",                                                            // frequency, velocity
-    " 1600 ", " 1.6 ", " 50 ", " 1.5 ", " 0 ", " 0 ", " 0 ", " 1 ", " 10 ", " 100 ", " 10 "};
+// The 79 parameter lines of a default project, after its six lines of tag, units,
+// title and empty description.
+QStringList defaultParameterLines() { return testDataText("project/default.kvd").split(kCrLf).mid(6, 79); }
 
 // The lowest version code whose files hold the given parameter line, from runs of
 // (line count, code) in file order: Anderson and Ash, Jimeno, Fraenkel and Konya, the
@@ -98,10 +85,8 @@ TEST(ProjectFile, DefaultProjectIsExactly85Lines)
     project().CurrentFile = projectPath("default.kvd");
     flags().ProjectSaved = kFalse;
     ASSERT_TRUE(SaveProjectFile());
-    const QString expected = fileText("KORV_ENDO_209", {" 2 ", "", "##StartDesc##", "", "##EndDesc##"},
-                                      kDefaultParameterLines);
     const QByteArray bytes = readFile(project().CurrentFile);
-    EXPECT_EQ(QString::fromUtf8(bytes), expected);
+    EXPECT_EQ(QString::fromUtf8(bytes), testDataText("project/default.kvd"));
     EXPECT_EQ(bytes.count("\r\n"), 85);
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     EXPECT_TRUE(historyLog().text().endsWith("Saving: " + project().CurrentFile + "\r\n"));
@@ -163,6 +148,7 @@ TEST(ProjectFile, EveryOlderLayoutOpensAndSavesBackInTheNewest)
                                : QStringLiteral(" %1 ").arg(v));
     }
     // ProductionMode, HolesX, HolesY, CalcMode and Distance keep the previous values.
+    const QStringList defaults = defaultParameterLines();
     const QMap<int, QString> previous = {{63, " 1 "}, {64, " 6 "}, {65, " 3 "}, {73, " 1 "}, {74, " 250 "}};
     for (int version = 50; version <= 55; ++version) {
         SCOPED_TRACE(version);
@@ -176,7 +162,7 @@ TEST(ProjectFile, EveryOlderLayoutOpensAndSavesBackInTheNewest)
         for (int i = 0; i < 79; ++i) {
             if (fromVersion(i) <= version)
                 lines << distinct[i];
-            expected << (fromVersion(i) <= version ? distinct[i] : previous.value(i, kDefaultParameterLines[i]));
+            expected << (fromVersion(i) <= version ? distinct[i] : previous.value(i, defaults[i]));
         }
         const QString path = projectPath(QStringLiteral("v%1.kvd").arg(version));
         writeFile(path, fileText(kTags[version - 50], {" 0 ", "Title", "##StartDesc##", "Text", "##EndDesc##"}, lines)
@@ -190,6 +176,7 @@ TEST(ProjectFile, EveryOlderLayoutOpensAndSavesBackInTheNewest)
     }
 }
 
+// The description block as written and read back, and the title line before it.
 TEST(ProjectFile, DescriptionCases)
 {
     const QString a40 = QString(40, 'a');
@@ -197,6 +184,7 @@ TEST(ProjectFile, DescriptionCases)
         const char *name;
         QString description;
         QStringList fileLines; // between the markers, as read back
+        QString title = {}, titleBack = {};
     } cases[] = {
         {"empty description: one empty line", "", {""}},
         {"commas and quotes unchanged, short lines keep their blanks", "  a, \"b\", c  ", {"  a, \"b\", c  "}},
@@ -208,22 +196,27 @@ TEST(ProjectFile, DescriptionCases)
          {QString(30, 'x') + ' ' + QString(29, 'z'), QString(11, 'z')}},
         {"leading blanks of the remainder are kept", QString(59, 'x') + "   " + QString(10, 'c'),
          {QString(59, 'x') + ' ', "  " + QString(10, 'c')}},
+        {"the only blank at column 41 ends the piece", a40 + ' ' + QString(40, 'b'), {a40 + ' ', QString(40, 'b')}},
         {"the last blank in columns 59 to 41 wins", a40 + " b" + QString(17, 'b') + ' ' + QString(10, 'c'),
          {a40 + " b" + QString(17, 'b') + ' ', QString(10, 'c')}},
         {"three pieces, exactly 60 stays whole", QString(150, 'q'), {QString(60, 'q'), QString(60, 'q'), QString(30, 'q')}},
         {"long only with its outer blanks: stays", "   " + QString(58, 'm') + "   ", {"   " + QString(58, 'm') + "   "}},
+        {"a bare line feed in the title: one line", "after", {"after"}, "north\nface", "north face"},
+        {"a bare carriage return in the title: one line", "after", {"after"}, "north\rface", "north face"},
         {"Greek counts characters", QString(45, u'λ') + ' ' + QString(30, u'ά'), {QString(45, u'λ') + ' ', QString(30, u'ά')}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         startFresh();
         project().ProjectDescription = c.description;
+        project().ProjectTitle = c.title;
         project().CurrentFile = projectPath("desc.kvd");
         ASSERT_TRUE(SaveProjectFile());
         const QString text = QString::fromUtf8(readFile(project().CurrentFile));
         const QString block = joinLines(QStringList{"##StartDesc##"} + c.fileLines + QStringList{"##EndDesc##"});
         EXPECT_TRUE(text.contains("\r\n" + block)) << text.toStdString();
         ASSERT_TRUE(OpenProjectFile());
+        EXPECT_EQ(project().ProjectTitle, c.titleBack);
         EXPECT_EQ(project().ProjectDescription, c.description.isEmpty() ? QString() : joinLines(c.fileLines));
         EXPECT_EQ(project().KonyaConst, 3.59f); // everything after the block still in place
     }
@@ -232,7 +225,7 @@ TEST(ProjectFile, DescriptionCases)
 TEST(ProjectFile, OpenCases)
 {
     auto file = [](const QString &tag, const QString &units, const QString &title,
-                   const QStringList &params = kDefaultParameterLines) {
+                   const QStringList &params = defaultParameterLines()) {
         return fileText(tag, {units, title, "##StartDesc##", "##EndDesc##"}, params).toUtf8();
     };
     const struct { const char *name; QByteArray bytes; int code; /* 0: rejected */ int units; QString title; float anderson; } cases[] = {
@@ -243,14 +236,14 @@ TEST(ProjectFile, OpenCases)
         {"unknown tag", file("SOMETHING_ELSE", " 1 ", "T"), 0, 0, "", 0},
         {"units outside 0 to 2 read as English", file("ENDOKORV_200", " 7 ", "T"), 50, 0, "T", 4},
         {"line feeds alone", QByteArray("KORV_ENDO_209\n 1 \nLF title\n##StartDesc##\n##EndDesc##\n")
-                                 + kDefaultParameterLines.join("\n").toUtf8(), 55, 1, "LF title", 4},
+                                 + defaultParameterLines().join("\n").toUtf8(), 55, 1, "LF title", 4},
         {"exponent forms, commas, tabs and empty fields",
-         file("ENDOKORV_200", "1", "E", QStringList{"\t2.5E+01,junk", ""} + kDefaultParameterLines.mid(2)), 50, 1, "E", 25},
+         file("ENDOKORV_200", "1", "E", QStringList{"\t2.5E+01,junk", ""} + defaultParameterLines().mid(2)), 50, 1, "E", 25},
         {"Windows Greek text",
          file("ENDOKORV_200", " 2 ", "ΑΒΓ λέξη").replace(QString("ΑΒΓ λέξη").toUtf8(), windowsGreek("ΑΒΓ λέξη")), 50, 2,
          "ΑΒΓ λέξη", 4},
         {"no start marker",
-         fileText("ENDOKORV_200", {" 2 ", "T", "loose line", "##EndDesc##"}, kDefaultParameterLines).toUtf8(), 50, 2, "T", 4},
+         fileText("ENDOKORV_200", {" 2 ", "T", "loose line", "##EndDesc##"}, defaultParameterLines()).toUtf8(), 50, 2, "T", 4},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

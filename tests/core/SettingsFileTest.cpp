@@ -25,19 +25,7 @@ TEST(SettingsFile, FirstStartWritesEverySectionInOrder)
 {
     StartCoreForTest();
     const QString text = QString::fromUtf8(readFile(iniPath()));
-    const QString expected = QStringLiteral(
-        "[Version]\r\nINIFileVersion=080122\r\n"
-        "[Settings]\r\nDefaultUnits=1\r\nDisplayHistoryWin=1\r\nMaxDisplaySize=2048\r\n"
-        "DisplayFontName=DejaVu Sans\r\nDisplayFontSize=10\r\nDisplayFontBold=0\r\nDisplayFontItalic=0\r\n"
-        "KeepFileNames=1\r\nShowDisclaim=1\r\nMaxMainMenu=0\r\nEnableMainMenuToolbar=1\r\n"
-        "ShortRecentFiles=0\r\nLoadLastInputFile=0\r\nRemindAnnualUpdates=1\r\nCopyExampleFiles=1\r\n"
-        "DataPath=\r\nFileExtension=KVD\r\nExternalEditor=Notepad.exe\r\n"
-        "[FileMenu]\r\nMaxLastFiles=0\r\n"
-        "[TextBrowse]\r\nBrowseFontName=DejaVu Sans\r\nBrowseFontSize=10\r\nBrowseFontBold=0\r\n"
-        "BrowseFontItalic=0\r\nBrowseDefaultFilter=\r\nBrowseUseNotepad=0\r\n"
-        "[BlastOptions]\r\nEnglishMenus=1\r\nShowAllBlastDesign=0\r\nPrintModuleHeader=1\r\n"
-        "EnableMohrCircles=1\r\nShowInternalPlotCoords=1\r\nShowBurdenCalcWarning=1\r\n");
-    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text, testDataText("settings/first-start.ini"));
     EXPECT_TRUE(historyLog().text().startsWith("1. Saving default settings to file: " + iniPath() + "\r\n"));
 }
 
@@ -92,6 +80,9 @@ TEST(SettingsFile, ReadingRules)
         {"Settings", "ShowDisclaim", "abc", number(settings().ShowDisclaim), "0"},
         {"Settings", "CopyExampleFiles", "", number(settings().CopyExampleFiles), "1"},
         {"Settings", "DefaultUnits", "\"1\"", number(settings().DefaultUnits), "1"},
+        {"Settings", "ExternalEditor", "\"\"", [] { return settings().ExternalEditor; }, ""},
+        {"Settings", "ExternalEditor", "''", [] { return settings().ExternalEditor; }, ""},
+        {"Settings", "ExternalEditor", "\"", [] { return settings().ExternalEditor; }, "\""},
         {"TextBrowse", "BrowseUseNotepad", "2", number(settings().BrowseUseNotepad), "0"},
         {"FileMenu", "MaxLastFiles", "9", number(recentFiles().MaxLastFiles), "0"},
         {"Settings", "DataPath", "0", [] { return settings().DataPath; }, ""},

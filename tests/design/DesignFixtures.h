@@ -24,7 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -33,15 +32,6 @@ inline DesignInputs DefaultDesignInputs()
 {
     ResetProjectDefaults(255, 255);
     return DesignRecordTexts(project().BlastDesign).inputs;
-}
-
-// The lines of a page, each ended by CR LF.
-inline QString PageText(std::initializer_list<const char16_t *> lines)
-{
-    QString text;
-    for (const char16_t *l : lines)
-        text += QString::fromUtf16(l) + QStringLiteral("\r\n");
-    return text;
 }
 
 // Compares line by line first (readable failures), then the whole text.
@@ -57,11 +47,14 @@ inline void ExpectPage(const QString &actual, const QString &expected)
 // The texts of grid columns 1 to 3, row by row (column 0 is always empty).
 using GridCells = std::vector<std::array<QString, 3>>;
 
-inline GridCells GridText(std::initializer_list<std::array<const char16_t *, 3>> rows)
+// A grid from a file of tests/data: one row a line, its three cells split by tabs.
+inline GridCells GridData(const QString &name)
 {
     GridCells cells;
-    for (const auto &r : rows)
-        cells.push_back({QString::fromUtf16(r[0]), QString::fromUtf16(r[1]), QString::fromUtf16(r[2])});
+    for (const QString &line : testDataText(name).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList c = line.split(u'\t');
+        cells.push_back({c.value(0), c.value(1), c.value(2)});
+    }
     return cells;
 }
 

@@ -37,6 +37,10 @@ TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
         {"cmbNoEpif", "3", "Ο Αριθμός Ελευθέρων Επιφανειών πρέπει να είναι 1<=N<=2 !", 0, 2, 2, "cmbNoEpif"},
         // Values the record cannot hold, on their own fields.
         {"txtCostExpl", "1e39", kNumeric, 0, 2, 3, "txtCostExpl"},
+        {"txtCostBooster", "1e39", kNumeric, 0, 2, 3, "txtCostBooster"},
+        {"txtCostDrill", "1e39", kNumeric, 0, 2, 3, "txtCostDrill"},
+        {"txtCostCap", "-1e39", kNumeric, 0, 2, 3, "txtCostCap"},
+        {"txtCostInit", "1e39", kNumeric, 0, 2, 3, "txtCostInit"},
         {"txtDistance", "1e39", kNumeric, 2, 2, 3, "txtDistance"},
         // The numeric test moves no tab and no focus.
         {"txtFortio", "abc", kNumeric, 0, 2, 3, "txtCostDrill"},
@@ -48,6 +52,7 @@ TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
         tabs("SSTab2")->setCurrentIndex(2);
         tabs("SSTab3")->setCurrentIndex(3);
         edit("txtCostDrill")->setFocus();
+        type("txtYpsos", "10.5");
         type(r.control, r.text);
         ASSERT_TRUE(fakeMessageBox().boxes.isEmpty());
 
@@ -65,21 +70,51 @@ TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
                 EXPECT_EQ(e->selectedText(), field->objectName() == r.control ? e->text() : QString());
             }
         }
+        // Every edit stays on view for the user to mend; nothing is stored.
+        EXPECT_EQ(edit("txtYpsos")->text(), "10.5");
+        if (auto *e = qobject_cast<QLineEdit *>(find(r.control))) {
+            EXPECT_EQ(e->text(), r.text);
+        }
         EXPECT_EQ(project().BlastDesign.Burden, 3.0f);
+        EXPECT_EQ(project().BlastDesign.BenchHeight, 12.0f);
         EXPECT_EQ(project().BlastDesign.Distance, 600.0f);
         EXPECT_EQ(flags().ProjectSaved, kTrue);
+    }
+}
+
+// The initiation pattern and the production mode enable the boxes they read.
+TEST_F(DesignWindow, OptionsEnableTheBoxesTheyUse)
+{
+    const QStringList spacing = {"txtApostasi", "txtApostasiD"}, grid = {"txtDX", "txtDY"};
+    const struct {
+        const char *option;
+        QStringList enabled, disabled;
+    } rows[] = {
+        {nullptr, spacing + QStringList{"txtParagogi"}, grid},
+        {"optEnausi_2", {}, spacing}, // diagonal: the layout search sets the spacing
+        {"optEnausi_0", spacing, {}},
+        {"optEnausi_3", {}, spacing}, // V pattern, likewise
+        {"optEnausi_1", spacing, {}},
+        {"optProduction_1", grid, {"txtParagogi"}},
+        {"optProduction_0", {"txtParagogi"}, grid},
+    };
+    open();
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.option ? r.option : "on opening");
+        if (r.option)
+            click(r.option);
+        for (const QString &box : r.enabled)
+            EXPECT_TRUE(edit(box)->isEnabled()) << box.toStdString();
+        for (const QString &box : r.disabled)
+            EXPECT_FALSE(edit(box)->isEnabled()) << box.toStdString();
     }
 }
 
 TEST_F(DesignWindow, OkStoresEveryInput)
 {
     open();
-    EXPECT_FALSE(edit("txtDX")->isEnabled());
     click("optProduction_1");
-    EXPECT_TRUE(edit("txtDX")->isEnabled());
-    EXPECT_FALSE(edit("txtParagogi")->isEnabled());
-    click("optEnausi_2"); // diagonal: the spacing follows from the burden
-    EXPECT_FALSE(edit("txtApostasi")->isEnabled());
+    click("optEnausi_2");
     tabs("SSTab2")->setCurrentIndex(1);
     using R = const BlastDesignRec &;
     const struct {
@@ -191,6 +226,11 @@ TEST_F(DesignWindow, VibrationEstimateFollowsTheBoxes)
     EXPECT_EQ(w->focusWidget(), edit("txtKatanalosiAnaEpivradynsi"));
     EXPECT_EQ(tabs("SSTab1")->currentIndex(), 0); // no tab is brought forward
     EXPECT_EQ(edit("txtTaxytita")->text(), "4.95"); // the last estimate stays
+    EXPECT_EQ(label("Label29")->text(), "0.00 lbs");
+    // Only a numeric charge is echoed: a number with letters after it is not one.
+    type("txtKatanalosiAnaEpivradynsi", "400");
+    EXPECT_EQ(label("Label29")->text(), "881.84 lbs");
+    type("txtKatanalosiAnaEpivradynsi", "400x");
     EXPECT_EQ(label("Label29")->text(), "0.00 lbs");
 
     // A distance beyond a single: no message, no estimate, no echo, nothing not finite.

@@ -43,9 +43,13 @@ TEST_F(LayoutSearch, InputsAreReadOnEitherCoefficientBasis)
         const char *burden, *faces, *rows;
         float Burden, Stemming, Subdrilling, Spacing;
         int16_t FreeFaces, MaxRows;
+        const char *stemming = "1.00"; // the stemming coefficient on the burden basis
     } cases[] = {
         // Burden basis: 1.0, 0.3 and 1.5 times the burden; counts halves to even.
         {"rounded burden", 0, 1, "3.456", "1", "2", 3.46f, 3.46f, 1.04f, 5.19f, 1, 2},
+        {"a tie rounds to the even neighbour", 0, 1, "3.125", "1", "2", 3.12f, 3.12f, 0.94f, 4.68f, 1, 2},
+        // 1.15 (a single) x 0.70 is 0.80500001 in double, 0.80499995 in single precision.
+        {"burden times coefficient in double", 0, 1, "1.15", "1", "2", 1.15f, 0.81f, 0.34f, 1.72f, 1, 2, "0.70"},
         {"unrounded burden", 0, 0, "3.456", "2.5", "2.5", 3.456f, 3.456f, float(3.456f * 0.3), float(3.456f * 1.5), 2, 2},
         // Diameter basis: 80 mm times 20, 10 and 40, in metres.
         {"diameter tab", 1, 1, "3", "1.5", "3.5", 3.0f, 1.6f, 0.8f, 3.2f, 2, 4},
@@ -58,6 +62,7 @@ TEST_F(LayoutSearch, InputsAreReadOnEitherCoefficientBasis)
         in.txtFortio = QString::fromLatin1(c.burden);
         in.cmbNoEpif = QString::fromLatin1(c.faces);
         in.txtSeires = QString::fromLatin1(c.rows);
+        in.txtEpigomosi = QString::fromLatin1(c.stemming);
         DesignSession fresh;
         fresh.RunDesign(in);
         const DesignRunState &s = fresh.runState();

@@ -206,6 +206,68 @@ TEST_F(MainWindow, SaveUntitledAsksForANameThenSavesAtOnce)
     EXPECT_EQ(flags().ProjectSaved, kFalse);
 }
 
+// Save As on a named project: the dialog offers the current name; a cancel changes
+// nothing; a new name gets the work, the old file stays as it was.
+TEST_F(MainWindow, SaveAsWritesTheNewFileAndLeavesTheOldOne)
+{
+    start();
+    const QString old = writeProject("old.kvd", "Old"), renamed = projects() + "/renamed.kvd";
+    const QByteArray oldBytes = readFile(old);
+    fakeFileDialog().script(old);
+    click("mnuFileItem_1");
+    edit("Work after opening");
+
+    fakeFileDialog().script(std::nullopt);
+    click("mnuFileItem_3");
+    ASSERT_EQ(fakeFileDialog().requests.size(), 2);
+    EXPECT_TRUE(fakeFileDialog().requests[1].save && fakeFileDialog().requests[1].confirmOverwrite);
+    EXPECT_EQ(fakeFileDialog().requests[1].fileName, "old.kvd");
+    EXPECT_TRUE(boxTexts().isEmpty());
+    EXPECT_EQ(project().CurrentFile, old);
+    EXPECT_EQ(flags().ProjectSaved, kFalse);
+
+    fakeFileDialog().script(renamed);
+    click("mnuFileItem_3");
+    ASSERT_EQ(fakeFileDialog().requests.size(), 3);
+    EXPECT_EQ(fakeFileDialog().requests[2].fileName, "old.kvd");
+    EXPECT_EQ(readFile(old), oldBytes);
+    EXPECT_TRUE(QString::fromUtf8(readFile(renamed)).contains("\r\nWork after opening\r\n"));
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + renamed);
+    EXPECT_EQ(act("mnuFileArray_1")->text(), renamed);
+    EXPECT_EQ(act("mnuFileArray_2")->text(), old);
+    EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), renamed);
+}
+
+// Four opened files are written to the settings file and come back, all four in
+// the File menu, at the next start.
+TEST_F(MainWindow, FourRecentFilesSurviveARestart)
+{
+    start();
+    QStringList opened;
+    for (int i = 1; i <= 4; ++i) {
+        opened.prepend(writeProject(QStringLiteral("recent%1.kvd").arg(i), "R"));
+        fakeFileDialog().script(opened.first());
+        click("mnuFileItem_1");
+    }
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(w.isNull());
+    EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", iniPath()), "4");
+
+    ResetProgramState();
+    start();
+    EXPECT_EQ(recentFiles().MaxLastFiles, 4);
+    QStringList shown;
+    for (int i = 1; i <= 4; ++i) {
+        QAction *a = act(QStringLiteral("mnuFileArray_%1").arg(i));
+        ASSERT_TRUE(a);
+        EXPECT_TRUE(a->isVisible()) << i;
+        shown << a->text();
+    }
+    EXPECT_EQ(shown, opened);
+}
+
 TEST_F(MainWindow, FilesThatCannotBeOpenedNameNoFile)
 {
     start();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -92,3 +93,12 @@ QByteArray readFile(const QString &path)
         return {};
     return f.readAll();
 }
+
+QByteArray testData(const QString &name)
+{
+    const QString path = QStringLiteral(PRIMER_TEST_DATA "/") + name;
+    EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();
+    return readFile(path);
+}
+
+QString testDataText(const QString &name) { return QString::fromUtf8(testData(name)); }

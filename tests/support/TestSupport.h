@@ -56,6 +56,10 @@ private:
     void (*m_handler)(int) = nullptr;
 };
 
+// The bytes and the UTF-8 text of a file under tests/data/ (a missing file fails the test).
+QByteArray testData(const QString &name);
+QString testDataText(const QString &name);
+
 #include <ostream>
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
