@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QTimer>
 
 
 namespace {
@@ -250,6 +251,67 @@ TEST_F(DesignWindow, VibrationEstimateFollowsTheBoxes)
     type("txtStatheran", "1");
     EXPECT_EQ(edit("txtTaxytita")->text(), "1000.00");
     EXPECT_EQ(label("Label18")->text(), "39.37 in/sec");
+}
+
+// A calculator's burden: taken over into a locked burden box with the calculator's
+// diameter, read-only and red; the user's own value unlocks both again.
+TEST_F(DesignWindow, BurdenFromACalculatorAndBack)
+{
+    const struct {
+        const char *option, *burden, *diameter;
+        bool burdenEnabled, diameterReadOnly;
+        Qt::GlobalColor diameterColour;
+    } rows[] = {
+        {"optFortio_0", "3.34", "101.60", false, true, Qt::red}, // 10.95 ft; 4 in
+        {"optFortio_7", "3.34", "101.60", true, false, Qt::black},
+    };
+    open();
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.option);
+        click(r.option);
+        EXPECT_EQ(edit("txtFortio")->text(), r.burden);
+        EXPECT_EQ(edit("txtFortio")->isEnabled(), r.burdenEnabled);
+        EXPECT_EQ(edit("txtDiametros")->text(), r.diameter);
+        EXPECT_EQ(edit("txtDiametros")->isReadOnly(), r.diameterReadOnly);
+        EXPECT_EQ(edit("txtDiametros")->palette().color(QPalette::Text), QColor(r.diameterColour));
+    }
+}
+
+// Help shows its hint; a calculator button warns, when the setting asks for it, that
+// the burden is not taken over, then opens the calculator modally.
+TEST_F(DesignWindow, HelpAndCalculatorButtons)
+{
+    const QString hint = "Position the cursor on any item on the form and press F1 for context-sensitive Help";
+    const QString warning = "Attention: Burden parameters are not automatically transfered from the Blast Design Form";
+    const struct {
+        const char *button;
+        int16_t warn;
+        QString box;
+        bool calculator;
+    } rows[] = {
+        {"cmdHelp", 1, hint, false},
+        {"btnShow_0", 1, warning, true},
+        {"btnShow_0", 0, "", true},
+    };
+    bool shown = false;
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.button);
+        settings().ShowBurdenCalcWarning = r.warn;
+        fakeMessageBox().boxes.clear();
+        open();
+        shown = false;
+        if (r.calculator)
+            QTimer::singleShot(0, w.get(), [&shown] {
+                auto *c = qobject_cast<QDialog *>(LoadedCalculator(0));
+                shown = c && c->isVisible() && c->isModal();
+                if (c)
+                    c->reject();
+            });
+        click(r.button);
+        EXPECT_EQ(lastBox(), r.box);
+        EXPECT_EQ(shown, r.calculator);
+        EXPECT_TRUE(w->isVisible());
+    }
 }
 
 // Every caption of the table is on its control in the chosen language.

@@ -241,7 +241,7 @@ TEST_F(MainWindow, SaveAsWritesTheNewFileAndLeavesTheOldOne)
 
 // Four opened files are written to the settings file and come back, all four in
 // the File menu, at the next start.
-TEST_F(MainWindow, FourRecentFilesSurviveARestart)
+TEST_F(MainWindow, FourRecentFilesSurviveARestartAndOpenFromTheMenu)
 {
     start();
     QStringList opened;
@@ -266,6 +266,11 @@ TEST_F(MainWindow, FourRecentFilesSurviveARestart)
         shown << a->text();
     }
     EXPECT_EQ(shown, opened);
+    // An entry of the menu opens its file, which moves to the top.
+    click("mnuFileArray_3");
+    EXPECT_EQ(project().CurrentFile, opened[2]);
+    EXPECT_EQ(act("mnuFileArray_1")->text(), opened[2]);
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + opened[2]);
 }
 
 TEST_F(MainWindow, FilesThatCannotBeOpenedNameNoFile)
@@ -351,27 +356,72 @@ TEST_F(MainWindow, NewAndOpenAskAboutUnsavedWork)
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 }
 
-TEST_F(MainWindow, ClosePromptYesSavesOrKeepsTheWindow)
+// The close prompt: Cancel, or Yes with the Save As cancelled, keeps the window; No
+// closes without saving; Yes with a name saves, lists the file and closes.
+TEST_F(MainWindow, ClosePromptAnswers)
 {
-    start();
-    edit("Unsaved");
-    // Yes, then the Save As dialog cancelled: the window stays.
-    fakeMessageBox().script(mb::Yes);
-    fakeFileDialog().script(std::nullopt);
-    EXPECT_FALSE(w->close());
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(fakeMessageBox().boxes.at(0).text, "Save changes to: Untitled?");
-
-    // Yes with a name: saved, listed, the list written, and the window closes.
     QDir().mkpath(projects());
     const QString path = projects() + "/last.kvd";
-    fakeMessageBox().script(mb::Yes);
-    fakeFileDialog().script(path);
-    click("mnuFileItem_11");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
-    EXPECT_TRUE(QFile::exists(path));
+    const struct {
+        const char *what;
+        int answer;
+        bool named, closes;
+    } rows[] = {
+        {"Cancel", mb::Cancel, false, false},
+        {"Yes, Save As cancelled", mb::Yes, false, false},
+        {"No", mb::No, false, true},
+        {"Yes with a name", mb::Yes, true, true},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.what);
+        if (!w) {
+            ResetProgramState();
+            start();
+        }
+        edit("Unsaved");
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(r.answer);
+        if (r.answer == mb::Yes)
+            fakeFileDialog().script(r.named ? std::optional<QString>(path) : std::nullopt);
+        click("mnuFileItem_11");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(boxTexts(), QStringList{"Save changes to: Untitled?"});
+        EXPECT_EQ(w.isNull(), r.closes);
+        EXPECT_EQ(QFile::exists(path), r.named);
+    }
     EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), path);
+}
+
+// Each toolbar button does what its menu item does.
+TEST_F(MainWindow, ToolbarButtonsDoAsTheirMenuItems)
+{
+    start();
+    QStringList opened;
+    w->setWindowOpener(act("mnuEditItem_0"), [&] { opened << "description"; });
+    w->setWindowOpener(act("mnuEditItem_2"), [&] { opened << "design"; });
+    const struct {
+        const char *button, *effect;
+    } rows[] = {
+        {"Toolbar1_1", "open dialog"},
+        {"Toolbar1_2", "save dialog"}, // an untitled project: Save asks for a name
+        {"Toolbar1_3", "printer setup"},
+        {"Toolbar1_4", "description"},
+        {"Toolbar1_5", "design"},
+    };
+    for (const auto &r : rows) {
+        const qsizetype dialogs = fakeFileDialog().requests.size();
+        const int setups = fakeFileDialog().printerSetups;
+        opened.clear();
+        fakeFileDialog().script(std::nullopt); // a file dialog is cancelled
+        click(r.button);
+        QStringList effects = opened;
+        if (fakeFileDialog().requests.size() > dialogs)
+            effects << (fakeFileDialog().requests.last().save ? "save dialog" : "open dialog");
+        if (fakeFileDialog().printerSetups > setups)
+            effects << "printer setup";
+        EXPECT_EQ(effects, QStringList{r.effect}) << r.button;
+    }
+    EXPECT_TRUE(boxTexts().isEmpty());
 }
 
 TEST_F(MainWindow, HistoryPaneCommands)
