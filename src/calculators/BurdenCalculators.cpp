@@ -2,6 +2,12 @@
 
 #include "calculators/CalculatorWindow.h"
 #include "calculators/frmAnderson.h"
+#include "calculators/frmAsh.h"
+#include "calculators/frmFraenkel.h"
+#include "calculators/frmJimeno.h"
+#include "calculators/frmKonya.h"
+#include "calculators/frmLangefors.h"
+#include "calculators/frmPearse.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -17,6 +23,18 @@ CalculatorWindow *build(int index, QWidget *owner)
     switch (index) {
     case 0:
         return new frmAnderson(owner);
+    case 1:
+        return new frmAsh(owner);
+    case 2:
+        return new frmFraenkel(owner);
+    case 3:
+        return new frmKonya(owner);
+    case 4:
+        return new frmLangefors(owner);
+    case 5:
+        return new frmPearse(owner);
+    case 6:
+        return new frmJimeno(owner);
     default:
         return nullptr;
     }
@@ -43,7 +61,7 @@ CalculatorWindow *load(int index, QWidget *owner)
 }
 } // namespace
 
-bool CalculatorAvailable(int index) { return index == 0; }
+bool CalculatorAvailable(int index) { return index >= 0 && index < kCalculatorCount; }
 
 void OpenCalculator(int index, QWidget *owner)
 {
@@ -73,4 +91,11 @@ void UnloadAllCalculators()
         delete w.data();
         w = nullptr;
     }
+}
+
+void UnloadHiddenCalculators()
+{
+    for (int i = 0; i < kCalculatorCount; ++i)
+        if (CalculatorWindow *w = loaded(i); w && !w->isVisible())
+            w->btnCancel_Click(); // unloads without storing anything
 }

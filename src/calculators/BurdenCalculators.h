@@ -22,5 +22,8 @@ QString CalculatorResultText(int index);
 QWidget *LoadCalculator(int index);
 // The calculator window of this index if it is loaded, else nullptr (tests).
 QWidget *LoadedCalculator(int index);
+// Unloads, storing nothing, every loaded calculator window that is not shown: a new
+// project must not take the burden its predecessor loaded them with.
+void UnloadHiddenCalculators();
 // Destroys every loaded calculator window (tests, program end).
 void UnloadAllCalculators();

@@ -6,9 +6,11 @@
 
 #include "core/ProgramState.h"
 
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -68,6 +70,44 @@ using BurdenEquation = std::function<std::optional<float>(const std::vector<doub
 
 // Anderson: B = square root of (L x d), d in inches, L in feet, B in feet.
 std::optional<float> AndersonBurden(float d, float L);
+// Ash: B = d x Kb / 12, d in inches, B in feet.
+std::optional<float> AshBurden(float d, float Kb);
+// Ash's coefficient: (SGr0 / SGr1)^(1/3) x 30 x ((V1^2 x rho1) / (V0^2 x rho0))^(1/3),
+// index 0 the reference rock or explosive, 1 the actual one.
+std::optional<float> AshCoefficient(float SGr0, float SGr1, float rho0, float rho1, float V0, float V1);
+// Fraenkel: B = d^0.8 x L^0.3 x H^0.3 x R / 50, d in mm, L and H in m, B in m.
+std::optional<float> FraenkelBurden(float d, float L, float H, float R);
+// Konya: B = K x d x (SGe / SGr)^(1/3), d in inches, B in feet; K is read in double.
+std::optional<float> KonyaBurden(float d, float SGe, float SGr, double K);
+// Langefors: V = (d / 33) x square root of (P x s / (c x f x E/V)), d in mm, V in m.
+std::optional<float> LangeforsBurden(float d, float P, float s, float c, float f, float EV);
+// Pearse: B = 10^-3 x K x d x square root of (P / T), d in mm, B in m.
+std::optional<float> PearseBurden(float d, float K, float P, float T);
+// Jimeno: B = 0.76 x d x F, d in inches, B in m.
+std::optional<float> JimenoBurden(float d, float F);
+// Jimeno's coefficient: ((E2b / E2a) x (T2b / T2a)^2)^(1/3) x ((E1a / E1b) x T1a / T1b)^(1/3),
+// 'a' the reference rock or explosive, 'b' the actual one.
+std::optional<float> JimenoCoefficient(float E1a, float E1b, float T1a, float T1b, float E2a, float E2b, float T2a,
+                                       float T2b);
+
+// Pearse's up-down buttons: the coefficient text one tenth up or down, kept within
+// 0.7 and 1.2 ("0.0").
+QString PearseStep(const QString &coefficientText, bool up);
+
+// The hole inclinations of the Langefors calculator, in list order.
+struct Inclination {
+    QString english, greek; // the list text
+    float f = 1;            // the inclination factor
+    QString factorLabel;    // "f=0.90"
+    int angle = 90;         // the sketch
+    int length = 30;
+    QString sketchEnglish, sketchGreek;
+};
+const std::array<Inclination, 3> &LangeforsInclinations();
+// The item whose factor equals 'f' in single precision, or -1.
+int LangeforsItemFor(float f);
+// A box in picture coordinates that holds the whole sketch of every inclination.
+QRectF LangeforsSketchBox();
 
 // One input box of a calculator and the project field it edits.
 struct CalcBox {
@@ -94,9 +134,23 @@ struct CalculatorDef {
     BurdenEquation equation;
     std::vector<CalcEcho> echoes;
     bool logsLoad = true; // writes "<name> Burden Calculations." when loaded
+    // Two-tab calculators: the coefficient computed from the second tab's boxes (from
+    // firstCoefficientBox on), whose text goes into the first tab's coefficientBox.
+    BurdenEquation coefficient;
+    int firstCoefficientBox = -1;
+    int coefficientBox = -1;
 };
 
 const CalculatorDef &AndersonCalculator();
+const CalculatorDef &AshCalculator();
+const CalculatorDef &FraenkelCalculator();
+const CalculatorDef &KonyaCalculator();
+// Its equation takes the inclination factor after the five boxes (0 when missing).
+const CalculatorDef &LangeforsCalculator();
+const CalculatorDef &PearseCalculator();
+const CalculatorDef &JimenoCalculator();
+// The definition of calculator 'index' (0 Anderson ... 6 Jimeno); nullptr otherwise.
+const CalculatorDef *CalculatorDefinition(int index);
 
 // What one recalculation gives.
 struct CalcOutcome {
@@ -107,6 +161,8 @@ struct CalcOutcome {
 
 // Checks, then the equation, exactly as a window's CalcBurden does it.
 CalcOutcome ComputeBurden(const CalculatorDef &def, const QStringList &texts);
+// Checks, then the coefficient, as a two-tab window's CalcBurdenCoefficient does it.
+CalcOutcome ComputeCoefficient(const CalculatorDef &def, const QStringList &texts);
 
 // The box values by the leading-number rule.
 std::vector<double> BoxValues(const QStringList &texts);

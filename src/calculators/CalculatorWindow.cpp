@@ -86,24 +86,34 @@ std::vector<CalculatorWindow::Caption> CalculatorWindow::frameCaptions(const QSt
             {resultFrame, QStringLiteral("Results"), QStringLiteral("Αποτελέσματα")}};
 }
 
-void CalculatorWindow::applyCaption(const QString &control, const QString &text)
+void CalculatorWindow::applyCaption(const Caption &caption, const QString &text)
 {
-    SetControlCaption(this, control, -1, text);
+    SetControlCaption(this, caption.control, caption.tab, text);
 }
 
 void CalculatorWindow::applyCaptions(bool english)
 {
     for (const Caption &c : m_captions)
-        applyCaption(c.control, english ? c.english : c.greek);
+        applyCaption(c, english ? c.english : c.greek);
 }
 
 void CalculatorWindow::buildStandardLayout(const StandardLayout &layout)
 {
-    auto *input = new QGroupBox(this);
-    input->setObjectName(layout.inputFrame);
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(buildInputFrame(this, layout.inputFrame, layout.rows));
+    main->addWidget(buildResultFrame(this, layout.resultFrame, layout.resultLabel, txtFortio, layout.resultUnit,
+                                     layout.resultEcho));
+    main->addWidget(buttonRow());
+    resetEchoes();
+}
+
+QGroupBox *CalculatorWindow::buildInputFrame(QWidget *parent, const QString &name, const std::vector<InputRow> &rows)
+{
+    auto *input = new QGroupBox(parent);
+    input->setObjectName(name);
     auto *inputGrid = new QGridLayout(input);
     int row = 0;
-    for (const InputRow &r : layout.rows) {
+    for (const InputRow &r : rows) {
         inputGrid->addWidget(createLabel(r.label), row, 0);
         inputGrid->addWidget(inputBox(r.box), row, 1);
         inputGrid->addWidget(createLabel(QString(), r.unit), row, 2);
@@ -111,22 +121,32 @@ void CalculatorWindow::buildStandardLayout(const StandardLayout &layout)
             inputGrid->addWidget(createLabel(r.echo), row, 3);
         ++row;
     }
+    return input;
+}
 
-    auto *results = new QGroupBox(this);
-    results->setObjectName(layout.resultFrame);
+QGroupBox *CalculatorWindow::buildResultFrame(QWidget *parent, const QString &name, const QString &label,
+                                              QLineEdit *result, const QString &unit, const QString &echo)
+{
+    auto *results = new QGroupBox(parent);
+    results->setObjectName(name);
     auto *resultGrid = new QGridLayout(results);
-    resultGrid->addWidget(createLabel(layout.resultLabel), 0, 0);
-    resultGrid->addWidget(txtFortio, 0, 1);
-    resultGrid->addWidget(createLabel(QString(), layout.resultUnit), 0, 2);
-    if (!layout.resultEcho.isEmpty())
-        resultGrid->addWidget(createLabel(layout.resultEcho), 0, 3);
+    resultGrid->addWidget(createLabel(label), 0, 0);
+    resultGrid->addWidget(result, 0, 1);
+    resultGrid->addWidget(createLabel(QString(), unit), 0, 2);
+    if (echo.startsWith(QLatin1String("txt"))) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(echo);
+        box->setReadOnly(true);
+        resultGrid->addWidget(box, 0, 3);
+        resultGrid->addWidget(createLabel(QString(), QStringLiteral("m")), 0, 4);
+    } else if (!echo.isEmpty()) {
+        resultGrid->addWidget(createLabel(echo), 0, 3);
+    }
+    return results;
+}
 
-    auto *main = new QVBoxLayout(this);
-    main->addWidget(input);
-    main->addWidget(results);
-    main->addWidget(buttonRow());
-
-    // The echo labels start as they read for an empty box.
+void CalculatorWindow::resetEchoes()
+{
     for (const CalcEcho &e : m_def.echoes)
         if (const auto text = EchoText(e, QString()))
             setEchoText(e.label, *text);
@@ -234,6 +254,7 @@ void CalculatorWindow::moveFocusTo(QLineEdit *box)
         return;
     }
     m_pendingFocus = nullptr;
+    revealBox(box);
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
 }
@@ -241,11 +262,8 @@ void CalculatorWindow::moveFocusTo(QLineEdit *box)
 void CalculatorWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (QLineEdit *box = m_pendingFocus) {
-        m_pendingFocus = nullptr;
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-    }
+    if (QLineEdit *box = m_pendingFocus)
+        moveFocusTo(box);
 }
 
 void CalculatorWindow::btnOk_Click()

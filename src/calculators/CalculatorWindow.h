@@ -74,13 +74,14 @@ protected:
         QString control; // objectName; "" is the window's own caption
         QString english;
         QString greek;
+        int tab = -1;    // a tab of the tab widget 'control'
     };
     // The captions of the window; the designed (Greek) ones go in place now.
     void setCaptions(std::vector<Caption> captions);
     // "Input Data" / "Results" on the two frames of this name.
     static std::vector<Caption> frameCaptions(const QString &inputFrame, const QString &resultFrame);
-    // Puts one caption on its control; windows with tabs add their tab captions here.
-    virtual void applyCaption(const QString &control, const QString &text);
+    // Puts one caption on its control (or on one tab of a tab widget).
+    void applyCaption(const Caption &caption, const QString &text);
 
     // The layout of a one-page calculator: frame of inputs (label, box, unit, echo per
     // row), frame of results, then the three buttons.
@@ -99,6 +100,13 @@ protected:
         QString resultEcho;
     };
     void buildStandardLayout(const StandardLayout &layout);
+    // The two frames of such a layout, for windows that arrange them themselves. A
+    // result echo named "txt..." is a read-only box followed by the unit "m".
+    QGroupBox *buildInputFrame(QWidget *parent, const QString &name, const std::vector<InputRow> &rows);
+    QGroupBox *buildResultFrame(QWidget *parent, const QString &name, const QString &label, QLineEdit *result,
+                                const QString &unit, const QString &echo);
+    // The echo labels as they read for an empty box.
+    void resetEchoes();
     // The row of OK, Cancel and Help, for windows that lay themselves out.
     QWidget *buttonRow();
 
@@ -122,6 +130,8 @@ protected:
     // Focus on a failing box with its text selected; before the window is visible the
     // move waits for it to be shown.
     void moveFocusTo(QLineEdit *box);
+    // Makes a box reachable before it gets the focus (a tab brings its page forward).
+    virtual void revealBox(QLineEdit *) {}
 
     void done(int result) override;
     void showEvent(QShowEvent *event) override;

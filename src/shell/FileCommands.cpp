@@ -1,5 +1,7 @@
 #include "shell/FileCommands.h"
 
+#include "calculators/BurdenCalculators.h"
+
 #include "core/Errors.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
@@ -95,6 +97,8 @@ void FileCommands::OpenRecent(int index)
 
 bool FileCommands::FileNew(uint8_t ResetNameFlag, uint8_t ResetUnits)
 {
+    // Calculators loaded hidden for their result belong to the old project.
+    UnloadHiddenCalculators();
     ResetProjectDefaults(ResetNameFlag, ResetUnits);
     return false;
 }
@@ -121,6 +125,8 @@ bool FileCommands::FileOpen()
     }
     WaitCursor wait;
     m_projectReplaced = true;
+    // The open resets the project as File > New does: the same calculators go.
+    UnloadHiddenCalculators();
     return OpenProjectFile();
 }
 

@@ -5,8 +5,11 @@
 #include "design/DesignCaptions.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QGroupBox>
 #include <QTimer>
+
+#include <tuple>
 
 
 namespace {
@@ -337,5 +340,62 @@ TEST_F(DesignWindow, CaptionsFollowTheLanguage)
                 shown = l->text();
             EXPECT_EQ(shown, want) << c.control.toStdString() << " " << english;
         }
+    }
+}
+
+// Each calculator as the burden source: its burden (in metres), its diameter (in mm) and
+// the densities it carries, in red; the burden box locked and the diameter read-only.
+TEST_F(DesignWindow, BurdenSourcesOfTheSevenCalculators)
+{
+    const struct { int index; const char *burden, *diameter, *explosive, *rock /* nullptr: untouched */; } cases[] = {
+        {0, "3.34", "101.60", nullptr, nullptr}, {1, "2.59", "101.60", "1.2", "2.7"},
+        {2, "5.70", "100", nullptr, nullptr},    {3, "3.04", "101.60", "0.9", "2.7"},
+        {4, "5.05", "100.00", "1.2", nullptr},   {5, "2.58", "100.00", nullptr, nullptr},
+        {6, "3.04", "101.60", nullptr, nullptr},
+    };
+    const QColor red(255, 0, 0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.index);
+        open();
+        type("txtEidvarek", "1.5");
+        type("txtEidvarPe", "2.5");
+        find<QAbstractButton>(QString("optFortio_%1").arg(c.index))->click();
+        EXPECT_EQ(edit("txtFortio")->text(), c.burden);
+        EXPECT_FALSE(edit("txtFortio")->isEnabled());
+        EXPECT_EQ(edit("txtDiametros")->text(), c.diameter);
+        EXPECT_TRUE(edit("txtDiametros")->isReadOnly());
+        EXPECT_EQ(edit("txtDiametros")->palette().color(QPalette::Text), red);
+        for (const auto &[name, value, untouched] :
+             {std::tuple{"txtEidvarek", c.explosive, "1.5"}, std::tuple{"txtEidvarPe", c.rock, "2.5"}}) {
+            EXPECT_EQ(edit(name)->text(), value ? value : untouched) << name;
+            EXPECT_EQ(edit(name)->palette().color(QPalette::Text) == red, value != nullptr) << name;
+        }
+        w.reset();
+        UnloadAllCalculators();
+    }
+}
+
+// btnShow opens its calculator (after the warning) and takes its burden when it closes.
+TEST_F(DesignWindow, CalculatorButtonsOpenTheirCalculatorAndTakeItsBurden)
+{
+    const char *names[] = {"frmAnderson", "frmAsh", "frmFraenkel", "frmKonya", "frmLangefors", "frmPearse", "frmJimeno"};
+    const char *burdens[] = {"3.34", "2.59", "5.70", "3.04", "5.05", "2.58", "3.04"};
+    settings().ShowBurdenCalcWarning = 1;
+    open();
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        fakeMessageBox().boxes.clear();
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                seen = dlg->objectName();
+                dlg->findChild<QAbstractButton *>("btnOk")->click();
+            }
+        });
+        click(QString("btnShow_%1").arg(i));
+        EXPECT_EQ(seen, names[i]);
+        EXPECT_EQ(lastBox(), "Attention: Burden parameters are not automatically transfered from the Blast Design Form");
+        EXPECT_TRUE(find<QAbstractButton>(QString("optFortio_%1").arg(i))->isChecked());
+        EXPECT_EQ(edit("txtFortio")->text(), burdens[i]);
     }
 }

@@ -2,6 +2,7 @@
 // their prompts and dialogs, printing, the history pane and start-up files.
 
 #include "TestSupport.h"
+#include "calculators/BurdenCalculators.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
@@ -108,7 +109,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
         {"mnuEdit", "&Input", "Δεδομένα", "", true},
         {"mnuEditItem_0", "Project Description", "Περιγραφή ", "", false},
         {"mnuEditItem_2", "Blast Calculations", "Υπολογισμός Παραμέτρων Ανατίναξης", "", true},
-        {"mnuFortioItem_4", "Empirical Equation by Langefors", "Εμπειρική Εξίσωση του Langefors", "", false},
+        {"mnuFortioItem_4", "Empirical Equation by Langefors", "Εμπειρική Εξίσωση του Langefors", "", true},
         {"mnuDonisiItem_0", "Vibration Control", "Έλεγχος Δονήσεων", "", true},
         {"mnuVideosItem_0", "Video 1", "Video 1", "", false},
         {"mnuUtilItem_6", "Close History Window", "Κλείσιμο Ιστορικού", "", true},
@@ -167,6 +168,36 @@ TEST_F(MainWindow, SeparatorsArePlainLinesInBothLanguages)
                     EXPECT_EQ(a->text(), "") << a->objectName().toStdString();
                 }
         EXPECT_EQ(separators, expected);
+    }
+}
+
+TEST_F(MainWindow, HiddenCalculatorsDoNotOutliveTheirProject)
+{
+    // A second project whose Anderson diameter is 9 inches.
+    QDir().mkpath(projects());
+    ResetProjectDefaults(kTrue, kTrue);
+    project().AndersonDiam = 9;
+    project().CurrentFile = projects() + "/nine.kvd";
+    SaveProjectFile();
+    const QString nine = project().CurrentFile;
+
+    start();
+    const struct { const char *command; const char *before, *after; } cases[] = {
+        {"mnuFileItem_0", "10.95", "10.95"}, // New: loaded again from the new defaults
+        {"mnuFileItem_1", "10.95", "16.43"}, // Open: from the opened file
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        w->FileNew(kTrue, kTrue);
+        EXPECT_EQ(CalculatorResultText(0), c.before); // loaded hidden, as the design window does
+        project().AndersonDiam = 1;                    // a loaded window is not loaded again ...
+        EXPECT_EQ(CalculatorResultText(0), c.before);
+        if (QString(c.command) == "mnuFileItem_1")
+            fakeFileDialog().script(nine);
+        click(c.command);
+        EXPECT_EQ(LoadedCalculator(0), nullptr); // ... but a new project unloads it, storing nothing
+        EXPECT_EQ(CalculatorResultText(0), c.after);
+        EXPECT_EQ(flags().ProjectSaved, kTrue);
     }
 }
 

@@ -1,0 +1,85 @@
+#include "calculators/frmLangefors.h"
+
+#include "calculators/AngleSketch.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+enum Box { Diametros, Vathmos, Isxys, Stathera, Logos };
+}
+
+frmLangefors::frmLangefors(QWidget *parent) : CalculatorWindow(LangeforsCalculator(), parent)
+{
+    ui.setupUi(this);
+    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmLangefors::txtDiametros_Change);
+    connect(inputBox(Vathmos), &QLineEdit::textChanged, this, &frmLangefors::txtVathmos_Change);
+    connect(inputBox(Isxys), &QLineEdit::textChanged, this, &frmLangefors::txtIsxys_Change);
+    connect(inputBox(Stathera), &QLineEdit::textChanged, this, &frmLangefors::txtStathera_Change);
+    connect(inputBox(Logos), &QLineEdit::textChanged, this, &frmLangefors::txtLogos_Change);
+    connect(ui.cmbSyntelestis, &QComboBox::currentIndexChanged, this, &frmLangefors::cmbSyntelestis_Click);
+}
+
+void frmLangefors::FillControls()
+{
+    CalculatorWindow::FillControls();
+    FillInclinationList();
+    // The item whose factor is the stored one; any other value selects none (undoing the
+    // first item the list selects by itself while it is filled).
+    ui.cmbSyntelestis->setCurrentIndex(LangeforsItemFor(project().LangeforsFixation));
+    ShowInclination();
+}
+
+void frmLangefors::FillInclinationList()
+{
+    ui.cmbSyntelestis->clear();
+    for (const Inclination &item : LangeforsInclinations())
+        ui.cmbSyntelestis->addItem(settings().EnglishMenus != 0 ? item.english : item.greek);
+}
+
+void frmLangefors::ShowInclination()
+{
+    const int i = ui.cmbSyntelestis->currentIndex();
+    if (i < 0 || i >= int(LangeforsInclinations().size())) {
+        ui.lblSyntelestis->setText(QStringLiteral("    "));
+        return;
+    }
+    const Inclination &item = LangeforsInclinations()[size_t(i)];
+    ui.lblSyntelestis->setText(item.factorLabel);
+    ui.pic->setDiagram(DrawAngleDiagram(float(item.angle), 10, 75, item.length));
+    ui.lblSxedio->setText(settings().EnglishMenus != 0 ? item.sketchEnglish : item.sketchGreek);
+}
+
+void frmLangefors::cmbSyntelestis_Click()
+{
+    if (Loading)
+        return;
+    ShowInclination();
+    CalcBurden();
+}
+
+std::vector<double> frmLangefors::equationInputs() const
+{
+    std::vector<double> values = CalculatorWindow::equationInputs();
+    const int i = ui.cmbSyntelestis->currentIndex();
+    // With no item chosen f is 0: the division fails and nothing is written.
+    values.push_back(i >= 0 && i < int(LangeforsInclinations().size()) ? LangeforsInclinations()[size_t(i)].f : 0.0);
+    return values;
+}
+
+void frmLangefors::StoreControls()
+{
+    CalculatorWindow::StoreControls();
+    const int i = ui.cmbSyntelestis->currentIndex();
+    if (i >= 0 && i < int(LangeforsInclinations().size()))
+        project().LangeforsFixation = LangeforsInclinations()[size_t(i)].f;
+}
+
+void frmLangefors::txtDiametros_Change() { InputChanged(Diametros); }
+void frmLangefors::txtVathmos_Change() { InputChanged(Vathmos); }
+void frmLangefors::txtIsxys_Change() { InputChanged(Isxys); }
+void frmLangefors::txtStathera_Change() { InputChanged(Stathera); }
+void frmLangefors::txtLogos_Change() { InputChanged(Logos); }
