@@ -13,25 +13,12 @@
 #include "design/Vibration.h"
 
 #include <QDialog>
-#include <QList>
 
-#include <array>
+#include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QTabWidget;
-class QTableWidget;
-class QTextEdit;
-class QWidget;
-class SectionPlot;
 struct DesignCheckFailure;
+struct Ui_frmBlastDesign;
 
 class frmBlastDesign : public QDialog {
     Q_OBJECT
@@ -41,14 +28,8 @@ public:
     ~frmBlastDesign() override;
 
     // Form-level fields.
-    bool OkPressed = false;    // OK was accepted: the unload step commits
-    bool Loading = false;      // the load step is filling the controls
-    int BurdenSource = 0;      // calculator last opened with btnShow
-    bool BurdenPending = false; // a calculator was opened: take its burden on return
-    bool ScrollLock = false;   // the tab handler is setting the limits of HScroll1
-    int CurrentPage = 0;       // report page shown in print mode
-    int AlternativeCount = 0;  // layout alternatives of the last design run
-    bool PrintAborted = false; // the print dialog was cancelled
+    int CurrentPage = 0;      // report page shown in print mode
+    int AlternativeCount = 0; // layout alternatives of the last design run
     // The section drawing's view: extent, window, axes crossing, dragging.
     SectionView PlotView;
 
@@ -83,59 +64,6 @@ public:
     // The control texts as the checks and the design run read them.
     DesignInputs designInputs() const;
     VibrationTexts vibrationTexts() const;
-
-    // Controls, by their names. Option and button arrays: element i is named name_i.
-    QTabWidget *SSTab1 = nullptr;
-    QTabWidget *SSTab2 = nullptr;
-    QTabWidget *SSTab3 = nullptr;
-
-    // SSTab1 tab 0: burden source, coefficients, explosives, production, initiation, prices.
-    QGroupBox *Frame11 = nullptr;
-    std::array<QRadioButton *, 8> optFortio{};
-    std::array<QPushButton *, 7> btnShow{};
-    QLineEdit *txtFortio = nullptr;
-    QGroupBox *Frame21 = nullptr, *Frame22 = nullptr, *Frame23 = nullptr;
-    QLineEdit *txtEpigomosi = nullptr, *txtYpodiatrisi = nullptr, *txtApostasi = nullptr;
-    QLineEdit *txtEpigD = nullptr, *txtYpodD = nullptr, *txtApostasiD = nullptr;
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr;
-    QLabel *Label27 = nullptr, *Label33 = nullptr, *Label34 = nullptr; // lengths x burden
-    QLabel *Label49 = nullptr, *Label50 = nullptr, *Label51 = nullptr; // lengths x diameter
-    QGroupBox *Frame31 = nullptr, *Frame32 = nullptr, *Frame33 = nullptr;
-    QLineEdit *txtDiametros = nullptr, *txtEidvarek = nullptr, *txtEnisxysi = nullptr, *txtEidvarEE = nullptr;
-    QLineEdit *txtEidvarPe = nullptr, *txtYpsos = nullptr, *txtParagogi = nullptr, *txtDX = nullptr, *txtDY = nullptr;
-    std::array<QRadioButton *, 2> optProduction{};
-    std::array<QRadioButton *, 4> optEnausi{};
-    QLineEdit *txtMaxNperDelay = nullptr;
-    QCheckBox *chkMaxNDelay = nullptr;
-    QComboBox *cmbNoEpif = nullptr;
-    QLineEdit *txtSeires = nullptr;
-    QLineEdit *txtCostExpl = nullptr, *txtCostBooster = nullptr, *txtCostDrill = nullptr, *txtCostCap = nullptr,
-              *txtCostInit = nullptr;
-    QCheckBox *chkRound = nullptr, *chkRound2 = nullptr;
-
-    // SSTab1 tab 1: results.
-    std::array<QRadioButton *, 2> optDispMode{};
-    QTableWidget *grdOutput = nullptr;
-    QLabel *lblSpacingWarning = nullptr; // the search's notice of a changed spacing
-    QTextEdit *RichTextBox1 = nullptr;
-    QPushButton *cmdPrevPage = nullptr, *cmdNextPage = nullptr, *cmdCopyPage = nullptr, *cmdCopyAll = nullptr,
-                *cmdPrintPage = nullptr, *cmdPrintAll = nullptr;
-    QCheckBox *chkSort = nullptr;
-
-    // SSTab1 tab 2: ground vibrations.
-    QGroupBox *Frame131 = nullptr, *Frame132 = nullptr;
-    QLineEdit *txtKatanalosiAnaEpivradynsi = nullptr, *txtDistance = nullptr, *txtStatherak = nullptr,
-              *txtStatheran = nullptr, *txtTaxytita = nullptr;
-    QLabel *Label29 = nullptr, *Label31 = nullptr, *Label18 = nullptr; // imperial echoes
-
-    // SSTab1 tab 3: drawings.
-    QWidget *picPlan = nullptr;
-    SectionPlot *picBlast = nullptr;
-    QLabel *lblCoord = nullptr, *lblIntCoord = nullptr;
-
-    // On the window itself.
-    QScrollBar *HScroll1 = nullptr;
-    QPushButton *cmdOK = nullptr, *cmdCancel = nullptr, *cmdHelp = nullptr;
 
 public slots:
     void cmdOK_Click();
@@ -181,7 +109,6 @@ protected:
     void done(int r) override;
 
 private:
-    void buildControls();
     void connectHandlers();
     void Form_Load();
     void Form_Activate();
@@ -199,6 +126,13 @@ private:
     int lastPage() const;
     void updatePageButtons();
 
+    std::unique_ptr<Ui_frmBlastDesign> ui;
+    bool OkPressed = false;     // OK was accepted: the unload step commits
+    bool Loading = false;       // the load step is filling the controls
+    int BurdenSource = 0;       // calculator last opened with btnShow
+    bool BurdenPending = false; // a calculator was opened: take its burden on return
+    bool ScrollLock = false;    // the tab handler is setting the limits of HScroll1
+    bool PrintAborted = false;  // the print dialog was cancelled
     DesignSession m_session;
     int m_shownTab = 0; // the tab of SSTab1 shown before the current change
     bool m_unloaded = false;
