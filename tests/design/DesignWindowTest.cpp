@@ -281,7 +281,8 @@ TEST_F(DesignWindow, BurdenFromACalculatorAndBack)
 }
 
 // Help shows its hint; a calculator button warns, when the setting asks for it, that
-// the burden is not taken over, then opens the calculator modally.
+// the burden is not taken over, opens the calculator modally, and afterwards takes
+// the calculator's burden as its source.
 TEST_F(DesignWindow, HelpAndCalculatorButtons)
 {
     const QString hint = "Position the cursor on any item on the form and press F1 for context-sensitive Help";
@@ -291,10 +292,11 @@ TEST_F(DesignWindow, HelpAndCalculatorButtons)
         int16_t warn;
         QString box;
         bool calculator;
+        const char *burden;
     } rows[] = {
-        {"cmdHelp", 1, hint, false},
-        {"btnShow_0", 1, warning, true},
-        {"btnShow_0", 0, "", true},
+        {"cmdHelp", 1, hint, false, "3.00"},
+        {"btnShow_0", 1, warning, true, "3.34"},
+        {"btnShow_0", 0, "", true, "3.34"},
     };
     bool shown = false;
     for (const auto &r : rows) {
@@ -314,6 +316,8 @@ TEST_F(DesignWindow, HelpAndCalculatorButtons)
         EXPECT_EQ(lastBox(), r.box);
         EXPECT_EQ(shown, r.calculator);
         EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(edit("txtFortio")->text(), r.burden);
+        EXPECT_EQ(find<QAbstractButton>("optFortio_0")->isChecked(), r.calculator);
     }
 }
 
