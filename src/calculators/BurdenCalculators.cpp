@@ -78,7 +78,7 @@ void OpenCalculator(int index, QWidget *owner)
 QString CalculatorResultText(int index)
 {
     CalculatorWindow *w = load(index, nullptr);
-    return w ? w->txtFortio->text() : QString();
+    return w ? w->resultText() : QString();
 }
 
 QWidget *LoadCalculator(int index) { return load(index, nullptr); }

@@ -16,8 +16,8 @@ class QRadioButton;
 class InputDialog : public QDialog {
     Q_OBJECT
 public:
-    bool OkPressed = false; // OK was accepted: the unload step commits
-    bool Loading = false;   // the load step is filling the controls
+    // True once OK, Cancel, Esc or the close box has unloaded the window.
+    bool isUnloaded() const { return m_unloaded; }
 
 public slots:
     void btnOk_Click();
@@ -26,6 +26,9 @@ public slots:
 
 protected:
     using QDialog::QDialog;
+    bool OkPressed = false; // OK was accepted: the unload step commits
+    bool Loading = false;   // the load step is filling the controls
+
     void connectButtons(QPushButton *ok, QPushButton *cancel, QPushButton *help);
     // The window's checks, run by OK (they show their own message).
     virtual bool validateForOk() = 0;

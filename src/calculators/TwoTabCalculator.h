@@ -7,8 +7,6 @@
 
 #include "calculators/CalculatorWindow.h"
 
-class QTabWidget;
-
 class TwoTabCalculator : public CalculatorWindow {
     Q_OBJECT
 public:
@@ -19,13 +17,7 @@ public:
 protected:
     TwoTabCalculator(const CalculatorDef &def, QWidget *parent);
 
-    struct TwoTabLayout {
-        QString inputFrame0, resultFrame0, inputFrame1, resultFrame1;
-        std::vector<InputRow> rows0, rows1;
-        QString resultLabel, resultUnit, resultEcho;
-        QString coefficientLabel; // beside txtKb
-    };
-    void buildTwoTabLayout(const TwoTabLayout &layout);
+    using TwoTabLayout = CalcTwoTabLayout;
     // The frame, label and tab captions of both tabs; the tab-1 frames take the Greek
     // captions of the tab-0 frames.
     static std::vector<Caption> tabCaptions(const TwoTabLayout &layout, const QString &tab0English,
@@ -36,7 +28,4 @@ protected:
     void LoadComputations() override;
     void Recalculate(int box) override;
     void revealBox(QLineEdit *box) override;
-
-    QTabWidget *SSTab1 = nullptr;
-    QLineEdit *txtKb = nullptr;
 };

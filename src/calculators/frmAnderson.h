@@ -4,15 +4,22 @@
 
 #include "calculators/CalculatorWindow.h"
 
+class frmAnderson;
+
+struct Ui_frmAnderson {
+    void setupUi(frmAnderson *w);
+};
+
 class frmAnderson : public CalculatorWindow {
     Q_OBJECT
 public:
     explicit frmAnderson(QWidget *parent = nullptr);
 
-    QLineEdit *txtDiametros = nullptr;
-    QLineEdit *txtMikos = nullptr;
-
 public slots:
     void txtDiametros_Change();
     void txtMikos_Change();
+
+private:
+    friend struct Ui_frmAnderson;
+    Ui_frmAnderson ui;
 };

@@ -19,7 +19,7 @@ void Ui_frmAsh::setupUi(frmAsh *w)
     layout.resultUnit = QStringLiteral("ft");
     layout.resultEcho = QStringLiteral("txtFortioM");
     layout.coefficientLabel = QStringLiteral("Label14");
-    w->buildTwoTabLayout(layout);
+    w->form().buildTwoTabLayout(layout);
 
     std::vector<frmAsh::Caption> captions = frmAsh::tabCaptions(
         layout, QStringLiteral("Calculation of Effective Burden"), QStringLiteral("Υπολογισμός Ενεργού Φορτίου"),

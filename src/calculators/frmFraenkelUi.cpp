@@ -10,7 +10,7 @@ void Ui_frmFraenkel::setupUi(frmFraenkel *w)
                    {QStringLiteral("Label4"), 3, QString(), QString()}};
     layout.resultLabel = QStringLiteral("Label9");
     layout.resultUnit = QStringLiteral("m");
-    w->buildStandardLayout(layout);
+    w->form().buildStandardLayout(layout);
 
     std::vector<frmFraenkel::Caption> captions = frmFraenkel::frameCaptions(layout.inputFrame, layout.resultFrame);
     captions.insert(

@@ -20,7 +20,7 @@ void Ui_frmJimeno::setupUi(frmJimeno *w)
     layout.resultUnit = QStringLiteral("m");
     layout.resultEcho = QStringLiteral("Label7");
     layout.coefficientLabel = QStringLiteral("Label14");
-    w->buildTwoTabLayout(layout);
+    w->form().buildTwoTabLayout(layout);
 
     // The window keeps its Greek caption in both languages.
     const QString title = QStringLiteral("Εμπειρική Εξίσωση του Jimeno");

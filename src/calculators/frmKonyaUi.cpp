@@ -17,7 +17,7 @@ void Ui_frmKonya::setupUi(frmKonya *w)
     layout.resultLabel = QStringLiteral("Label4");
     layout.resultUnit = QStringLiteral("ft");
     layout.resultEcho = QStringLiteral("txtFortioM");
-    w->buildStandardLayout(layout);
+    w->form().buildStandardLayout(layout);
 
     txtStathera = w->inputBox(3);
     txtStathera->setEnabled(false);

@@ -14,7 +14,7 @@ void Ui_frmLangefors::setupUi(frmLangefors *w)
     w->setObjectName(QStringLiteral("frmLangefors"));
     const QString inputFrame = QStringLiteral("frmEisagogiLangefors");
     const QString resultFrame = QStringLiteral("frmApotelesmataLangefors");
-    QGroupBox *input = w->buildInputFrame(w, inputFrame,
+    QGroupBox *input = w->form().buildInputFrame(w, inputFrame,
                                           {{QStringLiteral("lblDiametros"), 0, QStringLiteral("mm"), QString()},
                                            {QStringLiteral("Label2"), 1, QStringLiteral("kg/dm³"), QString()},
                                            {QStringLiteral("Label4"), 2, QString(), QString()},
@@ -22,18 +22,18 @@ void Ui_frmLangefors::setupUi(frmLangefors *w)
                                            {QStringLiteral("Label7"), 4, QString(), QString()}});
     cmbSyntelestis = new QComboBox(w);
     cmbSyntelestis->setObjectName(QStringLiteral("cmbSyntelestis"));
-    lblSyntelestis = w->createLabel(QStringLiteral("lblSyntelestis"));
+    lblSyntelestis = w->form().createLabel(QStringLiteral("lblSyntelestis"));
     if (auto *grid = qobject_cast<QGridLayout *>(input->layout())) {
-        grid->addWidget(w->createLabel(QStringLiteral("Label6")), 5, 0);
+        grid->addWidget(w->form().createLabel(QStringLiteral("Label6")), 5, 0);
         grid->addWidget(cmbSyntelestis, 5, 1);
         grid->addWidget(lblSyntelestis, 5, 2);
     }
     QGroupBox *results =
-        w->buildResultFrame(w, resultFrame, QStringLiteral("Label8"), w->txtFortio, QStringLiteral("m"), QString());
+        w->form().buildResultFrame(w, resultFrame, QStringLiteral("Label8"), w->form().txtFortio, QStringLiteral("m"), QString());
 
     pic = new AngleSketch(LangeforsSketchBox(), w);
     pic->setObjectName(QStringLiteral("pic"));
-    lblSxedio = w->createLabel(QStringLiteral("lblSxedio"));
+    lblSxedio = w->form().createLabel(QStringLiteral("lblSxedio"));
     lblSxedio->setAlignment(Qt::AlignCenter);
 
     auto *sketch = new QVBoxLayout;
@@ -48,7 +48,7 @@ void Ui_frmLangefors::setupUi(frmLangefors *w)
     top->addLayout(sketch);
     auto *main = new QVBoxLayout(w);
     main->addLayout(top);
-    main->addWidget(w->buttonRow());
+    main->addWidget(w->form().buttonRow());
 
     std::vector<frmLangefors::Caption> captions = frmLangefors::frameCaptions(inputFrame, resultFrame);
     captions.insert(

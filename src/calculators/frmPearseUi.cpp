@@ -16,7 +16,7 @@ void Ui_frmPearse::setupUi(frmPearse *w)
                    {QStringLiteral("Label4"), 3, QStringLiteral("MPa"), QStringLiteral("Label13")}};
     layout.resultLabel = QStringLiteral("Label9");
     layout.resultUnit = QStringLiteral("m");
-    w->buildStandardLayout(layout);
+    w->form().buildStandardLayout(layout);
 
     txtSyntelestis = w->inputBox(1);
     spnSyntelestis = new QWidget(w);

@@ -16,8 +16,6 @@ public:
     explicit frmUnits(QWidget *parent = nullptr);
     ~frmUnits() override;
 
-    bool Loading = false; // the load and activation steps are running
-
     // Keyboard navigation (Tab) reaches only the controls of the shown tab.
     void SetTabStops(int TabIndex);
 
@@ -40,6 +38,7 @@ private:
     void convert(Quantity quantity);
 
     std::unique_ptr<Ui_frmUnits> ui;
+    bool Loading = false; // the load and activation steps are running
     bool m_activated = false;
 };
 

@@ -17,6 +17,7 @@ protected:
     {
         return CalculatorTest::child<T>(w, QString::fromLatin1(name));
     }
+    static QLineEdit *box(QWidget *w, const char *name) { return CalculatorTest::box(w, QString::fromLatin1(name)); }
 };
 
 TEST_F(AndersonWindow, LoadShowsTheDefaultBlockInTheChosenLanguage)
@@ -189,7 +190,7 @@ TEST_F(AndersonWindow, AWindowLoadedHiddenOpensInTheLanguageChosenSince)
         QTimer::singleShot(0, w, [&] {
             title = w->windowTitle();
             label = text(w, "Label1");
-            w->btnCancel->click();
+            child<QPushButton>(w, "btnCancel")->click();
         });
         OpenCalculator(0, nullptr);
         EXPECT_EQ(title, before ? "Εμπειρική Εξίσωση του Anderson" : "Empirical Burden Calculations by Anderson");
@@ -210,11 +211,12 @@ TEST_F(AndersonWindow, ACheckFailingAtAHiddenLoadStillShowsItsMessage)
     // to the failing box once it is visible.
     QTimer::singleShot(0, w, [w] {
         EXPECT_TRUE(w->isVisible() && w->isModal());
-        EXPECT_EQ(w->focusWidget(), w->txtMikos);
-        EXPECT_EQ(w->txtMikos->selectedText(), "-3");
-        typeKeys(w->txtMikos, "3");
-        EXPECT_EQ(w->txtFortio->text(), "3.46");
-        w->btnOk->click();
+        QLineEdit *txtMikos = box(w, "txtMikos");
+        EXPECT_EQ(w->focusWidget(), txtMikos);
+        EXPECT_EQ(txtMikos->selectedText(), "-3");
+        typeKeys(txtMikos, "3");
+        EXPECT_EQ(text(w, "txtFortio"), "3.46");
+        child<QPushButton>(w, "btnOk")->click();
     });
     OpenCalculator(0, nullptr);
     EXPECT_EQ(project().AndersonHoleLen, 3.0f);
