@@ -14,14 +14,13 @@
 #include "calculators/CalculatorWindowUi.h"
 #include "calculators/InputDialog.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <vector>
-
-class QLineEdit;
 
 class CalculatorWindow : public InputDialog {
     Q_OBJECT
@@ -61,6 +60,12 @@ protected:
     // selecting its whole text when it gets the focus).
     QLineEdit *inputBox(int box) const;
     QStringList boxTexts() const;
+    // Connects each box's textChanged to its _Change slot.
+    template <class W> void connectBoxes(std::initializer_list<std::pair<int, void (W::*)()>> handlers)
+    {
+        for (const auto &[box, slot] : handlers)
+            connect(inputBox(box), &QLineEdit::textChanged, static_cast<W *>(this), slot);
+    }
 
     struct Caption {
         QString control; // objectName; "" is the window's own caption

@@ -8,8 +8,9 @@ enum Box { Diametros = 0, Mikos = 1 };
 
 frmAnderson::frmAnderson(QWidget *parent) : CalculatorWindow(AndersonCalculator(), parent)
 {
-    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmAnderson::txtDiametros_Change);
-    connect(inputBox(Mikos), &QLineEdit::textChanged, this, &frmAnderson::txtMikos_Change);
+    connectBoxes<frmAnderson>({
+        {Diametros, &frmAnderson::txtDiametros_Change},
+        {Mikos, &frmAnderson::txtMikos_Change}});
     ui.setupUi(this);
 }
 

@@ -9,13 +9,11 @@ enum Box { Diametros, Syntelestis, Eidvar0, Eidvar1, Pyknotita0, Pyknotita1, Tax
 frmAsh::frmAsh(QWidget *parent) : TwoTabCalculator(AshCalculator(), parent)
 {
     ui.setupUi(this);
-    const std::pair<int, void (frmAsh::*)()> handlers[] = {
+    connectBoxes<frmAsh>({
         {Diametros, &frmAsh::txtDiametros_Change},   {Syntelestis, &frmAsh::txtSyntelestis_Change},
         {Eidvar0, &frmAsh::txtEidvar0_Change},       {Eidvar1, &frmAsh::txtEidvar1_Change},
         {Pyknotita0, &frmAsh::txtPyknotita0_Change}, {Pyknotita1, &frmAsh::txtPyknotita1_Change},
-        {Taxytita0, &frmAsh::txtTaxytita0_Change},   {Taxytita1, &frmAsh::txtTaxytita1_Change}};
-    for (const auto &[box, slot] : handlers)
-        connect(inputBox(box), &QLineEdit::textChanged, this, slot);
+        {Taxytita0, &frmAsh::txtTaxytita0_Change},   {Taxytita1, &frmAsh::txtTaxytita1_Change}});
 }
 
 void frmAsh::txtDiametros_Change() { InputChanged(Diametros); }

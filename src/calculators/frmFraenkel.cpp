@@ -9,10 +9,11 @@ enum Box { Diametros, Mikos, Ypsos, Antistasi };
 frmFraenkel::frmFraenkel(QWidget *parent) : CalculatorWindow(FraenkelCalculator(), parent)
 {
     ui.setupUi(this);
-    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmFraenkel::txtDiametros_Change);
-    connect(inputBox(Mikos), &QLineEdit::textChanged, this, &frmFraenkel::txtMikos_Change);
-    connect(inputBox(Ypsos), &QLineEdit::textChanged, this, &frmFraenkel::txtYpsos_Change);
-    connect(inputBox(Antistasi), &QLineEdit::textChanged, this, &frmFraenkel::txtAntistasi_Change);
+    connectBoxes<frmFraenkel>({
+        {Diametros, &frmFraenkel::txtDiametros_Change},
+        {Mikos, &frmFraenkel::txtMikos_Change},
+        {Ypsos, &frmFraenkel::txtYpsos_Change},
+        {Antistasi, &frmFraenkel::txtAntistasi_Change}});
 }
 
 void frmFraenkel::txtDiametros_Change() { InputChanged(Diametros); }

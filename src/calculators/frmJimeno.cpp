@@ -9,14 +9,12 @@ enum Box { Diametros, Syntelestis, Eidvar1a, Eidvar1b, Taxytita1a, Taxytita1b, E
 frmJimeno::frmJimeno(QWidget *parent) : TwoTabCalculator(JimenoCalculator(), parent)
 {
     ui.setupUi(this);
-    const std::pair<int, void (frmJimeno::*)()> handlers[] = {
+    connectBoxes<frmJimeno>({
         {Diametros, &frmJimeno::txtDiametros_Change},   {Syntelestis, &frmJimeno::txtSyntelestis_Change},
         {Eidvar1a, &frmJimeno::txtEidvar1a_Change},     {Eidvar1b, &frmJimeno::txtEidvar1b_Change},
         {Taxytita1a, &frmJimeno::txtTaxytita1a_Change}, {Taxytita1b, &frmJimeno::txtTaxytita1b_Change},
         {Eidvar2a, &frmJimeno::txtEidvar2a_Change},     {Eidvar2b, &frmJimeno::txtEidvar2b_Change},
-        {Taxytita2a, &frmJimeno::txtTaxytita2a_Change}, {Taxytita2b, &frmJimeno::txtTaxytita2b_Change}};
-    for (const auto &[box, slot] : handlers)
-        connect(inputBox(box), &QLineEdit::textChanged, this, slot);
+        {Taxytita2a, &frmJimeno::txtTaxytita2a_Change}, {Taxytita2b, &frmJimeno::txtTaxytita2b_Change}});
 }
 
 void frmJimeno::txtDiametros_Change() { InputChanged(Diametros); }

@@ -10,10 +10,11 @@ enum Box { Diametros, Eidvarek, EidvarPe, Stathera };
 frmKonya::frmKonya(QWidget *parent) : CalculatorWindow(KonyaCalculator(), parent)
 {
     ui.setupUi(this);
-    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmKonya::txtDiametros_Change);
-    connect(inputBox(Eidvarek), &QLineEdit::textChanged, this, &frmKonya::txtEidvarek_Change);
-    connect(inputBox(EidvarPe), &QLineEdit::textChanged, this, &frmKonya::txtEidvarPe_Change);
-    connect(inputBox(Stathera), &QLineEdit::textChanged, this, &frmKonya::txtStathera_Change);
+    connectBoxes<frmKonya>({
+        {Diametros, &frmKonya::txtDiametros_Change},
+        {Eidvarek, &frmKonya::txtEidvarek_Change},
+        {EidvarPe, &frmKonya::txtEidvarPe_Change},
+        {Stathera, &frmKonya::txtStathera_Change}});
     connect(ui.cmdConst, &QPushButton::clicked, this, &frmKonya::cmdConst_Click);
 }
 

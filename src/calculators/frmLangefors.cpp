@@ -15,11 +15,12 @@ enum Box { Diametros, Vathmos, Isxys, Stathera, Logos };
 frmLangefors::frmLangefors(QWidget *parent) : CalculatorWindow(LangeforsCalculator(), parent)
 {
     ui.setupUi(this);
-    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmLangefors::txtDiametros_Change);
-    connect(inputBox(Vathmos), &QLineEdit::textChanged, this, &frmLangefors::txtVathmos_Change);
-    connect(inputBox(Isxys), &QLineEdit::textChanged, this, &frmLangefors::txtIsxys_Change);
-    connect(inputBox(Stathera), &QLineEdit::textChanged, this, &frmLangefors::txtStathera_Change);
-    connect(inputBox(Logos), &QLineEdit::textChanged, this, &frmLangefors::txtLogos_Change);
+    connectBoxes<frmLangefors>({
+        {Diametros, &frmLangefors::txtDiametros_Change},
+        {Vathmos, &frmLangefors::txtVathmos_Change},
+        {Isxys, &frmLangefors::txtIsxys_Change},
+        {Stathera, &frmLangefors::txtStathera_Change},
+        {Logos, &frmLangefors::txtLogos_Change}});
     connect(ui.cmbSyntelestis, &QComboBox::currentIndexChanged, this, &frmLangefors::cmbSyntelestis_Click);
 }
 

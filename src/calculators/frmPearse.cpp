@@ -10,10 +10,11 @@ enum Box { Diametros, Syntelestis, Piesi, Antoxi };
 frmPearse::frmPearse(QWidget *parent) : CalculatorWindow(PearseCalculator(), parent)
 {
     ui.setupUi(this);
-    connect(inputBox(Diametros), &QLineEdit::textChanged, this, &frmPearse::txtDiametros_Change);
-    connect(inputBox(Syntelestis), &QLineEdit::textChanged, this, &frmPearse::txtSyntelestis_Change);
-    connect(inputBox(Piesi), &QLineEdit::textChanged, this, &frmPearse::txtPiesi_Change);
-    connect(inputBox(Antoxi), &QLineEdit::textChanged, this, &frmPearse::txtAntoxi_Change);
+    connectBoxes<frmPearse>({
+        {Diametros, &frmPearse::txtDiametros_Change},
+        {Syntelestis, &frmPearse::txtSyntelestis_Change},
+        {Piesi, &frmPearse::txtPiesi_Change},
+        {Antoxi, &frmPearse::txtAntoxi_Change}});
     connect(ui.spnUp, &QToolButton::clicked, this, &frmPearse::spnSyntelestis_UpClick);
     connect(ui.spnDown, &QToolButton::clicked, this, &frmPearse::spnSyntelestis_DownClick);
 }

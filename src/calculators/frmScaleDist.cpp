@@ -60,16 +60,8 @@ frmScaleDist::frmScaleDist(QWidget *parent) : InputDialog(parent), ui(std::make_
         SelectTextOnFocus(box);
         connect(box, &QLineEdit::textChanged, this, handler);
     }
-    for (int i = 0; i < 2; ++i) {
-        connect(ui->optDonisi[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optDonisi_Click(i);
-        });
-        connect(ui->optAuto[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optAuto_Click(i);
-        });
-    }
+    ConnectOptionArray(this, ui->optDonisi, [this](int i) { optDonisi_Click(i); });
+    ConnectOptionArray(this, ui->optAuto, [this](int i) { optAuto_Click(i); });
     connectButtons(ui->btnOk, ui->btnCancel, ui->btnHelp);
     Form_Load();
 }

@@ -55,11 +55,7 @@ frmUnits::frmUnits(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_fr
     // Option2_Click, Option5_Click, ...: a newly selected unit converts its tab again.
     for (int q = 0; q < kQuantityCount; ++q) {
         const Converter c = converter(*ui, static_cast<Quantity>(q));
-        for (QRadioButton *option : c.options)
-            connect(option, &QRadioButton::toggled, this, [this, q](bool on) {
-                if (on)
-                    convert(static_cast<Quantity>(q));
-            });
+        ConnectOptionArray(this, c.options, [this, q](int) { convert(static_cast<Quantity>(q)); });
     }
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmUnits::SSTab1_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmUnits::Command1_Click);

@@ -69,16 +69,8 @@ frmVibration::frmVibration(QWidget *parent) : InputDialog(parent), ui(std::make_
         SelectTextOnFocus(box);
     connect(ui->txtTaxytita, &QLineEdit::textChanged, this, &frmVibration::txtTaxytita_Change);
     connect(ui->txtSyxnotita, &QLineEdit::textChanged, this, &frmVibration::txtSyxnotita_Change);
-    for (int i = 0; i < 3; ++i) {
-        connect(ui->optKanonismos[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optKanonismos_Click(i);
-        });
-        connect(ui->optKatigoria[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                optKatigoria_Click(i);
-        });
-    }
+    ConnectOptionArray(this, ui->optKanonismos, [this](int i) { optKanonismos_Click(i); });
+    ConnectOptionArray(this, ui->optKatigoria, [this](int i) { optKatigoria_Click(i); });
     connectButtons(ui->btnOk, ui->btnCancel, ui->btnHelp);
     Form_Load();
 }

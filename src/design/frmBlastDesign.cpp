@@ -86,17 +86,14 @@ void frmBlastDesign::connectHandlers()
     connect(ui->picBlast, &SectionPlot::MouseUp, this, &frmBlastDesign::picBlast_MouseUp);
     for (int i = 0; i < 7; ++i)
         connect(ui->btnShow[size_t(i)], &QPushButton::clicked, this, [this, i] { btnShow_Click(i); });
-    auto clicks = [this](auto &array, void (frmBlastDesign::*handler)(int)) {
-        for (int i = 0; i < int(array.size()); ++i)
-            connect(array[size_t(i)], &QRadioButton::toggled, this, [this, handler, i](bool on) {
-                if (on)
-                    (this->*handler)(i);
-            });
+    const std::pair<QList<QRadioButton *>, void (frmBlastDesign::*)(int)> clicks[] = {
+        {options(ui->optFortio), &frmBlastDesign::optFortio_Click},
+        {options(ui->optEnausi), &frmBlastDesign::optEnausi_Click},
+        {options(ui->optProduction), &frmBlastDesign::optProduction_Click},
+        {options(ui->optDispMode), &frmBlastDesign::optDispMode_Click},
     };
-    clicks(ui->optFortio, &frmBlastDesign::optFortio_Click);
-    clicks(ui->optEnausi, &frmBlastDesign::optEnausi_Click);
-    clicks(ui->optProduction, &frmBlastDesign::optProduction_Click);
-    clicks(ui->optDispMode, &frmBlastDesign::optDispMode_Click);
+    for (const auto &[array, handler] : clicks)
+        ConnectOptionArray(this, array, [this, handler](int i) { (this->*handler)(i); });
 
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, [this](int now) {
         const int previous = m_shownTab;

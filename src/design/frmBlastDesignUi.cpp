@@ -44,6 +44,19 @@ QLabel *newLabel(QWidget *parent, const QString &name, const QString &text)
     return named(new QLabel(text, parent), name);
 }
 
+// One row of a frame: the caption label in column 0 and a new box in column 1, then
+// (when named) the unit label in column 2.
+QLineEdit *addBoxRow(QGridLayout *grid, QWidget *frame, int row, const QString &labelName, const QString &caption,
+                     const QString &boxName, const QString &unitName = QString(), const QString &unit = QString())
+{
+    grid->addWidget(newLabel(frame, labelName, caption), row, 0);
+    QLineEdit *box = newEdit(frame, boxName);
+    grid->addWidget(box, row, 1);
+    if (!unitName.isEmpty())
+        grid->addWidget(newLabel(frame, unitName, unit), row, 2);
+    return box;
+}
+
 // A density unit: "g/cm" with a raised "3".
 void addDensityUnit(QGridLayout *grid, int row, int col, QWidget *parent, const QString &name,
                     const QString &superscriptName)
@@ -172,33 +185,24 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     };
 
     auto [page30, grid31] = framedPage(Frame31, QStringLiteral("Frame31"));
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label301"), QStringLiteral("Διάμετρος Διατρήματος:")), 0, 0);
-    txtDiametros = newEdit(Frame31, QStringLiteral("txtDiametros"));
-    grid31->addWidget(txtDiametros, 0, 1);
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label4"), QStringLiteral("mm")), 0, 2);
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label302"), QStringLiteral("Πυκνότητα Εκρηκτικού:")), 1, 0);
-    txtEidvarek = newEdit(Frame31, QStringLiteral("txtEidvarek"));
-    grid31->addWidget(txtEidvarek, 1, 1);
+    txtDiametros = addBoxRow(grid31, Frame31, 0, QStringLiteral("Label301"), QStringLiteral("Διάμετρος Διατρήματος:"),
+                             QStringLiteral("txtDiametros"), QStringLiteral("Label4"), QStringLiteral("mm"));
+    txtEidvarek = addBoxRow(grid31, Frame31, 1, QStringLiteral("Label302"), QStringLiteral("Πυκνότητα Εκρηκτικού:"),
+                            QStringLiteral("txtEidvarek"));
     addDensityUnit(grid31, 1, 2, Frame31, QStringLiteral("Label5"), QStringLiteral("Label8"));
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label303"), QStringLiteral("Ποσότ. Ενισχ. Εναύσματος:")), 2, 0);
-    txtEnisxysi = newEdit(Frame31, QStringLiteral("txtEnisxysi"));
-    grid31->addWidget(txtEnisxysi, 2, 1);
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label12"), QStringLiteral("kg")), 2, 2);
-    grid31->addWidget(newLabel(Frame31, QStringLiteral("Label304"), QStringLiteral("Πυκνότητα Ενισχ. Εναύσματος:")), 3, 0);
-    txtEidvarEE = newEdit(Frame31, QStringLiteral("txtEidvarEE"));
-    grid31->addWidget(txtEidvarEE, 3, 1);
+    txtEnisxysi = addBoxRow(grid31, Frame31, 2, QStringLiteral("Label303"), QStringLiteral("Ποσότ. Ενισχ. Εναύσματος:"),
+                            QStringLiteral("txtEnisxysi"), QStringLiteral("Label12"), QStringLiteral("kg"));
+    txtEidvarEE = addBoxRow(grid31, Frame31, 3, QStringLiteral("Label304"),
+                            QStringLiteral("Πυκνότητα Ενισχ. Εναύσματος:"), QStringLiteral("txtEidvarEE"));
     addDensityUnit(grid31, 3, 2, Frame31, QStringLiteral("Label6"), QStringLiteral("Label15"));
     SSTab3->addTab(page30, QStringLiteral("Εκρηκτικά"));
 
     auto [page31, grid32] = framedPage(Frame32, QStringLiteral("Frame32"));
-    grid32->addWidget(newLabel(Frame32, QStringLiteral("Label305"), QStringLiteral("Πυκνότητα Πετρώματος:")), 0, 0);
-    txtEidvarPe = newEdit(Frame32, QStringLiteral("txtEidvarPe"));
-    grid32->addWidget(txtEidvarPe, 0, 1);
+    txtEidvarPe = addBoxRow(grid32, Frame32, 0, QStringLiteral("Label305"), QStringLiteral("Πυκνότητα Πετρώματος:"),
+                            QStringLiteral("txtEidvarPe"));
     addDensityUnit(grid32, 0, 2, Frame32, QStringLiteral("Label7"), QStringLiteral("Label36"));
-    grid32->addWidget(newLabel(Frame32, QStringLiteral("Label306"), QStringLiteral("Ύψος Βαθμίδας:")), 1, 0);
-    txtYpsos = newEdit(Frame32, QStringLiteral("txtYpsos"));
-    grid32->addWidget(txtYpsos, 1, 1);
-    grid32->addWidget(newLabel(Frame32, QStringLiteral("Label30"), QStringLiteral("m")), 1, 2);
+    txtYpsos = addBoxRow(grid32, Frame32, 1, QStringLiteral("Label306"), QStringLiteral("Ύψος Βαθμίδας:"),
+                         QStringLiteral("txtYpsos"), QStringLiteral("Label30"), QStringLiteral("m"));
     optProduction[0] = named(new QRadioButton(QStringLiteral("Επιθυμητή Παραγωγή:"), Frame32), QStringLiteral("optProduction_0"));
     grid32->addWidget(optProduction[0], 2, 0);
     txtParagogi = newEdit(Frame32, QStringLiteral("txtParagogi"));
@@ -319,33 +323,28 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     auto *layout2 = new QVBoxLayout(page2);
     Frame131 = named(new QGroupBox(QStringLiteral("Εισαγωγή Δεδομένων"), page2), QStringLiteral("Frame131"));
     auto *grid131 = new QGridLayout(Frame131);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label22"), QStringLiteral("Ποσότητα Εκρηκτικού ανά Επιβράδυνση:")), 0, 0);
-    txtKatanalosiAnaEpivradynsi = newEdit(Frame131, QStringLiteral("txtKatanalosiAnaEpivradynsi"));
-    grid131->addWidget(txtKatanalosiAnaEpivradynsi, 0, 1);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label28"), QStringLiteral("kg")), 0, 2);
+    txtKatanalosiAnaEpivradynsi = addBoxRow(grid131, Frame131, 0, QStringLiteral("Label22"),
+                                            QStringLiteral("Ποσότητα Εκρηκτικού ανά Επιβράδυνση:"),
+                                            QStringLiteral("txtKatanalosiAnaEpivradynsi"), QStringLiteral("Label28"),
+                                            QStringLiteral("kg"));
     Label29 = newLabel(Frame131, QStringLiteral("Label29"), QStringLiteral("0.00 lbs"));
     grid131->addWidget(Label29, 0, 3);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label23"), QStringLiteral("Απόσταση από Θέση Ανατίναξης:")), 1, 0);
-    txtDistance = newEdit(Frame131, QStringLiteral("txtDistance"));
-    grid131->addWidget(txtDistance, 1, 1);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label38"), QStringLiteral("m")), 1, 2);
+    txtDistance = addBoxRow(grid131, Frame131, 1, QStringLiteral("Label23"), QStringLiteral("Απόσταση από Θέση Ανατίναξης:"),
+                            QStringLiteral("txtDistance"), QStringLiteral("Label38"), QStringLiteral("m"));
     Label31 = newLabel(Frame131, QStringLiteral("Label31"), QStringLiteral("0.00 ft"));
     grid131->addWidget(Label31, 1, 3);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label24"), QStringLiteral("Γεωλογική Σταθερά Κ:")), 2, 0);
-    txtStatherak = newEdit(Frame131, QStringLiteral("txtStatherak"));
-    grid131->addWidget(txtStatherak, 2, 1);
-    grid131->addWidget(newLabel(Frame131, QStringLiteral("Label25"), QStringLiteral("Γεωλογική Σταθερά n:")), 3, 0);
-    txtStatheran = newEdit(Frame131, QStringLiteral("txtStatheran"));
-    grid131->addWidget(txtStatheran, 3, 1);
+    txtStatherak = addBoxRow(grid131, Frame131, 2, QStringLiteral("Label24"), QStringLiteral("Γεωλογική Σταθερά Κ:"),
+                             QStringLiteral("txtStatherak"));
+    txtStatheran = addBoxRow(grid131, Frame131, 3, QStringLiteral("Label25"), QStringLiteral("Γεωλογική Σταθερά n:"),
+                             QStringLiteral("txtStatheran"));
     grid131->setColumnStretch(4, 1);
     layout2->addWidget(Frame131);
     Frame132 = named(new QGroupBox(QStringLiteral("Αποτελέσματα"), page2), QStringLiteral("Frame132"));
     auto *grid132 = new QGridLayout(Frame132);
-    grid132->addWidget(newLabel(Frame132, QStringLiteral("Label26"), QStringLiteral("Μοριακή Ταχύτητα Ταλάντωσης Εδάφους:")), 0, 0);
-    txtTaxytita = newEdit(Frame132, QStringLiteral("txtTaxytita"));
+    txtTaxytita = addBoxRow(grid132, Frame132, 0, QStringLiteral("Label26"),
+                            QStringLiteral("Μοριακή Ταχύτητα Ταλάντωσης Εδάφους:"), QStringLiteral("txtTaxytita"),
+                            QStringLiteral("Label32"), QStringLiteral("mm/sec"));
     txtTaxytita->setReadOnly(true); // computed, never typed
-    grid132->addWidget(txtTaxytita, 0, 1);
-    grid132->addWidget(newLabel(Frame132, QStringLiteral("Label32"), QStringLiteral("mm/sec")), 0, 2);
     Label18 = newLabel(Frame132, QStringLiteral("Label18"), QStringLiteral("0.00 in/sec"));
     grid132->addWidget(Label18, 0, 3);
     grid132->setColumnStretch(4, 1);

@@ -24,6 +24,15 @@ int GetOptionIndex(const QList<QRadioButton *> &Options)
     return index;
 }
 
+void ConnectOptionArray(QObject *context, const QList<QRadioButton *> &Options, const std::function<void(int)> &Click)
+{
+    for (int i = 0; i < Options.size(); ++i)
+        QObject::connect(Options[i], &QRadioButton::toggled, context, [Click, i](bool on) {
+            if (on)
+                Click(i);
+        });
+}
+
 void SetArrayIndex(const QList<QRadioButton *> &Options, int Index)
 {
     if (Index < 0 || Index >= Options.size())

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
+class QObject;
 class QRadioButton;
 class QWidget;
 class QLineEdit;
@@ -14,6 +17,9 @@ int GetOptionIndex(const QList<QRadioButton *> &Options);
 // Unchecks every button, then checks element Index (which fires its handlers). An
 // index outside the array shows "Internal Error: SetArrayIndex. Check input/form data."
 void SetArrayIndex(const QList<QRadioButton *> &Options, int Index);
+// The _Click of an option array: Click(i) runs whenever element i becomes checked,
+// by the user or by code (SetArrayIndex relies on that), for as long as 'context' lives.
+void ConnectOptionArray(QObject *context, const QList<QRadioButton *> &Options, const std::function<void(int)> &Click);
 // Selects the whole text of the focused line edit.
 void SelectActiveText();
 // Makes a line edit select its whole text whenever it gets the focus (deferred, so a
