@@ -256,27 +256,39 @@ TEST_F(DesignWindow, VibrationEstimateFollowsTheBoxes)
     EXPECT_EQ(label("Label18")->text(), "39.37 in/sec");
 }
 
-// A calculator's burden: taken over into a locked burden box with the calculator's
-// diameter, read-only and red; the user's own value unlocks both again.
-TEST_F(DesignWindow, BurdenFromACalculatorAndBack)
+// Each calculator's burden is taken over into a locked burden box, with the
+// calculator's diameter (read-only) and densities where it has them, in red; the
+// user's own value (7) unlocks the boxes again and writes nothing.
+TEST_F(DesignWindow, BurdenSources)
 {
     const struct {
-        const char *option, *burden, *diameter;
-        bool burdenEnabled, diameterReadOnly;
-        Qt::GlobalColor diameterColour;
+        const char *option, *burden, *diameter, *explosive, *rock;
+        bool explosiveRed, rockRed;
     } rows[] = {
-        {"optFortio_0", "3.34", "101.60", false, true, Qt::red}, // 10.95 ft; 4 in
-        {"optFortio_7", "3.34", "101.60", true, false, Qt::black},
+        {"optFortio_0", "3.34", "101.60", "0.90", "2.60", false, false}, // 10.95 ft; 4 in
+        {"optFortio_1", "2.59", "101.60", "1.2", "2.7", true, true},
+        {"optFortio_2", "5.70", "100", "1.2", "2.7", false, false},
+        {"optFortio_3", "3.04", "101.60", "0.9", "2.7", true, true},
+        {"optFortio_4", "5.05", "100.00", "1.2", "2.7", true, false},
+        {"optFortio_5", "2.58", "100.00", "1.2", "2.7", false, false},
+        {"optFortio_6", "3.04", "101.60", "1.2", "2.7", false, false},
+        {"optFortio_7", "3.04", "101.60", "1.2", "2.7", false, false},
     };
     open();
+    auto colour = [this](const char *box) { return edit(box)->palette().color(QPalette::Text); };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.option);
+        const bool calculator = QString(r.option) != "optFortio_7";
         click(r.option);
         EXPECT_EQ(edit("txtFortio")->text(), r.burden);
-        EXPECT_EQ(edit("txtFortio")->isEnabled(), r.burdenEnabled);
+        EXPECT_EQ(edit("txtFortio")->isEnabled(), !calculator);
         EXPECT_EQ(edit("txtDiametros")->text(), r.diameter);
-        EXPECT_EQ(edit("txtDiametros")->isReadOnly(), r.diameterReadOnly);
-        EXPECT_EQ(edit("txtDiametros")->palette().color(QPalette::Text), QColor(r.diameterColour));
+        EXPECT_EQ(edit("txtDiametros")->isReadOnly(), calculator);
+        EXPECT_EQ(colour("txtDiametros"), QColor(calculator ? Qt::red : Qt::black));
+        EXPECT_EQ(edit("txtEidvarek")->text(), r.explosive);
+        EXPECT_EQ(edit("txtEidvarPe")->text(), r.rock);
+        EXPECT_EQ(colour("txtEidvarek"), QColor(r.explosiveRed ? Qt::red : Qt::black));
+        EXPECT_EQ(colour("txtEidvarPe"), QColor(r.rockRed ? Qt::red : Qt::black));
     }
 }
 
