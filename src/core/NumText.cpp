@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -247,11 +248,31 @@ std::optional<double> ValIgnoringBlanks(const QString &text)
         return 0.0;
     if (toDouble(ascii, v))
         return v;
-    // Out of range: beyond a double is an overflow, too close to zero is zero.
-    long double wide = 0;
-    const auto res = std::from_chars(ascii.data(), ascii.data() + ascii.size(), wide);
-    const bool tiny = res.ec == std::errc() ? std::fabs(wide) < 1 : ascii.find("e-") != std::string::npos;
-    if (tiny)
+    // Out of range: beyond a double is an overflow, too close to zero is zero. Which of
+    // the two is told by the decimal exponent of the first significant digit, so that
+    // neither a long run of zeros nor an exponent past any floating type misleads it.
+    const std::size_t ePos = ascii.find('e');
+    const std::size_t begin = ascii[0] == '-' ? 1 : 0;
+    const std::string digits = ascii.substr(begin, ePos == std::string::npos ? ePos : ePos - begin);
+    long long exponent = 0;
+    if (ePos != std::string::npos) {
+        std::size_t k = ePos + 1;
+        const bool negative = k < ascii.size() && ascii[k] == '-';
+        if (negative || (k < ascii.size() && ascii[k] == '+'))
+            ++k;
+        for (; k < ascii.size(); ++k)
+            exponent = std::min(exponent * 10 + (ascii[k] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t first = digits.find_first_of("123456789");
+    if (first == std::string::npos)
+        return 0.0;
+    const std::size_t point = std::min(digits.find('.'), digits.size());
+    // The power of ten of the first significant digit: 0 for "1.5", -1 for "0.15".
+    const long long leading = first < point ? static_cast<long long>(point - first) - 1
+                                            : -static_cast<long long>(first - point);
+    if (leading + exponent < 0)
         return 0.0;
     return std::nullopt;
 }

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 class UnitsWindow : public ::testing::Test {
 protected:
@@ -102,4 +104,31 @@ TEST_F(UnitsWindow, TabChangeMovesFocusAndTabStops)
 
     child<QPushButton>("Command1")->click();
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(UnitsWindow, OddEntriesShowNumbersOrOverflow)
+{
+    const QString entries[] = {"", "-", ".", "1e", "-0", "NaN", "inf", "1e39", "1e308", "-1e308", "1e400",
+                               "1e-320", "1e-400", "1 2 3", QString(30000, u'9'),
+                               "0." + QString(6000, u'0') + "1"};
+    const struct { const char *input, *options; int firstOutput, units; } tabs[] = {
+        {"txtLength", "Option2", 7, 4}, {"txtLoad", "Option5", 21, 5}, {"txtLoadGrad", "Option4", 17, 4},
+        {"txtStress", "Option1", 2, 5}, {"txtStressGrad", "Option3", 12, 4},
+    };
+    for (const auto &tab : tabs)
+        for (int unit = 0; unit < tab.units; ++unit) {
+            child<QRadioButton>(QStringLiteral("%1_%2").arg(QLatin1String(tab.options)).arg(unit))->click();
+            for (const QString &entry : entries) {
+                child(QString::fromLatin1(tab.input))->setText(entry);
+                for (const QString &out : texts(tab.firstOutput, tab.units)) {
+                    bool number = false;
+                    const double v = out.toDouble(&number);
+                    EXPECT_TRUE(out == "Overflow" || (number && std::isfinite(v)))
+                        << tab.input << " unit " << unit << " " << entry.left(20).toStdString() << ": "
+                        << out.toStdString();
+                }
+            }
+        }
+    // A tiny number written out in full is zero, not an overflow.
+    EXPECT_EQ(texts(12, 4), (QStringList{"0", "0", "0", "0"}));
 }

@@ -219,3 +219,27 @@ TEST_F(VibrationWindow, TheDrawnChartShowsTheLineAndTheMarker)
         w.reset();
     }
 }
+
+TEST_F(VibrationWindow, OddEntriesDrawAFiniteChart)
+{
+    const char *entries[] = {"", "-", ".", "1e", "-0", "NaN", "inf", "1e39", "3.4e38", "1e-45", "1e-320",
+                             "0.000001", "123456789012345678901234567890"};
+    for (int regulation : {0, 1, 2}) {
+        open();
+        view()->resize(600, 500);
+        child<QRadioButton>(QStringLiteral("optKanonismos_%1").arg(regulation).toLatin1().constData())->click();
+        for (const char *entry : entries)
+            for (const char *box : {"txtSyxnotita", "txtTaxytita"}) {
+                child(box)->setText(QString::fromLatin1(entry));
+                for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+                    const auto [lo, hi] = range(o);
+                    EXPECT_TRUE(std::isfinite(lo) && std::isfinite(hi) && lo < hi) << entry << " " << box;
+                }
+                for (const char *series : {"limit", "point"})
+                    for (const QPointF &p : seriesPoints(series))
+                        EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y())) << entry;
+                EXPECT_FALSE(view()->grab().isNull());
+            }
+        w.reset();
+    }
+}

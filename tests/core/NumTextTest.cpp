@@ -40,13 +40,18 @@ TEST(NumText, ValAndIsNumericReadTextBoxes)
 
 TEST(NumText, ValIgnoringBlanksReadsTheConverterBoxes)
 {
-    const struct { const char *text; std::optional<double> value; } cases[] = {
+    const struct { std::string text; std::optional<double> value; } cases[] = {
         {"1 2", 12}, {" - 3.5 e 2x", -350}, {"12abc", 12}, {"", 0}, {"abc", 0}, {"1\t000", 1000},
         {"1e400", std::nullopt}, {"-1e400", std::nullopt}, {"1e-400", 0}, {"1e308", 1e308},
         {"1 e 5000", std::nullopt}, {"1e-5000", 0},
+        // Out of range by the length of the digits alone, not by an exponent.
+        {"0." + std::string(6000, '0') + "1", 0}, {"-0." + std::string(6000, '0') + "1", 0},
+        {"1" + std::string(6000, '0') + "e-10", std::nullopt}, {"1" + std::string(400, '0'), std::nullopt},
+        {"0." + std::string(400, '0') + "1e800", std::nullopt}, {"1e99999999999999999999", std::nullopt},
+        {"1e-99999999999999999999", 0},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ValIgnoringBlanks(QString::fromUtf8(c.text)), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ValIgnoringBlanks(QString::fromStdString(c.text)), c.value) << '"' << c.text.substr(0, 40) << '"';
 }
 
 TEST(NumText, RoundHalfEven)
