@@ -8,10 +8,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 struct Converter {
@@ -50,6 +52,7 @@ frmUnits::frmUnits(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_fr
     };
     for (const auto &[box, handler] : inputs) {
         SelectTextOnFocus(box);
+        box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, handler);
     }
     // Option2_Click, Option5_Click, ...: a newly selected unit converts its tab again.
@@ -87,6 +90,14 @@ void frmUnits::showEvent(QShowEvent *event)
         m_activated = true;
         Form_Activate();
     }
+}
+
+bool frmUnits::eventFilter(QObject *watched, QEvent *event)
+{
+    // After the box has handled the click itself, so that its caret does not undo it.
+    if (auto *box = qobject_cast<QLineEdit *>(watched); box && event->type() == QEvent::MouseButtonRelease)
+        QTimer::singleShot(0, box, [box] { box->selectAll(); });
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmUnits::Form_Activate()

@@ -31,6 +31,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // txtLength_Click and the other input boxes' clicks: a click selects the whole input.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();

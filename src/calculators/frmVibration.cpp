@@ -20,6 +20,8 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace {
 constexpr BilingualCaption kCaptions[] = {
     {"", "Υπολογισμός Ασφαλών Ορίων Εδαφικών Δονήσεων", "Calculation of Safe Limits for Ground Vibration"},
@@ -39,13 +41,23 @@ constexpr BilingualCaption kCaptions[] = {
 
 float single(const QString &text) { return static_cast<float>(numtext::Val(text)); }
 
+// The chart library finds the first decade of a log axis as ceil(ln(min) / ln(10)).
+// Where rounding puts that a hair above the decade (0.01 gives -1.9999999999999996),
+// the tick and label of the lowest decade would be lost: the axis then starts a hair
+// below it.
+double logAxisMin(double min)
+{
+    const double decade = std::round(std::log10(min));
+    return std::ceil(std::log(min) / std::log(10.0)) > decade ? min * (1 - 1e-12) : min;
+}
+
 QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const QString &title)
 {
     QAbstractAxis *axis = nullptr;
     if (log) {
         auto *a = new QLogValueAxis;
         a->setBase(10);
-        a->setRange(min, max);
+        a->setRange(logAxisMin(min), max);
         a->setLabelFormat(QStringLiteral("%g"));
         a->setMinorTickCount(8);
         axis = a;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -101,6 +102,17 @@ TEST_F(UnitsWindow, TabChangeMovesFocusAndTabStops)
     w->hide();
     w->show();
     EXPECT_EQ(tabs->currentIndex(), 3);
+
+    // A click into the focused input selects all of it again.
+    child("txtStress")->setText("1234");
+    child("txtStress")->deselect();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(5, 5), child("txtStress")->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(child("txtStress"), &click);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(child("txtStress")->selectedText(), "1234");
 
     child<QPushButton>("Command1")->click();
     EXPECT_FALSE(w->isVisible());

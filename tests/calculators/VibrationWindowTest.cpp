@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGroupBox>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -67,6 +68,16 @@ protected:
             return {log->min(), log->max()};
         auto *lin = qobject_cast<QValueAxis *>(axis(o));
         return lin ? std::pair{lin->min(), lin->max()} : std::pair{-1.0, -1.0};
+    }
+    // The texts the chart shows (titles and axis labels), once it is laid out.
+    QStringList shownTexts()
+    {
+        view()->grab();
+        QStringList texts;
+        for (QGraphicsItem *item : view()->scene()->items())
+            if (auto *text = dynamic_cast<QGraphicsTextItem *>(item); text && text->isVisible())
+                texts << text->toPlainText();
+        return texts;
     }
     std::unique_ptr<frmVibration> w;
     qsizetype m_logStart = 0;
@@ -240,6 +251,30 @@ TEST_F(VibrationWindow, OddEntriesDrawAFiniteChart)
                         EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y())) << entry;
                 EXPECT_FALSE(view()->grab().isNull());
             }
+        w.reset();
+    }
+}
+
+TEST_F(VibrationWindow, LogAxesLabelEveryDecadeFromTheLowest)
+{
+    const struct {
+        const char *regulation, *f, *v;
+        QStringList labels;
+    } cases[] = {
+        {"optKanonismos_0", "60", "50", {"1", "10", "100"}},
+        {"optKanonismos_2", "0.5", "0.02", {"0.01", "0.1", "1", "10", "100"}},
+        {"optKanonismos_0", "100", "0.001", {"0.001", "0.01", "0.1"}},
+        {"optKanonismos_2", "0.05", "60", {"0.01", "0.1"}},
+    };
+    for (const auto &c : cases) {
+        open();
+        view()->resize(600, 500);
+        child<QRadioButton>(c.regulation)->click();
+        child("txtSyxnotita")->setText(c.f);
+        child("txtTaxytita")->setText(c.v);
+        const QStringList shown = shownTexts();
+        for (const QString &label : c.labels)
+            EXPECT_TRUE(shown.contains(label)) << c.f << " " << c.v << ": no label " << label.toStdString();
         w.reset();
     }
 }
