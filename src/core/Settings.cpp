@@ -10,6 +10,9 @@
 #include "core/Services.h"
 #include "core/Utilities.h"
 
+#include <span>
+#include <utility>
+
 namespace {
 
 const QString kSettings = QStringLiteral("Settings");
@@ -155,18 +158,16 @@ void writeKey(const QString &section, const Key &k)
         doc().setValue(section, name, s.*k.text);
 }
 
-template <size_t N>
-void readTable(const QString &section, const Key (&keys)[N])
+// The sections held in key tables, by number ([FileMenu], 3, has routines of its own);
+// an unknown number has no keys.
+std::pair<QString, std::span<const Key>> tableSection(int Section)
 {
-    for (const Key &k : keys)
-        readKey(section, k);
-}
-
-template <size_t N>
-void writeTable(const QString &section, const Key (&keys)[N])
-{
-    for (const Key &k : keys)
-        writeKey(section, k);
+    switch (Section) {
+    case 2: return {kSettings, kSettingsKeys};
+    case 4: return {kTextBrowse, kTextBrowseKeys};
+    case 10: return {kBlastOptions, kBlastOptionKeys};
+    default: return {};
+    }
 }
 
 // [FileMenu]: MaxLastFiles, then per entry these three keys with its number.
@@ -232,24 +233,20 @@ void SaveINIFileVersion() { doc().setValue(kVersion, QStringLiteral("INIFileVers
 
 void ReadSettings(int Section)
 {
-    switch (Section) {
-    case 2: readTable(kSettings, kSettingsKeys); break;
-    case 3: readFileMenuSection(); break;
-    case 4: readTable(kTextBrowse, kTextBrowseKeys); break;
-    case 10: readTable(kBlastOptions, kBlastOptionKeys); break;
-    default: break;
-    }
+    if (Section == 3)
+        return readFileMenuSection();
+    const auto [section, keys] = tableSection(Section);
+    for (const Key &k : keys)
+        readKey(section, k);
 }
 
 void WriteSettings(int Section)
 {
-    switch (Section) {
-    case 2: writeTable(kSettings, kSettingsKeys); break;
-    case 3: writeFileMenuSection(); break;
-    case 4: writeTable(kTextBrowse, kTextBrowseKeys); break;
-    case 10: writeTable(kBlastOptions, kBlastOptionKeys); break;
-    default: break;
-    }
+    if (Section == 3)
+        return writeFileMenuSection();
+    const auto [section, keys] = tableSection(Section);
+    for (const Key &k : keys)
+        writeKey(section, k);
 }
 
 void ReadAllSettings()
