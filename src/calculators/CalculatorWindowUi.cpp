@@ -2,6 +2,7 @@
 
 #include "calculators/BurdenEquations.h"
 #include "calculators/CalculatorWindow.h"
+#include "calculators/InputDialog.h"
 #include "platform/Widgets.h"
 
 #include <QGridLayout>
@@ -31,15 +32,10 @@ void Ui_CalculatorWindow::setupUi(CalculatorWindow *w, const CalculatorDef &def)
     txtFortio->setReadOnly(true); // a result: read by the design window, never typed
     SelectTextOnFocus(txtFortio);
 
-    const auto makeButton = [w](const QString &name, const QString &text) {
-        auto *b = new QPushButton(text, w);
-        b->setObjectName(name);
-        b->setAutoDefault(false); // Enter in a box does not close the window
-        return b;
-    };
-    btnOk = makeButton(QStringLiteral("btnOk"), QStringLiteral("OK"));
-    btnCancel = makeButton(QStringLiteral("btnCancel"), QStringLiteral("Cancel"));
-    btnHelp = makeButton(QStringLiteral("btnHelp"), QStringLiteral("Help"));
+    // Enter in a box does not close the window.
+    btnOk = NamedButton(w, "btnOk", "OK");
+    btnCancel = NamedButton(w, "btnCancel", "Cancel");
+    btnHelp = NamedButton(w, "btnHelp", "Help");
 }
 
 void Ui_CalculatorWindow::setupTabs()

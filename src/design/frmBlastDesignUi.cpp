@@ -1,5 +1,6 @@
 #include "design/frmBlastDesignUi.h"
 
+#include "calculators/InputDialog.h"
 #include "design/DesignCaptions.h"
 #include "design/SectionDrawing.h"
 #include "design/SectionPlot.h"
@@ -55,6 +56,13 @@ QLineEdit *addBoxRow(QGridLayout *grid, QWidget *frame, int row, const QString &
     if (!unitName.isEmpty())
         grid->addWidget(newLabel(frame, unitName, unit), row, 2);
     return box;
+}
+
+// A button of a row of buttons that Enter in a box does not press.
+void addButton(QHBoxLayout *row, QWidget *parent, QPushButton *&button, const char *name, const char *caption)
+{
+    button = NamedButton(parent, name, caption);
+    row->addWidget(button);
 }
 
 // A density unit: "g/cm" with a raised "3".
@@ -304,17 +312,12 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout1->addWidget(RichTextBox1, 1);
     auto *pageButtons = new QHBoxLayout;
-    auto pageButton = [&](QPushButton *&b, const QString &name, const QString &caption) {
-        b = named(new QPushButton(caption, page1), name);
-        b->setAutoDefault(false);
-        pageButtons->addWidget(b);
-    };
-    pageButton(cmdPrevPage, QStringLiteral("cmdPrevPage"), QStringLiteral("P&revious Page"));
-    pageButton(cmdNextPage, QStringLiteral("cmdNextPage"), QStringLiteral("&Next Page"));
-    pageButton(cmdCopyPage, QStringLiteral("cmdCopyPage"), QStringLiteral("&Copy Page"));
-    pageButton(cmdCopyAll, QStringLiteral("cmdCopyAll"), QStringLiteral("Cop&y All"));
-    pageButton(cmdPrintPage, QStringLiteral("cmdPrintPage"), QStringLiteral("&Print Page"));
-    pageButton(cmdPrintAll, QStringLiteral("cmdPrintAll"), QStringLiteral("Print &All"));
+    addButton(pageButtons, page1, cmdPrevPage, "cmdPrevPage", "P&revious Page");
+    addButton(pageButtons, page1, cmdNextPage, "cmdNextPage", "&Next Page");
+    addButton(pageButtons, page1, cmdCopyPage, "cmdCopyPage", "&Copy Page");
+    addButton(pageButtons, page1, cmdCopyAll, "cmdCopyAll", "Cop&y All");
+    addButton(pageButtons, page1, cmdPrintPage, "cmdPrintPage", "&Print Page");
+    addButton(pageButtons, page1, cmdPrintAll, "cmdPrintAll", "Print &All");
     layout1->addLayout(pageButtons);
     SSTab1->addTab(page1, QStringLiteral("Υπολογισμός Παραμέτρων Ανατίναξης"));
 
@@ -375,14 +378,9 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     main->addWidget(HScroll1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto button = [&](QPushButton *&b, const QString &name, const QString &caption) {
-        b = named(new QPushButton(caption, w), name);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    };
-    button(cmdOK, QStringLiteral("cmdOK"), QStringLiteral("Ok"));
-    button(cmdCancel, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    button(cmdHelp, QStringLiteral("cmdHelp"), QStringLiteral("Help"));
+    addButton(buttons, w, cmdOK, "cmdOK", "Ok");
+    addButton(buttons, w, cmdCancel, "cmdCancel", "Cancel");
+    addButton(buttons, w, cmdHelp, "cmdHelp", "Help");
     main->addLayout(buttons);
 
     // The designed Greek captions of the language table.
