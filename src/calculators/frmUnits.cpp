@@ -86,10 +86,7 @@ void frmUnits::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Once per opening: a message box or the Help hint re-activates the window, and
     // that must not send the user back to the start tab.
-    if (!m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
+    ActivateOnce(m_activated, [this] { Form_Activate(); });
 }
 
 bool frmUnits::eventFilter(QObject *watched, QEvent *event)

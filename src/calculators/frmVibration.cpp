@@ -104,10 +104,7 @@ void frmVibration::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Once per opening: Qt re-activates the window after every message box, and that
     // must not send the user back to the US chart.
-    if (!m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
+    ActivateOnce(m_activated, [this] { Form_Activate(); });
 }
 
 void frmVibration::Form_Activate()

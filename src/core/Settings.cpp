@@ -200,6 +200,16 @@ void writeFileMenuSection()
     }
 }
 
+// Reads or writes one section: [FileMenu] (3) by its routines, the others by their keys.
+void transferSection(int Section, bool write)
+{
+    if (Section == 3)
+        return write ? writeFileMenuSection() : readFileMenuSection();
+    const auto [section, keys] = tableSection(Section);
+    for (const Key &k : keys)
+        write ? writeKey(section, k) : readKey(section, k);
+}
+
 } // namespace
 
 SettingsLoad LoadSettingsFile(QString *reason)
@@ -231,23 +241,9 @@ QString GetINIFileVersion() { return readText(kVersion, QStringLiteral("INIFileV
 
 void SaveINIFileVersion() { doc().setValue(kVersion, QStringLiteral("INIFileVersion"), appState().INIFileVersion); }
 
-void ReadSettings(int Section)
-{
-    if (Section == 3)
-        return readFileMenuSection();
-    const auto [section, keys] = tableSection(Section);
-    for (const Key &k : keys)
-        readKey(section, k);
-}
+void ReadSettings(int Section) { transferSection(Section, false); }
 
-void WriteSettings(int Section)
-{
-    if (Section == 3)
-        return writeFileMenuSection();
-    const auto [section, keys] = tableSection(Section);
-    for (const Key &k : keys)
-        writeKey(section, k);
-}
+void WriteSettings(int Section) { transferSection(Section, true); }
 
 void ReadAllSettings()
 {

@@ -33,6 +33,14 @@ void ConnectOptionArray(QObject *context, const QList<QRadioButton *> &Options, 
         });
 }
 
+void ActivateOnce(bool &activated, const std::function<void()> &Form_Activate)
+{
+    if (activated)
+        return;
+    activated = true;
+    Form_Activate();
+}
+
 void SetArrayIndex(const QList<QRadioButton *> &Options, int Index)
 {
     if (Index < 0 || Index >= Options.size())

@@ -29,6 +29,10 @@ void SelectTextOnFocus(QLineEdit *edit);
 // the tab text of a tab widget (tab >= 0), or the text of a label, button or frame.
 void SetControlCaption(QWidget *window, const QString &control, int tab, const QString &text);
 
+// Runs Form_Activate on the first showing of an opening only: Qt re-activates a window
+// after every message box it shows, and that is no new opening.
+void ActivateOnce(bool &activated, const std::function<void()> &Form_Activate);
+
 // Shows the busy cursor for as long as it lives.
 class WaitCursor {
 public:

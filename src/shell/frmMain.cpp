@@ -330,10 +330,7 @@ void frmMain::Form_Load()
 void frmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
-        Form_Activate();
-    }
+    ActivateOnce(m_activated, [this] { Form_Activate(); });
 }
 
 void frmMain::Form_Activate()
