@@ -5,31 +5,31 @@
 #include <QPainter>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
-int buttonCode(Qt::MouseButtons buttons)
+// The flags given, in order, as the bits 1, 2 and 4 of a code.
+template <class Flags, class Flag> int bitCode(Flags flags, std::initializer_list<Flag> bits)
 {
     int code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
+    int bit = 1;
+    for (Flag f : bits) {
+        if (flags & f)
+            code |= bit;
+        bit <<= 1;
+    }
     return code;
+}
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    return bitCode(buttons, {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton});
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
+    return bitCode(modifiers, {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier});
 }
 
 } // namespace
