@@ -1,5 +1,6 @@
 // The scaled-distance window: load, edits, checks through the message box, OK and Cancel.
 
+#include "InputDialogFixture.h"
 #include "calculators/frmScaleDist.h"
 
 #include "core/Messages.h"
@@ -18,27 +19,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ScaleDistWindow : public ::testing::Test {
+class ScaleDistWindow : public InputDialogFixture<frmScaleDist> {
 protected:
-    void SetUp() override
-    {
-        StartCoreForTest();
-        ResetProjectDefaults(255, 255);
-        m_logStart = historyLog().text().size();
-    }
-    void open()
-    {
-        w = std::make_unique<frmScaleDist>();
-        w->show();
-        QApplication::setActiveWindow(w.get());
-    }
-    QString newLog() const { return historyLog().text().mid(m_logStart); }
-    template <class T = QLineEdit> T *child(const char *name)
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
     QTableWidget *grid() { return child<QTableWidget>("MSHFlexGrid1"); }
     QString cell(int r, int c)
     {
@@ -52,8 +34,6 @@ protected:
             out << cell(r, c);
         return out;
     }
-    std::unique_ptr<frmScaleDist> w;
-    qsizetype m_logStart = 0;
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 // The vibration-limit window: the chart of each regulation, the checks, OK and Cancel,
 // and the drawn chart itself (the line and the marker where the axes put them).
 
+#include "InputDialogFixture.h"
 #include "calculators/frmVibration.h"
 
 #include "core/Messages.h"
@@ -25,27 +26,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-class VibrationWindow : public ::testing::Test {
+class VibrationWindow : public InputDialogFixture<frmVibration> {
 protected:
     void SetUp() override
     {
-        StartCoreForTest();
-        ResetProjectDefaults(255, 255);
+        InputDialogFixture::SetUp();
         settings().EnglishMenus = 1;
-        m_logStart = historyLog().text().size();
-    }
-    void open()
-    {
-        w = std::make_unique<frmVibration>();
-        w->show();
-        QApplication::setActiveWindow(w.get());
-    }
-    QString newLog() const { return historyLog().text().mid(m_logStart); }
-    template <class T = QLineEdit> T *child(const char *name)
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
     }
     QChartView *view() { return child<QChartView>("MSChart1"); }
     QChart *chart() { return view()->chart(); }
@@ -79,8 +65,6 @@ protected:
                 texts << text->toPlainText();
         return texts;
     }
-    std::unique_ptr<frmVibration> w;
-    qsizetype m_logStart = 0;
 };
 
 // Whether a pixel near 'at' is mostly of the wanted hue.
