@@ -139,20 +139,50 @@ public:
     virtual void end() = 0;
 };
 
+// The program's help window: its contents list, its index, or the topic of a
+// help-context number. 'helpFile' names the contents page of the help.
 class IHelpViewer {
 public:
     virtual ~IHelpViewer() = default;
+    virtual bool showContents(const QString &helpFile) = 0;
+    virtual bool showIndex(const QString &helpFile) = 0;
     virtual bool showTopic(const QString &helpFile, int context) = 0;
     virtual void closeAll() = 0;
 };
 
+// One https download. The body goes to 'localFile' (written to a temporary name and
+// renamed over it only when everything checked out) or, with no file, stays in memory.
+struct DownloadRequest {
+    QString url;
+    QString localFile;         // "" keeps the body in memory
+    qint64 maxBytes = -1;      // a longer body fails with tooLarge (-1: no limit)
+    QString sha256;            // 64 hex digits the body must hash to ("" for no check)
+    int idleTimeoutMs = 30000; // this long without data ends the download
+    int totalTimeoutMs = 0;    // the whole download's limit (0: none)
+};
+
+struct DownloadResult {
+    bool ok = false;       // status 200, the whole body received (and written, and verified)
+    bool tooLarge = false; // the body was longer than maxBytes
+    QByteArray body;       // the body, for a download kept in memory
+};
+
+// A running download; destroying it cancels the download: nothing is kept and its
+// completion is never reported.
+class IDownload {
+public:
+    virtual ~IDownload() = default;
+};
+
 class IDownloader {
 public:
+    // After each chunk read (at most 16384 bytes): the number of chunks and of bytes so far.
+    using Progress = std::function<void(int chunks, qint64 bytes)>;
+    using Done = std::function<void(const DownloadResult &result)>;
     virtual ~IDownloader() = default;
-    // Downloads url into the file 'dest'; 'progress' gets (bytes so far, total or -1)
-    // after each chunk. Returns false on any failure (never throws).
-    virtual bool download(const QString &url, const QString &dest,
-                          const std::function<void(qint64, qint64)> &progress) = 0;
+    // Starts a download and returns at once; 'done' is called once, from the event
+    // loop, unless the returned download is destroyed first. Never throws.
+    virtual std::unique_ptr<IDownload> start(const DownloadRequest &request, Progress progress, Done done) = 0;
 };
 
 class IFileAssociation {

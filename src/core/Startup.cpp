@@ -17,7 +17,7 @@ void SetRunConstants()
 {
     AppState &a = appState();
     a.AppTitle = QStringLiteral("Tessolan Primer");
-    a.HelpFileName = QStringLiteral("Korvendo.CHM");
+    a.HelpFileName = QStringLiteral("index.html"); // the contents page of the help
     a.ManualFileName = QStringLiteral("Korvendo.PDF");
     a.HomePageURL = QStringLiteral("https://www.tessolan.com/blasting-tools/");
     a.DownloadBaseURL = QStringLiteral("https://www.tessolan.com/wp-content/uploads/2022/08/");
@@ -79,7 +79,8 @@ void InitGlobals()
     InitUserFolders();
     if (IFolders *f = services().folders.get())
         a.SystemTempPath = WithSlash(f->systemTemp());
-    a.HelpFile = paths().AppPath + a.HelpFileName;
+    // The help pages are built into the program.
+    a.HelpFile = QStringLiteral("qrc:/help/") + a.HelpFileName;
     paths().WorkPath = paths().DefaultDataPath;
 
     SettingsState &s = settings();

@@ -1,6 +1,7 @@
 #include "platform/QtServices.h"
 
 #include "platform/QtPrinter.h"
+#include "platform/frmHelp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -145,4 +146,5 @@ void InstallQtServices()
     s.opener = std::make_unique<DesktopOpener>();
     s.fileDialog = std::make_unique<QtFileDialog>();
     s.printer = std::make_unique<QtPrinter>();
+    s.helpViewer = std::make_unique<HelpBrowser>();
 }

@@ -5,6 +5,7 @@
 #include "calculators/frmUnits.h"
 #include "calculators/frmVibration.h"
 #include "design/frmBlastDesign.h"
+#include "shell/HelpModule.h"
 #include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
@@ -18,4 +19,11 @@ void ConnectWindows(frmMain *w)
     w->setWindowOpener(w->mnuDonisiItem[1], [w] { OpenScaleDist(w); });
     w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
     w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
+
+    // Help menu and videos.
+    for (int i : {0, 1, 2, 4, 10})
+        w->setWindowOpener(w->mnuHelpItem[i], [w, i] { HelpMenu(i, w); });
+    for (int i = 0; i < 3; ++i)
+        w->setWindowOpener(w->mnuVideosItem[i], [i] { PlayVideo(i); });
+    InstallHelpKey(w);
 }

@@ -16,6 +16,7 @@
 #include "core/Startup.h"
 #include "core/Utilities.h"
 #include "platform/Widgets.h"
+#include "shell/HelpModule.h"
 #include "shell/MainCaptions.h"
 
 #include <QAction>
@@ -314,7 +315,7 @@ void frmMain::RefreshRecentFilesMenu()
 void frmMain::Form_Load()
 {
     QDir::setCurrent(paths().AppPath);
-    appState().HelpFile = WithSlash(paths().AppPath) + appState().HelpFileName;
+    SetHelpFile();
     BuildRecentFilesMenu();
     RefreshRecentFilesMenu();
     ShowMainPanels();
@@ -424,8 +425,7 @@ bool frmMain::Form_QueryUnload() { return m_files.OfferToSave(); }
 
 void frmMain::Form_Unload()
 {
-    if (IHelpViewer *help = services().helpViewer.get())
-        help->closeAll();
+    CloseHelp(0);
     UnloadAllCalculators();
     SaveDefaultSettings(3);
     RestoreDecimalSeparator();

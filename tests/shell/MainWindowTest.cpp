@@ -111,9 +111,9 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
         {"mnuEditItem_2", "Blast Calculations", "Υπολογισμός Παραμέτρων Ανατίναξης", "", true},
         {"mnuFortioItem_4", "Empirical Equation by Langefors", "Εμπειρική Εξίσωση του Langefors", "", true},
         {"mnuDonisiItem_0", "Vibration Control", "Έλεγχος Δονήσεων", "", true},
-        {"mnuVideosItem_0", "Video 1", "Video 1", "", false},
+        {"mnuVideosItem_0", "Video 1", "Video 1", "", true},
         {"mnuUtilItem_6", "Close History Window", "Κλείσιμο Ιστορικού", "", true},
-        {"mnuHelpItem_0", "Contents", nullptr, "F1", false},
+        {"mnuHelpItem_0", "Contents", nullptr, "F1", true},
         {"mnuHelpItem_8", "Program Updates", "Ανανέωση Προγράμματος", "", false},
     };
     for (const auto &i : items) {

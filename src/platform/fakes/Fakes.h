@@ -94,6 +94,16 @@ private:
 
 class FakeHelpViewer : public IHelpViewer {
 public:
+    bool showContents(const QString &helpFile) override
+    {
+        topics << QStringLiteral("contents:") + helpFile;
+        return true;
+    }
+    bool showIndex(const QString &helpFile) override
+    {
+        topics << QStringLiteral("index:") + helpFile;
+        return true;
+    }
     bool showTopic(const QString &helpFile, int context) override
     {
         topics << helpFile + QLatin1Char('#') + QString::number(context);
