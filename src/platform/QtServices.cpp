@@ -1,5 +1,6 @@
 #include "platform/QtServices.h"
 
+#include "platform/QtDownloader.h"
 #include "platform/QtPrinter.h"
 #include "platform/frmHelp.h"
 
@@ -147,4 +148,5 @@ void InstallQtServices()
     s.fileDialog = std::make_unique<QtFileDialog>();
     s.printer = std::make_unique<QtPrinter>();
     s.helpViewer = std::make_unique<HelpBrowser>();
+    s.downloader = std::make_unique<QtDownloader>();
 }

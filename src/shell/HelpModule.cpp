@@ -6,6 +6,7 @@
 #include "core/Services.h"
 #include "core/Utilities.h"
 #include "shell/frmResource.h"
+#include "shell/frmUpdate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -131,6 +132,7 @@ void HelpMenu(int Index, QWidget *owner)
     case 2: OpenManual(); break;
     case 4: OpenResourceWindow(owner); break;
     case 6: ShowDisclaimer(); break;
+    case 8: OpenUpdateWindow(owner); break;
     case 10: ShowAbout(); break;
     default: break;
     }

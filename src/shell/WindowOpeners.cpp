@@ -21,7 +21,7 @@ void ConnectWindows(frmMain *w)
     w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
 
     // Help menu and videos.
-    for (int i : {0, 1, 2, 4, 10})
+    for (int i : {0, 1, 2, 4, 8, 10})
         w->setWindowOpener(w->mnuHelpItem[i], [w, i] { HelpMenu(i, w); });
     for (int i = 0; i < 3; ++i)
         w->setWindowOpener(w->mnuVideosItem[i], [i] { PlayVideo(i); });

@@ -17,6 +17,7 @@
 #include "core/Utilities.h"
 #include "platform/Widgets.h"
 #include "shell/HelpModule.h"
+#include "shell/frmUpdate.h"
 #include "shell/MainCaptions.h"
 
 #include <QAction>
@@ -431,9 +432,17 @@ void frmMain::Form_Unload()
     RestoreDecimalSeparator();
 }
 
+bool frmMain::QueryClose() { return Form_QueryUnload(); }
+
+void frmMain::CloseWithoutPrompt()
+{
+    m_closeConfirmed = true;
+    close();
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (!Form_QueryUnload()) {
+    if (!m_closeConfirmed && !Form_QueryUnload()) {
         event->ignore();
         return;
     }
@@ -461,10 +470,7 @@ void frmMain::mnuFileArray_Click(int Index) { m_files.OpenRecent(Index); }
 
 void frmMain::LoadOutBuf0(int mode) { ::LoadOutBuf0(mode); }
 
-void frmMain::CheckForUpdates()
-{
-    // The update check of the updates window connects here.
-}
+void frmMain::CheckForUpdates() { StartUpdateCheck(this); }
 
 // ---------------------------------------------------------------------------------
 // Menu commands

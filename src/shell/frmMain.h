@@ -37,6 +37,11 @@ public:
     void LoadOutBuf0(int mode);
     bool LoadProjFile();
 
+    // The close prompt for unsaved work, on its own (false: Cancel or a failed save), and
+    // the close after it was answered (installing an update).
+    bool QueryClose();
+    void CloseWithoutPrompt();
+
     // Connects a menu item to the window it opens and enables it. Items whose window
     // is not part of the program yet stay disabled until this is called; the toolbar's
     // "Edit Description" and "Blast Calculations" buttons follow Input items 0 and 2.
@@ -111,6 +116,7 @@ private:
     QHash<QAction *, std::function<void()>> m_openers;
     FileCommands m_files;
     bool m_activated = false;    // Form_Activate ran for this opening
+    bool m_closeConfirmed = false; // the close prompt was already answered
 };
 
 // The one main window while it exists (null before start-up and after it closes).

@@ -1,0 +1,368 @@
+#include "shell/frmUpdate.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Settings.h"
+#include "core/UpdateManifest.h"
+#include "core/Utilities.h"
+#include "shell/frmMain.h"
+#include "shell/frmUpdateUi.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kIdleMs = 30000;   // a download ends after this long without data
+constexpr int kStartupMs = 5000; // the start-up check gives up after this long
+
+QString currentVersion() { return GetVersionString(0); }
+
+QString downloadsFolder()
+{
+    IFolders *f = services().folders.get();
+    return f ? WithSlash(f->downloads()) : QString();
+}
+
+// The SHA-256 of a file in lower-case hex; "" when it cannot be read.
+QString fileSha256(const QString &path)
+{
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&f))
+        return QString();
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+DownloadRequest manifestRequest(int idleMs, int totalMs)
+{
+    DownloadRequest r;
+    r.url = appState().DownloadBaseURL + ManifestFileName();
+    r.maxBytes = kMaxManifestBytes; // kept in memory, never in a shared folder
+    r.idleTimeoutMs = idleMs;
+    r.totalTimeoutMs = totalMs;
+    return r;
+}
+
+void setLinkLook(QLabel *label, const char *colour, bool underline)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; text-decoration: %2; }")
+                             .arg(QLatin1String(colour), underline ? QStringLiteral("underline") : QStringLiteral("none")));
+}
+
+// The check at every start: in the background, after the main window is shown.
+class StartupCheck : public QObject {
+public:
+    explicit StartupCheck(QWidget *mainWindow) : QObject(mainWindow), m_main(mainWindow)
+    {
+        QTimer::singleShot(0, this, [this] { begin(); });
+    }
+
+private:
+    void begin()
+    {
+        IDownloader *d = services().downloader.get();
+        if (d)
+            m_download = d->start(manifestRequest(kStartupMs, kStartupMs), nullptr, [this](const DownloadResult &r) {
+                QTimer::singleShot(0, this, [this, r] { evaluate(r); });
+            });
+        if (!m_download)
+            deleteLater();
+    }
+
+    void evaluate(const DownloadResult &result)
+    {
+        m_download.reset();
+        deleteLater();
+        // A failure or an unusable manifest shows nothing at start-up.
+        const ManifestInfo info = result.ok ? ParseManifest(result.body) : ManifestInfo();
+        if (!info.valid)
+            return;
+        const QString current = currentVersion();
+        LogMessage(QStringLiteral("Server/Current: ") + info.version + u'/' + current);
+        if (!IsNewerVersion(info.version, current))
+            return;
+        const int answer =
+            MsgBox(QStringLiteral("A new Korvendo version is available. ") + QStringLiteral("\r\n\r\n")
+                       + QStringLiteral("Note that in order to download and install you may need administrator "
+                                        "priviledges and/or Windows may ask you for permission to do so. ")
+                       + QStringLiteral("\r\n\r\n") + QStringLiteral("Proceed with Download and Install?"),
+                   mb::YesNoCancel | mb::Question);
+        if (answer != mb::Yes || !m_main)
+            return;
+        auto *w = new frmUpdate(m_main);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+        w->RunAutoUpdate();
+    }
+
+    QWidget *m_main;
+    std::unique_ptr<IDownload> m_download;
+};
+} // namespace
+
+frmUpdate::frmUpdate(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>())
+{
+    ui->setupUi(this);
+    connect(ui->cmdCheck, &QPushButton::clicked, this, &frmUpdate::cmdCheck_Click);
+    connect(ui->cmdDownUpdate, &QPushButton::clicked, this, &frmUpdate::cmdDownUpdate_Click);
+    connect(ui->cmdInstall, &QPushButton::clicked, this, &frmUpdate::cmdInstall_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmUpdate::Command1_Click);
+    ui->lblURL->installEventFilter(this);
+    Form_Load();
+}
+
+frmUpdate::~frmUpdate() = default;
+
+void frmUpdate::Form_Load()
+{
+    SetupFile.clear();
+    ui->lblbytes->clear();
+    ui->cmdDownUpdate->setEnabled(false);
+    ui->cmdInstall->setEnabled(false);
+    const QString hint = QStringLiteral("You may manually update ")
+                         + QStringLiteral("the program by downloading and installing the new setup file.");
+    setLinkLook(ui->lblURL, "black", false);
+    IClock *clock = services().clock.get();
+    const QDate today = clock ? clock->now().date() : QDate::currentDate();
+    ui->lblUpdate->setText(
+        QStringLiteral("This version was released ") + QString::number(DaysSinceRelease(today))
+        + QStringLiteral(" days ago. ")
+        + QStringLiteral("Although major updates may not be scheduled, interim updates may be released with bug fixes. ")
+        + QStringLiteral("Check for an updated version by visiting the program web page below or click on 'Check for "
+                         "updates'.  ")
+        + QStringLiteral("\n\n") + hint);
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toUpper();
+    setWindowTitle(windowTitle() + QStringLiteral(" for ") + program);
+    ui->lblURL->setText(appState().HomePageURL);
+    ui->lblInfo->setText(QStringLiteral("Current Program Version: ") + GetVersionString(1) + u'\n'
+                         + QStringLiteral("Current Revision Date: ") + ReleaseDate().toString(QStringLiteral("dd-MMM-yyyy")));
+    ui->lblLastVer->setText(QStringLiteral("Version Available: "));
+}
+
+void frmUpdate::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_download.reset(); // a running download ends here and keeps nothing
+    if (ui->chkShow->isChecked())
+        settings().RemindAnnualUpdates = 0;
+    SaveDefaultSettings(2);
+}
+
+void frmUpdate::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmUpdate::Command1_Click() { accept(); }
+
+QString frmUpdate::setupPath() const { return downloadsFolder() + SetupFile; }
+
+void frmUpdate::setBusy(bool busy)
+{
+    // One transfer at a time: nothing starts another while one runs.
+    ui->cmdCheck->setEnabled(!busy);
+    ui->cmdDownUpdate->setEnabled(!busy && m_newer);
+    ui->cmdInstall->setEnabled(!busy && !m_verifiedPath.isEmpty());
+    ui->Command1->setEnabled(!busy);
+}
+
+void frmUpdate::endStep()
+{
+    setBusy(false);
+    emit finished();
+}
+
+void frmUpdate::RunAutoUpdate()
+{
+    AutoUpdate = true;
+    cmdCheck_Click();
+}
+
+void frmUpdate::cmdCheck_Click()
+{
+    if (busy() || m_unloaded)
+        return;
+    IDownloader *d = services().downloader.get();
+    if (d)
+        m_download = d->start(manifestRequest(kIdleMs, 0), nullptr, [this](const DownloadResult &r) {
+            QTimer::singleShot(0, this, [this, r] { evaluateManifest(r); });
+        });
+    if (!m_download) {
+        QTimer::singleShot(0, this, [this] { evaluateManifest(DownloadResult()); });
+        return;
+    }
+    setBusy(true);
+}
+
+void frmUpdate::evaluateManifest(const DownloadResult &result)
+{
+    m_download.reset();
+    setBusy(false);
+    ui->lblLastVer->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
+    if (!result.ok && !result.tooLarge) {
+        ui->lblLastVer->setText(QStringLiteral("Internet Connection Failed"));
+        AutoUpdate = false;
+        endStep();
+        return;
+    }
+    const ManifestInfo info = ParseManifest(result.ok ? result.body : QByteArray(kMaxManifestBytes + 1, ' '));
+    if (!info.valid) {
+        ShowMessage(QStringLiteral("Invalid information for new version. Check with developer."), mb::OkCancel);
+        AutoUpdate = false;
+        endStep();
+        return;
+    }
+    const QString current = currentVersion();
+    SetupFile = SetupFileName(info.version);
+    m_setupSha = info.sha256;
+    m_verifiedPath.clear();
+    ui->lblLastVer->setText(QStringLiteral("Server Version: ") + info.version + QStringLiteral(" / Current Version: ")
+                            + current);
+    m_newer = IsNewerVersion(info.version, current);
+    setBusy(false);
+    if (!m_newer) {
+        ShowMessage(QStringLiteral("Program is up to date"), mb::OkCancel);
+        AutoUpdate = false;
+        endStep();
+        return;
+    }
+    if (AutoUpdate
+        || MsgBox(QStringLiteral("A new version is available. Download?"), mb::YesNoCancel | mb::Question) == mb::Yes) {
+        downloadSetup();
+        return;
+    }
+    endStep();
+}
+
+void frmUpdate::cmdDownUpdate_Click()
+{
+    if (busy() || m_unloaded || SetupFile.isEmpty())
+        return;
+    downloadSetup();
+}
+
+void frmUpdate::downloadSetup()
+{
+    const QString path = setupPath();
+    IDownloader *d = services().downloader.get();
+    DownloadRequest r;
+    r.url = appState().DownloadBaseURL + SetupFile;
+    r.localFile = path;
+    r.sha256 = m_setupSha;
+    r.idleTimeoutMs = kIdleMs;
+    ui->lblbytes->clear();
+    ui->ProgressBar1->setValue(0);
+    m_verifiedPath.clear();
+    auto progress = [this](int chunks, qint64 bytes) {
+        ui->ProgressBar1->setValue(chunks % 100);
+        ui->lblbytes->setText(QString::number(bytes));
+    };
+    if (d && !path.isEmpty())
+        m_download = d->start(r, progress, [this, path](const DownloadResult &res) {
+            QTimer::singleShot(0, this, [this, res, path] { setupDownloaded(res, path); });
+        });
+    if (!m_download) {
+        QTimer::singleShot(0, this, [this, path] { setupDownloaded(DownloadResult(), path); });
+        return;
+    }
+    setBusy(true);
+}
+
+void frmUpdate::setupDownloaded(const DownloadResult &result, const QString &path)
+{
+    m_download.reset();
+    if (result.ok) {
+        m_verifiedPath = path;
+        setBusy(false);
+        ShowMessage(QStringLiteral("Download completed. Program at: ") + path, mb::OkOnly);
+    } else {
+        ui->ProgressBar1->setValue(0);
+    }
+    setBusy(false);
+    if (AutoUpdate) {
+        cmdInstall_Click();
+        AutoUpdate = false;
+    }
+    emit finished();
+}
+
+void frmUpdate::cmdInstall_Click()
+{
+    if (busy() || m_unloaded)
+        return;
+    const QString path = setupPath();
+    // Only the file this window downloaded and verified, checked again now.
+    if (m_verifiedPath.isEmpty() || m_verifiedPath != path || !QFileInfo(path).isFile()) {
+        ShowMessage(QStringLiteral("Update file: ") + path + QStringLiteral(" not found"), mb::OkOnly);
+        return;
+    }
+    if (fileSha256(path) != m_setupSha) {
+        m_verifiedPath.clear();
+        setBusy(false);
+        ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
+        return;
+    }
+    if (AutoUpdate)
+        ShowMessage(QStringLiteral("Korvendo will now close to install the new update. You may be asked to grant "
+                                   "permission to Windows to allow installation of the new version. "),
+                    mb::OkOnly);
+    // Unsaved work first: Cancel or a failed save keeps the program running.
+    frmMain *main = mainWindow();
+    if (main && !main->QueryClose())
+        return;
+    IOpener *opener = services().opener.get();
+    if (!opener || !opener->openDocument(path)) {
+        ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
+        return;
+    }
+    // Then the program ends through its normal close, once this window is gone.
+    close();
+    if (main)
+        QTimer::singleShot(0, main, [main] { main->CloseWithoutPrompt(); });
+}
+
+bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
+{
+    // The web address behaves as a link: blue and underlined under the mouse, red while
+    // pressed; a click opens it in the desktop's browser.
+    if (watched == ui->lblURL) {
+        switch (event->type()) {
+        case QEvent::Enter: setLinkLook(ui->lblURL, "blue", true); break;
+        case QEvent::Leave: setLinkLook(ui->lblURL, "black", false); break;
+        case QEvent::MouseButtonPress: setLinkLook(ui->lblURL, "red", true); break;
+        case QEvent::MouseButtonRelease:
+            setLinkLook(ui->lblURL, "blue", true);
+            if (IOpener *o = services().opener.get())
+                o->openUrl(ui->lblURL->text());
+            break;
+        default: break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void OpenUpdateWindow(QWidget *owner)
+{
+    frmUpdate dlg(owner);
+    dlg.exec();
+}
+
+void StartUpdateCheck(QWidget *mainWindow)
+{
+    if (settings().RemindAnnualUpdates != 1 || !mainWindow)
+        return;
+    new StartupCheck(mainWindow);
+}
