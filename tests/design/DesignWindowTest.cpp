@@ -86,15 +86,17 @@ TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
     }
 }
 
-// The initiation pattern and the production mode enable the boxes they read.
+// The choices every opening starts with (none of them is stored); the initiation
+// pattern and the production mode enable the boxes they read.
 TEST_F(DesignWindow, OptionsEnableTheBoxesTheyUse)
 {
     const QStringList spacing = {"txtApostasi", "txtApostasiD"}, grid = {"txtDX", "txtDY"};
     const struct {
         const char *option;
-        QStringList enabled, disabled;
+        QStringList enabled, disabled, checked = {}, unchecked = {};
     } rows[] = {
-        {nullptr, spacing + QStringList{"txtParagogi"}, grid},
+        {nullptr, spacing + QStringList{"txtParagogi", "txtFortio"}, grid,
+         {"chkRound", "chkRound2", "chkMaxNDelay", "optFortio_7"}, {"chkSort"}},
         {"optEnausi_2", {}, spacing}, // diagonal: the layout search sets the spacing
         {"optEnausi_0", spacing, {}},
         {"optEnausi_3", {}, spacing}, // V pattern, likewise
@@ -111,6 +113,10 @@ TEST_F(DesignWindow, OptionsEnableTheBoxesTheyUse)
             EXPECT_TRUE(edit(box)->isEnabled()) << box.toStdString();
         for (const QString &box : r.disabled)
             EXPECT_FALSE(edit(box)->isEnabled()) << box.toStdString();
+        for (const QString &option : r.checked)
+            EXPECT_TRUE(find<QAbstractButton>(option)->isChecked()) << option.toStdString();
+        for (const QString &option : r.unchecked)
+            EXPECT_FALSE(find<QAbstractButton>(option)->isChecked()) << option.toStdString();
     }
 }
 
