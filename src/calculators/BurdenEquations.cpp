@@ -9,6 +9,16 @@ namespace {
 const QString kNotNumericEnglish = QStringLiteral("One of the input values is not numeric!");
 const QString kNotNumericGreek = QStringLiteral("Κάποια τιμή δέν έχει αριθμητική μορφή!");
 
+// A box's value by the leading-number rule; a number beyond a double's range is an
+// infinity of its sign, which fails the bounds above or below it and every equation.
+double boxValue(const QString &text)
+{
+    if (const std::optional<double> v = numtext::ValInRange(text))
+        return *v;
+    return text.trimmed().startsWith(QLatin1Char('-')) ? -std::numeric_limits<double>::infinity()
+                                                       : std::numeric_limits<double>::infinity();
+}
+
 QString textAt(const QStringList &texts, int i)
 {
     return i >= 0 && i < texts.size() ? texts.at(i) : QString();
@@ -90,7 +100,7 @@ bool RangeCheckPasses(const QString &text, double lower, double upper)
 {
     if (!IsNumericOrEmpty(text) || text.trimmed().isEmpty())
         return false;
-    const double v = numtext::Val(text);
+    const double v = boxValue(text);
     return v >= lower && v <= upper;
 }
 
@@ -115,12 +125,12 @@ std::optional<CheckFailure> FirstFailingCheck(const std::vector<CalcCheck> &chec
         const QString text = textAt(texts, box);
         f.box = box;
         if (c.kind == CheckKind::Bound) {
-            const double v = numtext::Val(text);
+            const double v = boxValue(text);
             if (v < c.lower || v > c.upper)
                 return f;
         } else {
             if (c.upperBox >= 0)
-                f.upper = numtext::Val(textAt(texts, c.upperBox));
+                f.upper = boxValue(textAt(texts, c.upperBox));
             if (!RangeCheckPasses(text, f.lower, f.upper))
                 return f;
         }
@@ -187,7 +197,10 @@ std::optional<float> JimenoCoefficient(float E1a, float E1b, float T1a, float T1
 
 QString PearseStep(const QString &coefficientText, bool up)
 {
-    const double v = numtext::Val(coefficientText) + (up ? 0.1 : -0.1);
+    const std::optional<double> read = numtext::ValInRange(coefficientText);
+    if (!read)
+        return coefficientText; // beyond any step
+    const double v = *read + (up ? 0.1 : -0.1);
     if (up)
         return v > 1.2 ? QStringLiteral("1.2") : numtext::Format(v, QStringLiteral("0.0"));
     return v >= 0.7 ? numtext::Format(v, QStringLiteral("0.0")) : QStringLiteral("0.7");
@@ -470,7 +483,7 @@ std::vector<double> BoxValues(const QStringList &texts)
     std::vector<double> values;
     values.reserve(size_t(texts.size()));
     for (const QString &t : texts)
-        values.push_back(numtext::Val(t));
+        values.push_back(boxValue(t));
     return values;
 }
 
@@ -509,9 +522,9 @@ std::optional<QString> EchoText(const CalcEcho &echo, const QString &sourceText)
     if (echo.source == kResultSource) {
         // The result echo follows the rounded text of the result box.
         if (!sourceText.isEmpty())
-            value = numtext::Val(sourceText);
+            value = boxValue(sourceText);
     } else if (!sourceText.isEmpty() && IsNumericOrEmpty(sourceText)) {
-        const std::optional<float> single = ToSingle(numtext::Val(sourceText));
+        const std::optional<float> single = ToSingle(boxValue(sourceText));
         if (!single)
             return std::nullopt;
         value = *single;
@@ -542,7 +555,7 @@ void StoreTexts(const CalculatorDef &def, const QStringList &texts, ProjectState
 {
     for (int i = 0; i < int(def.boxes.size()); ++i) {
         const CalcBox &b = def.boxes[size_t(i)];
-        if (const std::optional<float> v = ToSingle(numtext::Val(textAt(texts, i))))
+        if (const std::optional<float> v = ToSingle(boxValue(textAt(texts, i))))
             project.*(b.field) = *v;
     }
 }

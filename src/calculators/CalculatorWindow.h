@@ -33,8 +33,9 @@ public:
     // line and puts the English captions in place when EnglishMenus is 1.
     void Form_Load();
     // Puts the captions of the language now chosen in place: a window loaded hidden
-    // for its result may be opened after the language has changed.
-    void ApplyLanguage();
+    // for its result may be opened after the language has changed. A window with
+    // other texts of the language (a list) refills them too.
+    virtual void ApplyLanguage();
     // The text of the result box txtFortio.
     QString resultText() const;
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace {
 enum Box { Diametros, Vathmos, Isxys, Stathera, Logos };
@@ -52,6 +53,20 @@ void frmLangefors::ShowInclination()
     ui.lblSyntelestis->setText(item.factorLabel);
     ui.pic->setDiagram(DrawAngleDiagram(float(item.angle), 10, 75, item.length));
     ui.lblSxedio->setText(settings().EnglishMenus != 0 ? item.sketchEnglish : item.sketchGreek);
+}
+
+void frmLangefors::ApplyLanguage()
+{
+    CalculatorWindow::ApplyLanguage();
+    const int item = ui.cmbSyntelestis->currentIndex();
+    {
+        // Refilling is no choice of the user: the click handler stays out of it.
+        const QSignalBlocker quiet(ui.cmbSyntelestis);
+        FillInclinationList();
+        ui.cmbSyntelestis->setCurrentIndex(item);
+    }
+    if (item >= 0)
+        ShowInclination();
 }
 
 void frmLangefors::cmbSyntelestis_Click()

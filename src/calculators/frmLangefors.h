@@ -24,6 +24,9 @@ public:
 
     void FillInclinationList();
     void ShowInclination();
+    // The captions, and the list and sketch caption refilled in the language now
+    // chosen, keeping the item selected.
+    void ApplyLanguage() override;
 
 public slots:
     void cmbSyntelestis_Click();

@@ -223,28 +223,14 @@ bool tryRoundTo(double v, Int &out)
 
 } // namespace
 
-double Val(const QString &text)
+namespace {
+// The number at 'pos' of the text: 0 when none is there or it is too close to zero for
+// a double, nothing when it lies beyond a double's range.
+std::optional<double> readNumber(const QString &text, qsizetype pos)
 {
-    qsizetype pos = 0;
-    while (pos < text.size() && isBlank(text.at(pos)))
-        ++pos;
     std::string ascii;
     double v = 0;
-    if (scanNumber(text, pos, ascii) < 0 || !toDouble(ascii, v))
-        return 0;
-    return v;
-}
-
-std::optional<double> ValIgnoringBlanks(const QString &text)
-{
-    QString packed;
-    packed.reserve(text.size());
-    for (const QChar c : text)
-        if (!isBlank(c))
-            packed += c;
-    std::string ascii;
-    double v = 0;
-    if (scanNumber(packed, 0, ascii) < 0)
+    if (scanNumber(text, pos, ascii) < 0)
         return 0.0;
     if (toDouble(ascii, v))
         return v;
@@ -275,6 +261,27 @@ std::optional<double> ValIgnoringBlanks(const QString &text)
     if (leading + exponent < 0)
         return 0.0;
     return std::nullopt;
+}
+} // namespace
+
+std::optional<double> ValInRange(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && isBlank(text.at(pos)))
+        ++pos;
+    return readNumber(text, pos);
+}
+
+double Val(const QString &text) { return ValInRange(text).value_or(0.0); }
+
+std::optional<double> ValIgnoringBlanks(const QString &text)
+{
+    QString packed;
+    packed.reserve(text.size());
+    for (const QChar c : text)
+        if (!isBlank(c))
+            packed += c;
+    return readNumber(packed, 0);
 }
 
 bool IsNumeric(const QString &text)

@@ -54,7 +54,7 @@ TEST(BurdenEquations, EchoTexts)
     // The Anderson window's own echoes are pinned by its keystroke test.
     const struct { const CalcEcho *echo; const char *source, *expected /* nullptr: the label keeps its text */; } cases[] = {
         {&cm, "abc", "0.00 cm"}, {&cm, "-1", "-2.54 cm"}, {&cm, "1e39", nullptr},   {&psi, "8000", "1160320 psi"},
-        {&psi, "", "0 psi"},     {&ft, "3.04", "9.97 ft"}, {&bare, "8.51", "2.59"},
+        {&psi, "", "0 psi"},     {&ft, "3.04", "9.97 ft"}, {&bare, "8.51", "2.59"},   {&cm, "1e400", "0.00 cm"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.source);
@@ -144,6 +144,7 @@ TEST(BurdenEquations, AshTable)
                       {"4|30|2.57|2.7|1.3|1.2|-1|3100", nullptr, 6, 6},
                       {"4|30|2.57|2.7|1.3|1.2|0|-0.5", nullptr, 7, 7},        // zero passes
                       {"4|30|2.57|2.7|1.3|1.2|3700|abc", "10.00", -1, -1},    // no numeric step
+                      {"4|30|2.57|2.7|1.3|1.2|-1e400|3100", nullptr, 6, 6},   // beyond a double, negative
                   });
     runTable(def,
              {
@@ -155,6 +156,7 @@ TEST(BurdenEquations, AshTable)
                  {"4|30|2.57|2.7|1.3|1.2|0|3100", nullptr, -1, -1},
                  {"4|30|2.57|2.7|1.3|1.2|3700|1e300", nullptr, -1, -1}, // beyond a single
                  {"4|30|2.57|2.7|1.3|1.2|1e-30|1e30", nullptr, -1, -1}, // overflow
+                 {"4|30|2.57|2.7|1.3|1.2|3700|1e400", nullptr, -1, -1}, // beyond a double: never 0
                  {"-1|30|2.57|2.7|1.3|1.2|3700|3100", nullptr, 0, 0},   // tab 0 checked too
              },
              true);
@@ -192,6 +194,7 @@ TEST(BurdenEquations, KonyaTable)
                                     {"0|0|0|3.59", nullptr, -1, -1},
                                     {with(defaults, 3, "abc").toUtf8().constData(), "0.00", -1, -1}, // K unchecked
                                     {with(defaults, 3, "1e300").toUtf8().constData(), nullptr, -1, -1},
+                                    {with(defaults, 3, "1e400").toUtf8().constData(), nullptr, -1, -1},
                                     {with(defaults, 0, "-4").toUtf8().constData(), nullptr, 1, 0},
                                     {with(defaults, 1, "-0.9").toUtf8().constData(), nullptr, 2, 1},
                                     {with(defaults, 2, "-2.7").toUtf8().constData(), nullptr, 3, 2},
@@ -241,10 +244,16 @@ TEST(BurdenEquations, PearseTable)
                                      {"100|1|8000|-12", nullptr, 3, 3},
                                      {"abc|1|8000|12", "0.00", -1, -1}, // no numeric step
                                      {"1e38|1|8000|0.0001", nullptr, -1, -1},
+                                     // Beyond a double: an overflow, or negative by its sign, never 0.
+                                     {"1e400|1|8000|12", nullptr, -1, -1},
+                                     {"100|1|1e400|12", nullptr, -1, -1},
+                                     {"-1e400|1|8000|12", nullptr, 0, 0},
+                                     {"100|1|8000|-1e400", nullptr, 3, 3},
                                  });
     const struct { const char *from; bool up; const char *to; } steps[] = {
         {"1", false, "0.9"},  {"0.7", false, "0.7"}, {"0.8", false, "0.7"}, {"1.1", true, "1.2"},
         {"1.2", true, "1.2"}, {"0.85", true, "1.0"}, {"", true, "0.1"},     {"5", false, "4.9"},
+        {"1e400", false, "1e400"}, {"NaN", false, "0.7"},
     };
     for (const auto &s : steps)
         EXPECT_EQ(PearseStep(QString::fromUtf8(s.from), s.up), QString::fromUtf8(s.to)) << s.from << " " << s.up;

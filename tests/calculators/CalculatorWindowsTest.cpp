@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -35,6 +36,8 @@ protected:
             return l->text();
         if (auto *b = qobject_cast<QPushButton *>(o))
             return b->text();
+        if (auto *list = qobject_cast<QComboBox *>(o))
+            return list->itemText(tab);
         ADD_FAILURE() << control.toStdString();
         return {};
     }
@@ -72,6 +75,7 @@ TEST_F(CalculatorWindows, CaptionsAndLoadLinesInBothLanguages)
           {"lblDiametros", -1, "Blasthole Diameter:", "Διάμετρος Διατρήματος:"},
           {"Label6", -1, "Drillhole Inclination Coefficient:", "Συντελεστής Κλίσης Διατρήματος:"},
           {"Label8", -1, "Maximum Burden:", "Μέγιστο Φορτίο:"},
+          {"cmbSyntelestis", 2, "Hole Incl. oo:1", "κλίση oo:1"},
           {"lblSxedio", -1, "Hole Incl. = 90", "Κλίση Διατρ. 90"}}},
         {Pearse, "frmPearse", "Pearse",
          {{"", -1, "Empirical Burden Calculations by Pearse", "Εμπειρική Εξίσωση του Pearse"},
@@ -105,6 +109,28 @@ TEST_F(CalculatorWindows, CaptionsAndLoadLinesInBothLanguages)
             EXPECT_EQ(newLog(), logLine);
             EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
             child<QPushButton>(w, "btnCancel")->click();
+
+            // Loaded hidden for its result in the other language, then opened after the
+            // language changed: every caption, the list included, is in the new one.
+            settings().EnglishMenus = int16_t(1 - english);
+            w = LoadCalculator(win.index);
+            settings().EnglishMenus = english;
+            bool seen = false;
+            QTimer::singleShot(0, w, [&] {
+                seen = w->isVisible();
+                for (const Cap &c : win.caps)
+                    EXPECT_EQ(caption(w, QString::fromLatin1(c.control), c.tab),
+                              QString::fromUtf8(english ? c.english : c.greek))
+                        << "opened later: " << c.control;
+                if (auto *list = w->findChild<QComboBox *>("cmbSyntelestis")) {
+                    EXPECT_EQ(list->currentIndex(), 2);
+                    EXPECT_EQ(text(w, "txtFortio"), "5.05");
+                }
+                child<QPushButton>(w, "btnCancel")->click();
+            });
+            OpenCalculator(win.index, nullptr);
+            EXPECT_TRUE(seen);
+            EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
         }
     }
 }

@@ -31,6 +31,7 @@ TEST(Checks, CheckRangeMessagesInBothLanguages)
         {1, "100", ""},
         {1, " 100.01 ",
          "Diameter: " + CRLF2 + "Value '100.01' is outside input range" + CRLF2 + "Valid range is: 1-100"},
+        {1, "1e400", "Diameter: " + CRLF2 + "Please enter numeric values only"}, // beyond a double
         {0, "", "Διάμετρος: " + CRLF2 + "Δεν επιτρέπεται το πεδίο να είναι κενό"},
         {0, "x", "Διάμετρος: " + CRLF2 + "Δεν έχετε δώσει αριθμητική τιμή"},
         {0, "0.5",

@@ -52,6 +52,13 @@ TEST(NumText, ValIgnoringBlanksReadsTheConverterBoxes)
     };
     for (const auto &c : cases)
         EXPECT_EQ(ValIgnoringBlanks(QString::fromStdString(c.text)), c.value) << '"' << c.text.substr(0, 40) << '"';
+    // The text boxes' reading with the same overflow judgement: blanks end the number.
+    const struct { std::string text; std::optional<double> value; } boxes[] = {
+        {"1 2", 1}, {" -1e400x", std::nullopt}, {"1e-400", 0}, {"12abc", 12}, {"abc", 0}, {"", 0},
+        {std::string(400, '9'), std::nullopt}, {"1 e400", 1},
+    };
+    for (const auto &c : boxes)
+        EXPECT_EQ(ValInRange(QString::fromStdString(c.text)), c.value) << '"' << c.text.substr(0, 40) << '"';
 }
 
 TEST(NumText, RoundHalfEven)
