@@ -2,6 +2,7 @@
 
 #include "CalculatorFixture.h"
 #include "calculators/AngleSketch.h"
+#include "calculators/BurdenEquations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +10,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -392,6 +395,53 @@ TEST_F(CalculatorWindows, CancelStoresNothingAndOkCommits)
             EXPECT_EQ(flags().ProjectSaved, ok ? kFalse : kTrue);
             EXPECT_EQ(newLog().endsWith(QString(". %1 Parameters Modified\r\n").arg(c.name)), ok);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Odd texts in every box of every window: nothing breaks, and no result, coefficient or
+// echo ever shows a value that is not a finite number.
+TEST_F(CalculatorWindows, OddTextsNeverShowANonFiniteValue)
+{
+    const QString odd[] = {"", "-", ".", "1e39", "-1e39", "1e400", "-1e400", "NaN", "inf", "-inf",
+                           QString(5000, '9'), "1" + QString(400, '0') + "e-10", "3.4e38", "1e-400"};
+    settings().EnglishMenus = 1;
+    for (const int index : {Ash, Fraenkel, Konya, Langefors, Pearse, Jimeno}) {
+        QWidget *w = open(index);
+        ASSERT_NE(w, nullptr);
+        const QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>();
+        int inputs = 0;
+        for (QLineEdit *typed : boxes) {
+            if (typed->isReadOnly())
+                continue;
+            ++inputs;
+            const QString before = typed->text();
+            for (const QString &t : odd) {
+                SCOPED_TRACE(w->objectName().toStdString() + " " + typed->objectName().toStdString() + " " +
+                             t.left(20).toStdString());
+                typed->setEnabled(true);
+                typed->setText(t);
+                for (QLineEdit *shown : boxes) {
+                    if (shown == typed)
+                        continue;
+                    EXPECT_FALSE(shown->text().contains("inf", Qt::CaseInsensitive) ||
+                                 shown->text().contains("nan", Qt::CaseInsensitive))
+                        << shown->objectName().toStdString() << " " << shown->text().toStdString();
+                }
+                for (QLabel *label : w->findChildren<QLabel *>())
+                    EXPECT_FALSE(label->text().contains("inf", Qt::CaseInsensitive))
+                        << label->objectName().toStdString();
+                const QString result = text(w, "txtFortio");
+                EXPECT_TRUE(result.isEmpty() || std::isfinite(result.toDouble())) << result.toStdString();
+            }
+            typed->setText(before);
+        }
+        EXPECT_EQ(inputs, int(CalculatorDefinition(index)->boxes.size()));
+        UnloadAllCalculators();
+        fakeMessageBox().boxes.clear();
     }
 }
 
