@@ -61,8 +61,9 @@ ManifestInfo ParseManifest(const QByteArray &bytes)
     qsizetype pos = 0;
     const QString version = dropLineEnd(readField(text, pos));
     const QString sha = pos < text.size() ? dropLineEnd(readField(text, pos)) : QString();
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{4,}$"));
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
+    // Anchored at both ends of the text: "$" alone would also accept a final line feed.
+    static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4,}")));
+    static const QRegularExpression hex(QRegularExpression::anchoredPattern(QStringLiteral("[0-9A-Fa-f]{64}")));
     if (!digits.match(version).hasMatch() || !hex.match(sha).hasMatch())
         return info;
     info.valid = true;

@@ -8,6 +8,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmUpdateUi.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -82,15 +84,29 @@ private:
     void evaluate(const DownloadResult &result)
     {
         m_download.reset();
-        deleteLater();
         // A failure or an unusable manifest shows nothing at start-up.
         const ManifestInfo info = result.ok ? ParseManifest(result.body) : ManifestInfo();
-        if (!info.valid)
+        if (!info.valid) {
+            deleteLater();
             return;
+        }
         const QString current = currentVersion();
         LogMessage(QStringLiteral("Server/Current: ") + info.version + u'/' + current);
-        if (!IsNewerVersion(info.version, current))
+        if (!IsNewerVersion(info.version, current)) {
+            deleteLater();
             return;
+        }
+        ask();
+    }
+
+    // The question waits until no other window holds the user: the answer may end the program.
+    void ask()
+    {
+        if (QApplication::activeModalWidget()) {
+            QTimer::singleShot(250, this, [this] { ask(); });
+            return;
+        }
+        deleteLater();
         const int answer =
             MsgBox(QStringLiteral("A new Korvendo version is available. ") + QStringLiteral("\r\n\r\n")
                        + QStringLiteral("Note that in order to download and install you may need administrator "
@@ -179,6 +195,17 @@ void frmUpdate::setBusy(bool busy)
     ui->Command1->setEnabled(!busy);
 }
 
+IDownloader::Progress frmUpdate::showProgress()
+{
+    // Every download, the manifest's too, shows its read calls and bytes from nought.
+    ui->lblbytes->clear();
+    ui->ProgressBar1->setValue(0);
+    return [this](int chunks, qint64 bytes) {
+        ui->ProgressBar1->setValue(chunks % 100);
+        ui->lblbytes->setText(QString::number(bytes));
+    };
+}
+
 void frmUpdate::endStep()
 {
     setBusy(false);
@@ -197,7 +224,7 @@ void frmUpdate::cmdCheck_Click()
         return;
     IDownloader *d = services().downloader.get();
     if (d)
-        m_download = d->start(manifestRequest(kIdleMs, 0), nullptr, [this](const DownloadResult &r) {
+        m_download = d->start(manifestRequest(kIdleMs, 0), showProgress(), [this](const DownloadResult &r) {
             QTimer::singleShot(0, this, [this, r] { evaluateManifest(r); });
         });
     if (!m_download) {
@@ -210,6 +237,8 @@ void frmUpdate::cmdCheck_Click()
 void frmUpdate::evaluateManifest(const DownloadResult &result)
 {
     m_download.reset();
+    if (m_unloaded)
+        return; // closed while the answer was on its way
     setBusy(false);
     ui->lblLastVer->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
     if (!result.ok && !result.tooLarge) {
@@ -234,7 +263,7 @@ void frmUpdate::evaluateManifest(const DownloadResult &result)
     m_newer = IsNewerVersion(info.version, current);
     setBusy(false);
     if (!m_newer) {
-        ShowMessage(QStringLiteral("Program is up to date"), mb::OkCancel);
+        MsgBox(QStringLiteral("Program is up to date"), mb::OkCancel);
         AutoUpdate = false;
         endStep();
         return;
@@ -263,15 +292,9 @@ void frmUpdate::downloadSetup()
     r.localFile = path;
     r.sha256 = m_setupSha;
     r.idleTimeoutMs = kIdleMs;
-    ui->lblbytes->clear();
-    ui->ProgressBar1->setValue(0);
     m_verifiedPath.clear();
-    auto progress = [this](int chunks, qint64 bytes) {
-        ui->ProgressBar1->setValue(chunks % 100);
-        ui->lblbytes->setText(QString::number(bytes));
-    };
     if (d && !path.isEmpty())
-        m_download = d->start(r, progress, [this, path](const DownloadResult &res) {
+        m_download = d->start(r, showProgress(), [this, path](const DownloadResult &res) {
             QTimer::singleShot(0, this, [this, res, path] { setupDownloaded(res, path); });
         });
     if (!m_download) {
@@ -284,6 +307,8 @@ void frmUpdate::downloadSetup()
 void frmUpdate::setupDownloaded(const DownloadResult &result, const QString &path)
 {
     m_download.reset();
+    if (m_unloaded)
+        return; // closed while the answer was on its way
     if (result.ok) {
         m_verifiedPath = path;
         setBusy(false);
@@ -345,8 +370,10 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonPress: setLinkLook(ui->lblURL, "red", true); break;
         case QEvent::MouseButtonRelease:
             setLinkLook(ui->lblURL, "blue", true);
-            if (IOpener *o = services().opener.get())
-                o->openUrl(ui->lblURL->text());
+            // A click: the button released over the label, not after dragging off it.
+            if (ui->lblURL->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+                if (IOpener *o = services().opener.get())
+                    o->openUrl(ui->lblURL->text());
             break;
         default: break;
         }

@@ -42,6 +42,8 @@ private:
     void downloadSetup();
     void setupDownloaded(const DownloadResult &result, const QString &path);
     void setBusy(bool busy);
+    // Clears the progress display and returns what fills it while a download runs.
+    IDownloader::Progress showProgress();
     void endStep();
     QString setupPath() const;
 

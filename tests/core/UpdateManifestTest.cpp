@@ -49,6 +49,8 @@ TEST(UpdateManifest, OnlyDigitsAndAChecksumAreValid)
         {"22a8," + kSha, false, ""},
         {"../../x," + kSha, false, ""},
         {"2208/evil," + kSha, false, ""},
+        {"\"2208\n\n\"," + kSha, false, ""},            // a line feed left in a quoted version
+        {"2208,\"" + kSha + "\n\n\"", false, ""},        // and in a quoted checksum
         {"", false, ""},
         {"2208," + kSha + "\r\n" + QByteArray(1000, ' '), false, ""}, // over 1 KB
     };

@@ -15,9 +15,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -186,21 +189,29 @@ TEST_F(UpdateWindow, ChecksReportVersionsAndFailures)
         Reply manifest;
         const char *label;    // "" : the server line
         const char *message;  // "" : none
+        bool logged;          // the message is also in the history
+        bool counted;         // lblbytes shows the manifest's length
     } cases[] = {
-        {"same version", {200, Manifest(current, "x")}, "", "Program is up to date"},
-        {"older", {200, Manifest("0999", "x")}, "", "Program is up to date"},
+        {"same version", {200, Manifest(current, "x")}, "", "Program is up to date", false, true},
+        {"older", {200, Manifest("0999", "x")}, "", "Program is up to date", false, true},
         {"no checksum", {200, current.toLatin1() + "\r\n"}, "Version Available: ",
-         "Invalid information for new version. Check with developer."},
+         "Invalid information for new version. Check with developer.", true, true},
         {"too large", {200, QByteArray(2000, '2')}, "Version Available: ",
-         "Invalid information for new version. Check with developer."},
-        {"not found", {404, "x"}, "Internet Connection Failed", ""},
+         "Invalid information for new version. Check with developer.", true, false},
+        {"not found", {404, "x"}, "Internet Connection Failed", "", false, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         server.serve("korvendo_version.txt", c.manifest);
         fakeMessageBox().boxes.clear();
+        historyLog().setText(QString());
         frmUpdate w;
         clickAndWait(w, "cmdCheck");
+        if (c.counted) {
+            EXPECT_EQ(child<QLabel>(&w, "lblbytes")->text(), QString::number(c.manifest.body.size()));
+        }
+        EXPECT_EQ(historyLog().text().contains("Message: " + QString(c.message)), c.logged)
+            << historyLog().text().toStdString();
         const QString label = child<QLabel>(&w, "lblLastVer")->text();
         if (QString(c.label).isEmpty())
             EXPECT_TRUE(label.startsWith("Server Version: ")) << label.toStdString();
@@ -287,6 +298,33 @@ TEST_F(UpdateWindow, BadDownloadsKeepNothingAndClosingCancels)
     EXPECT_EQ(settings().RemindAnnualUpdates, 0);
 }
 
+TEST_F(UpdateWindow, TheWebAddressOpensOnAClickOverIt)
+{
+    frmUpdate w;
+    w.show();
+    QLabel *link = child<QLabel>(&w, "lblURL");
+    EXPECT_EQ(link->text(), appState().HomePageURL);
+    const struct {
+        const char *name;
+        QPoint release; // where the button comes up
+        bool opened;
+    } cases[] = {
+        {"click", QPoint(2, 2), true},
+        {"dragged off the label", QPoint(-20, link->height() + 20), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        fakeOpener().urls.clear();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(c.release), link->mapToGlobal(QPointF(c.release)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &release);
+        EXPECT_EQ(fakeOpener().urls, c.opened ? QStringList({appState().HomePageURL}) : QStringList());
+    }
+}
+
 class StartupUpdate : public UpdateWindow {
 protected:
     // The server offers a newer version; the program starts with unsaved work.
@@ -356,6 +394,27 @@ TEST_F(StartupUpdate, YesDownloadsSavesHandsOverAndEnds)
     EXPECT_EQ(texts[3], "Save changes to: " + testHome() + "/work.KVD?");
     EXPECT_EQ(fakeOpener().documents, QStringList({path}));
     EXPECT_TRUE(QFile::exists(testHome() + "/work.KVD"));
+}
+
+TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
+{
+    QPointer<frmMain> w = startWithNewerVersion();
+    ASSERT_TRUE(w);
+    fakeMessageBox().script(mb::No);
+    // A window opened at once, before the server's answer: no question while it is open.
+    QDialog dlg(w);
+    qsizetype whileOpen = -1;
+    QTimer::singleShot(1500, &dlg, [&] {
+        whileOpen = fakeMessageBox().boxes.size();
+        dlg.reject();
+    });
+    dlg.exec();
+    EXPECT_EQ(whileOpen, 0);
+    EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
+    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
+    EXPECT_TRUE(fakeMessageBox().boxes[0].text.startsWith("A new Korvendo version is available. "));
+    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
+    w->close();
 }
 
 TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
