@@ -58,8 +58,9 @@ TEST(UpdateManifest, OnlyDigitsAndAChecksumAreValid)
         const ManifestInfo info = ParseManifest(c.bytes);
         EXPECT_EQ(info.valid, c.valid) << c.bytes.left(80).toStdString();
         EXPECT_EQ(info.version, QString::fromLatin1(c.version));
-        if (c.valid)
+        if (c.valid) {
             EXPECT_EQ(info.sha256, QString::fromLatin1(kSha));
+        }
     }
     EXPECT_TRUE(ParseManifest("2208," + kSha + "\r\n" + QByteArray(1024 - 71, ' ')).valid);
 }
