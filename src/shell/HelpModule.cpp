@@ -10,13 +10,15 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace {
 // Documents beside the program: the program folder, never the current folder.
 QString besideProgram(const QString &name) { return WithSlash(paths().AppPath) + name; }
 
-// F1 while any window but the main one is active: that window's topic.
+// F1 while any window but the main one is active: that window's topic; in an open menu,
+// the highlighted item's.
 class HelpKeyFilter : public QObject {
 public:
     HelpKeyFilter(QWidget *mainWindow) : QObject(mainWindow), m_main(mainWindow) {}
@@ -24,10 +26,28 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
+        const bool press = event->type() == QEvent::KeyPress;
+        if ((!press && event->type() != QEvent::ShortcutOverride)
+            || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
             return false;
         auto *widget = qobject_cast<QWidget *>(watched);
         if (!widget || widget->window() == m_main)
+            return false;
+        // In an open menu: the topic of the highlighted item, before F1 can reach the
+        // shortcut of Help Contents.
+        if (auto *menu = qobject_cast<QMenu *>(widget)) {
+            const int context = menu->activeAction() ? menu->activeAction()->property("HelpContextID").toInt() : 0;
+            if (context == 0)
+                return false;
+            event->accept();
+            if (press) {
+                while (QWidget *popup = QApplication::activePopupWidget())
+                    popup->close();
+                ShowHelpTopic(context);
+            }
+            return true;
+        }
+        if (!press)
             return false;
         // The focused control's own topic first, then its window's.
         int context = 0;

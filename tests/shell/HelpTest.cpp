@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -73,8 +74,9 @@ TEST(HelpPages, EveryContextNumberAndWindowHasItsTopic)
         const QString anchor = topic.section(u'#', 1);
         const QString html = page(file);
         ASSERT_FALSE(html.isEmpty()) << n << " " << topic.toStdString();
-        if (!anchor.isEmpty())
+        if (!anchor.isEmpty()) {
             EXPECT_TRUE(html.contains("<a name=\"" + anchor + "\">")) << topic.toStdString();
+        }
         EXPECT_FALSE(ParseHelpTitle(html).isEmpty()) << file.toStdString();
         EXPECT_FALSE(ParseHelpKeywords(html).isEmpty()) << file.toStdString();
     }
@@ -224,6 +226,39 @@ TEST(HelpMenu, F1InTheDesignWindowOpensItsTopic)
         },
         [&] { w->mnuEditItem[2]->trigger(); });
     EXPECT_EQ(fakeHelpViewer().topics, QStringList({"qrc:/help/index.html#2100"}));
+    w->close();
+}
+
+TEST(HelpMenu, F1OnAMenuItemOpensItsTopic)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    const struct {
+        QAction *item;
+        const char *topic; // "" : none
+    } cases[] = {
+        {w->mnuFileItem[2], "qrc:/help/index.html#1300"},
+        {w->mnuUtilItem[3], "qrc:/help/index.html#4400"},
+        {w->mnuHelpItem[8], "qrc:/help/index.html#5000"},
+        {w->mnuEditItem[0], ""}, // an item without a topic
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.item->objectName().toStdString());
+        fakeHelpViewer().topics.clear();
+        QMenu *menu = qobject_cast<QMenu *>(c.item->parent());
+        ASSERT_TRUE(menu);
+        menu->popup(QPoint(10, 10));
+        menu->setActiveAction(c.item);
+        // The menu takes F1 for itself (no shortcut fires) only where it has a topic.
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_F1, Qt::NoModifier);
+        override.ignore();
+        QApplication::sendEvent(menu, &override);
+        EXPECT_EQ(override.isAccepted(), !QString(c.topic).isEmpty());
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(menu, &press);
+        EXPECT_EQ(fakeHelpViewer().topics, QString(c.topic).isEmpty() ? QStringList() : QStringList({c.topic}));
+        menu->close();
+    }
     w->close();
 }
 
