@@ -318,9 +318,24 @@ void frmUpdate::setupDownloaded(const DownloadResult &result, const QString &pat
     }
     setBusy(false);
     if (AutoUpdate) {
-        cmdInstall_Click();
-        AutoUpdate = false;
+        autoInstall();
+        return;
     }
+    emit finished();
+}
+
+void frmUpdate::autoInstall()
+{
+    if (m_unloaded)
+        return;
+    // Installing ends the program: not while another window holds the user's work.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        QTimer::singleShot(250, this, [this] { autoInstall(); });
+        return;
+    }
+    cmdInstall_Click();
+    AutoUpdate = false;
     emit finished();
 }
 

@@ -41,6 +41,8 @@ private:
     void evaluateManifest(const DownloadResult &result);
     void downloadSetup();
     void setupDownloaded(const DownloadResult &result, const QString &path);
+    // The start-up path's install, once no other modal window is open.
+    void autoInstall();
     void setBusy(bool busy);
     // Clears the progress display and returns what fills it while a download runs.
     IDownloader::Progress showProgress();

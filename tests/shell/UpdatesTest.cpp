@@ -402,19 +402,47 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
     ASSERT_TRUE(w);
     fakeMessageBox().script(mb::No);
     // A window opened at once, before the server's answer: no question while it is open.
-    QDialog dlg(w);
     qsizetype whileOpen = -1;
-    QTimer::singleShot(1500, &dlg, [&] {
-        whileOpen = fakeMessageBox().boxes.size();
-        dlg.reject();
-    });
-    dlg.exec();
+    {
+        QDialog dlg(w);
+        QTimer::singleShot(1500, &dlg, [&] {
+            whileOpen = fakeMessageBox().boxes.size();
+            dlg.reject();
+        });
+        dlg.exec();
+    }
     EXPECT_EQ(whileOpen, 0);
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
     ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
     EXPECT_TRUE(fakeMessageBox().boxes[0].text.startsWith("A new Korvendo version is available. "));
     EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     w->close();
+}
+
+TEST_F(StartupUpdate, TheInstallWaitsForAWindowOpenedDuringTheDownload)
+{
+    QPointer<frmMain> w = startWithNewerVersion();
+    ASSERT_TRUE(w);
+    fakeMessageBox().script(mb::Yes); // download and install
+    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
+    // The user opens a window while the download runs: the program does not close under it.
+    QStringList whileOpen;
+    {
+        QDialog dlg(w);
+        QTimer::singleShot(1500, &dlg, [&] {
+            whileOpen = boxTexts();
+            dlg.reject();
+        });
+        dlg.exec();
+    }
+    const QString path = downloaded(qPrintable("Korvendo" + newer + ".exe"));
+    ASSERT_EQ(whileOpen.size(), 2);
+    EXPECT_EQ(whileOpen[1], "Download completed. Program at: " + path);
+    EXPECT_TRUE(fakeOpener().documents.isEmpty());
+    fakeMessageBox().script(mb::Ok); // the close announcement
+    fakeMessageBox().script(mb::No); // save changes: no
+    ASSERT_TRUE(WaitFor([&] { return !w; }, 5000));
+    EXPECT_EQ(fakeOpener().documents, QStringList({path}));
 }
 
 TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
