@@ -405,10 +405,19 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
     qsizetype whileOpen = -1;
     {
         QDialog dlg(w);
-        QTimer::singleShot(1500, &dlg, [&] {
-            whileOpen = fakeMessageBox().boxes.size();
-            dlg.reject();
+        // Open until the server has answered, and a while longer.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &dlg, [&] {
+            if (!historyLog().text().contains("Server/Current: "))
+                return;
+            poll.stop();
+            QTimer::singleShot(600, &dlg, [&] {
+                whileOpen = fakeMessageBox().boxes.size();
+                dlg.reject();
+            });
         });
+        poll.start(20);
+        QTimer::singleShot(15000, &dlg, &QDialog::reject);
         dlg.exec();
     }
     EXPECT_EQ(whileOpen, 0);
@@ -429,10 +438,19 @@ TEST_F(StartupUpdate, TheInstallWaitsForAWindowOpenedDuringTheDownload)
     QStringList whileOpen;
     {
         QDialog dlg(w);
-        QTimer::singleShot(1500, &dlg, [&] {
-            whileOpen = boxTexts();
-            dlg.reject();
+        // Open until the download has ended, and a while longer.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &dlg, [&] {
+            if (fakeMessageBox().boxes.size() < 2)
+                return;
+            poll.stop();
+            QTimer::singleShot(600, &dlg, [&] {
+                whileOpen = boxTexts();
+                dlg.reject();
+            });
         });
+        poll.start(20);
+        QTimer::singleShot(15000, &dlg, &QDialog::reject);
         dlg.exec();
     }
     const QString path = downloaded(qPrintable("Korvendo" + newer + ".exe"));
