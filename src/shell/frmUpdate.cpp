@@ -27,10 +27,12 @@ constexpr int kStartupMs = 5000; // the start-up check gives up after this long
 
 QString currentVersion() { return GetVersionString(0); }
 
+// "" when the desktop names none: never the file system's root or the current folder.
 QString downloadsFolder()
 {
     IFolders *f = services().folders.get();
-    return f ? WithSlash(f->downloads()) : QString();
+    const QString folder = f ? f->downloads().trimmed() : QString();
+    return folder.isEmpty() ? QString() : WithSlash(folder);
 }
 
 // The SHA-256 of a file in lower-case hex; "" when it cannot be read.
@@ -184,7 +186,11 @@ void frmUpdate::done(int result)
 
 void frmUpdate::Command1_Click() { accept(); }
 
-QString frmUpdate::setupPath() const { return downloadsFolder() + SetupFile; }
+QString frmUpdate::setupPath() const
+{
+    const QString folder = downloadsFolder();
+    return folder.isEmpty() ? QString() : folder + SetupFile;
+}
 
 void frmUpdate::setBusy(bool busy)
 {

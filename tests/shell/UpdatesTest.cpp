@@ -298,6 +298,21 @@ TEST_F(UpdateWindow, BadDownloadsKeepNothingAndClosingCancels)
     EXPECT_EQ(settings().RemindAnnualUpdates, 0);
 }
 
+TEST_F(UpdateWindow, NoDownloadsFolderDownloadsNothing)
+{
+    const QByteArray setup = setupBytes();
+    server.serve("korvendo_version.txt", {200, Manifest(newer, setup)});
+    server.serve("Korvendo" + newer + ".exe", {200, setup});
+    fakeFolders().downloadsDir.clear();
+    frmUpdate w;
+    fakeMessageBox().script(mb::Yes);
+    clickAndWait(w, "cmdCheck");
+    EXPECT_EQ(boxTexts(), QStringList({"A new version is available. Download?"}));
+    EXPECT_FALSE(server.requests.contains("Korvendo" + newer + ".exe"));
+    EXPECT_FALSE(QFile::exists("Korvendo" + newer + ".exe"));
+    EXPECT_FALSE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
+}
+
 TEST_F(UpdateWindow, TheWebAddressOpensOnAClickOverIt)
 {
     frmUpdate w;
