@@ -81,8 +81,7 @@ int ShowMessage(const QString &Msg, int Buttons, QString &Title, const QString &
         LogMessage(QStringLiteral("Message: ") + Msg);
     if (Title.isEmpty())
         Title = applicationTitle();
-    IMessageBox *box = services().messageBox.get();
-    return box ? box->show(Msg, Buttons, Title) : mb::DefaultAnswer(Buttons);
+    return services().messageBox->show(Msg, Buttons, Title);
 }
 
 int ShowMessage(const QString &Msg, int Buttons, const QString &Title)
@@ -93,9 +92,7 @@ int ShowMessage(const QString &Msg, int Buttons, const QString &Title)
 
 int MsgBox(const QString &Msg, int Buttons, const QString &Title)
 {
-    IMessageBox *box = services().messageBox.get();
-    const QString title = Title.isEmpty() ? applicationTitle() : Title;
-    return box ? box->show(Msg, Buttons, title) : mb::DefaultAnswer(Buttons);
+    return services().messageBox->show(Msg, Buttons, Title.isEmpty() ? applicationTitle() : Title);
 }
 
 void SetModuleTitles(int FormIndex)

@@ -10,10 +10,7 @@ namespace {
 
 IPrinter &printer()
 {
-    IPrinter *p = services().printer.get();
-    if (!p)
-        throw RuntimeError(err::PrinterError);
-    return *p;
+    return *services().printer;
 }
 
 // Output before a start opens a document, as the printer does on its first line.
@@ -103,7 +100,7 @@ void PrintText(int Mode, const QString &Text)
         if (!p.isActive())
             p.begin();
         SetPrinterFont(p);
-        const QDateTime now = services().clock ? services().clock->now() : QDateTime::currentDateTime();
+        const QDateTime now = services().clock->now();
         job.PrintDate = now.toString(QStringLiteral("M/d/yyyy"));
         job.PrintTime = now.toString(QStringLiteral("HH:mm:ss"));
         job.PageNo = 1;

@@ -185,6 +185,10 @@ public:
     virtual std::unique_ptr<IDownload> start(const DownloadRequest &request, Progress progress, Done done) = 0;
 };
 
+// A download that fails at once: 'done' gets a failed result from the event loop,
+// unless the download is destroyed first.
+std::unique_ptr<IDownload> FailedDownload(IDownloader::Done done);
+
 class IFileAssociation {
 public:
     virtual ~IFileAssociation() = default;
@@ -194,18 +198,75 @@ public:
     virtual bool isAssociated(const QString &extension) const = 0;
 };
 
+// The do-nothing object of each service, used where no implementation is installed.
+// Each one answers like a desktop without that service (no box shown: the default
+// button; no clipboard: empty text; no printer: error 482 at the start of a job) and
+// reports its use to Services::onDefaultUsed. Adding a service: its interface above,
+// its default in Services.cpp (a DefaultService<> specialisation) and a slot below.
+template <class Interface>
+std::unique_ptr<Interface> DefaultService();
+template <> std::unique_ptr<IMessageBox> DefaultService<IMessageBox>();
+template <> std::unique_ptr<IClipboard> DefaultService<IClipboard>();
+template <> std::unique_ptr<IFolders> DefaultService<IFolders>();
+template <> std::unique_ptr<IFonts> DefaultService<IFonts>();
+template <> std::unique_ptr<IClock> DefaultService<IClock>();
+template <> std::unique_ptr<IOpener> DefaultService<IOpener>();
+template <> std::unique_ptr<IFileDialog> DefaultService<IFileDialog>();
+template <> std::unique_ptr<IPrinter> DefaultService<IPrinter>();
+template <> std::unique_ptr<IHelpViewer> DefaultService<IHelpViewer>();
+template <> std::unique_ptr<IDownloader> DefaultService<IDownloader>();
+template <> std::unique_ptr<IFileAssociation> DefaultService<IFileAssociation>();
+
+// One service of the registry; never empty. Assigning an implementation installs it;
+// assigning nullptr puts the do-nothing default back.
+template <class Interface>
+class ServiceSlot {
+public:
+    ServiceSlot() : m_impl(DefaultService<Interface>()) {}
+    ServiceSlot(const ServiceSlot &) = delete;
+    ServiceSlot &operator=(const ServiceSlot &) = delete;
+    // Moves swap, so neither side is ever left empty.
+    ServiceSlot(ServiceSlot &&other) noexcept : ServiceSlot() { m_impl.swap(other.m_impl); }
+    ServiceSlot &operator=(ServiceSlot &&other) noexcept
+    {
+        m_impl.swap(other.m_impl);
+        return *this;
+    }
+    template <class Impl>
+    ServiceSlot &operator=(std::unique_ptr<Impl> impl)
+    {
+        m_impl = impl ? std::unique_ptr<Interface>(std::move(impl)) : DefaultService<Interface>();
+        return *this;
+    }
+    ServiceSlot &operator=(std::nullptr_t)
+    {
+        m_impl = DefaultService<Interface>();
+        return *this;
+    }
+    Interface *operator->() const { return m_impl.get(); }
+    Interface &operator*() const { return *m_impl; }
+    Interface *get() const { return m_impl.get(); }
+
+private:
+    std::unique_ptr<Interface> m_impl;
+};
+
 struct Services {
-    std::unique_ptr<IMessageBox> messageBox;
-    std::unique_ptr<IClipboard> clipboard;
-    std::unique_ptr<IFolders> folders;
-    std::unique_ptr<IFonts> fonts;
-    std::unique_ptr<IClock> clock;
-    std::unique_ptr<IOpener> opener;
-    std::unique_ptr<IFileDialog> fileDialog;
-    std::unique_ptr<IPrinter> printer;
-    std::unique_ptr<IHelpViewer> helpViewer;
-    std::unique_ptr<IDownloader> downloader;
-    std::unique_ptr<IFileAssociation> fileAssociation;
+    ServiceSlot<IMessageBox> messageBox;
+    ServiceSlot<IClipboard> clipboard;
+    ServiceSlot<IFolders> folders;
+    ServiceSlot<IFonts> fonts;
+    ServiceSlot<IClock> clock;
+    ServiceSlot<IOpener> opener;
+    ServiceSlot<IFileDialog> fileDialog;
+    ServiceSlot<IPrinter> printer;
+    ServiceSlot<IHelpViewer> helpViewer;
+    ServiceSlot<IDownloader> downloader;
+    ServiceSlot<IFileAssociation> fileAssociation;
+
+    // Told the service's name whenever a do-nothing default is used. The program
+    // leaves it empty; the test harness fails the test that installed no fake.
+    std::function<void(const char *service)> onDefaultUsed;
 };
 
 // The registry in use.

@@ -27,8 +27,7 @@ void SetRunConstants()
 
 void InitAppPath()
 {
-    IFolders *f = services().folders.get();
-    const QString dir = f ? f->applicationDir() : QDir::currentPath();
+    const QString dir = services().folders->applicationDir();
     paths().AppPath = WithSlash(dir.trimmed().isEmpty() ? QDir::currentPath() : dir);
 }
 
@@ -45,8 +44,7 @@ QString makeUserFolder(const QString &folder)
 void InitUserFolders()
 {
     PathState &p = paths();
-    IFolders *f = services().folders.get();
-    const QString docs = f ? f->documents() : QString();
+    const QString docs = services().folders->documents();
     if (docs.isEmpty()) {
         p.UserPath = p.UserTempPath = p.AppPath;
         return;
@@ -77,8 +75,7 @@ void InitGlobals()
 
     InitAppPath();
     InitUserFolders();
-    if (IFolders *f = services().folders.get())
-        a.SystemTempPath = WithSlash(f->systemTemp());
+    a.SystemTempPath = WithSlash(services().folders->systemTemp());
     // The help pages are built into the program.
     a.HelpFile = QStringLiteral("qrc:/help/") + a.HelpFileName;
     paths().WorkPath = paths().DefaultDataPath;

@@ -113,23 +113,19 @@ QString chooseFont(const QStringList &wanted, const QStringList &device, const Q
 
 QString GetScreenFont()
 {
-    IFonts *f = services().fonts.get();
-    if (!f)
-        return QStringLiteral("DejaVu Sans");
+    const IFonts &f = *services().fonts;
     // The classic names first, then their usual Linux counterparts.
     return chooseFont({QStringLiteral("Arial"), QStringLiteral("Courier New"), QStringLiteral("System"),
                        QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")},
-                      f->screenFonts(), f->generalFont());
+                      f.screenFonts(), f.generalFont());
 }
 
 QString GetPrinterFont()
 {
-    IFonts *f = services().fonts.get();
-    if (!f)
-        return QStringLiteral("DejaVu Sans Mono");
+    const IFonts &f = *services().fonts;
     return chooseFont({QStringLiteral("Courier New"), QStringLiteral("Courier"), QStringLiteral("Arial"),
                        QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")},
-                      f->printerFonts(), f->fixedFont());
+                      f.printerFonts(), f.fixedFont());
 }
 
 QString DisclaimerText(bool english)

@@ -302,8 +302,7 @@ void frmBlastDesign::cmdCopyPage_Click()
 {
     if (CurrentPage < 0 || CurrentPage >= int(reportPages().OutBuf.size()))
         return;
-    if (IClipboard *clip = services().clipboard.get())
-        clip->setText(reportPages().OutBuf[size_t(CurrentPage)]);
+    services().clipboard->setText(reportPages().OutBuf[size_t(CurrentPage)]);
     LogMessage(QStringLiteral("Output page # %1 copied to clipboard").arg(CurrentPage));
 }
 
@@ -455,8 +454,7 @@ void frmBlastDesign::cmdCopyAll_Click()
     QString text;
     for (int page = 0; page <= lastPage(); ++page)
         text += reportPages().OutBuf[size_t(page)];
-    if (IClipboard *clip = services().clipboard.get())
-        clip->setText(text);
+    services().clipboard->setText(text);
     LogMessage(QStringLiteral("Output copied to clipboard"));
 }
 
@@ -468,8 +466,7 @@ void frmBlastDesign::PrintPages(int FromPage, int ToPage)
 
     // The print dialog; its Cancel is error 32755, which the handler answers silently.
     if (!step([] {
-            IFileDialog *dialog = services().fileDialog.get();
-            if (!dialog || !dialog->printerSetup())
+            if (!services().fileDialog->printerSetup())
                 throw RuntimeError(err::DialogCancel);
         }))
         return;

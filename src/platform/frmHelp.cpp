@@ -63,8 +63,7 @@ frmHelp::frmHelp(const QString &contentsPage, QWidget *parent)
     // Links out of the help go to the desktop's browser, not into this window.
     connect(ui->txtPage, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
-            if (IOpener *o = services().opener.get())
-                o->openUrl(url.toString());
+            services().opener->openUrl(url.toString());
             ui->txtPage->setSource(ui->txtPage->source()); // stay on the page
         }
     });

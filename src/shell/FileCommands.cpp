@@ -175,8 +175,7 @@ void FileCommands::ShowFileDialog(int Mode, QString &FileName)
     request.mustExist = Mode == 1;
     request.confirmOverwrite = Mode == 2;
 
-    IFileDialog *dialog = services().fileDialog.get();
-    const std::optional<QString> chosen = dialog ? dialog->run(request) : std::nullopt;
+    const std::optional<QString> chosen = services().fileDialog->run(request);
     if (!chosen)
         throw RuntimeError(err::DialogCancel);
     project().CurrentFile = *chosen;

@@ -75,27 +75,23 @@ QString GetHelpFile(int Kind) { return Kind >= 0 && Kind <= 2 ? appState().HelpF
 
 void ShowHelpContents(int Kind)
 {
-    if (IHelpViewer *h = services().helpViewer.get())
-        h->showContents(GetHelpFile(Kind));
+    services().helpViewer->showContents(GetHelpFile(Kind));
 }
 
 void ShowHelpIndex(int Kind)
 {
-    if (IHelpViewer *h = services().helpViewer.get())
-        h->showIndex(GetHelpFile(Kind));
+    services().helpViewer->showIndex(GetHelpFile(Kind));
 }
 
 void CloseHelp(int Kind)
 {
     Q_UNUSED(Kind);
-    if (IHelpViewer *h = services().helpViewer.get())
-        h->closeAll();
+    services().helpViewer->closeAll();
 }
 
 void ShowHelpTopic(int Context)
 {
-    if (IHelpViewer *h = services().helpViewer.get())
-        h->showTopic(GetHelpFile(0), Context);
+    services().helpViewer->showTopic(GetHelpFile(0), Context);
 }
 
 void OpenManual()
@@ -106,8 +102,7 @@ void OpenManual()
         ShowMessage(QStringLiteral("Help file (") + name + QStringLiteral(") not available"), mb::OkOnly);
         return;
     }
-    IOpener *opener = services().opener.get();
-    if (!opener || !opener->openDocument(path))
+    if (!services().opener->openDocument(path))
         ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
 }
 
@@ -121,8 +116,7 @@ void PlayVideo(int Index)
         MsgBox(QStringLiteral("File not available: ") + name, mb::OkOnly);
         return;
     }
-    IOpener *opener = services().opener.get();
-    if (!opener || !opener->openDocument(path))
+    if (!services().opener->openDocument(path))
         ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
 }
 

@@ -486,8 +486,7 @@ bool frmMain::EmptyProjectPrompt()
 void frmMain::PrinterSetup()
 {
     TailStatement([] {
-        IFileDialog *dialog = services().fileDialog.get();
-        if (!dialog || !dialog->printerSetup())
+        if (!services().fileDialog->printerSetup())
             throw RuntimeError(err::DialogCancel);
     });
 }
@@ -574,8 +573,7 @@ void frmMain::mnuUtilItem_Click(int Index)
     case 6: ToggleHistoryPane(); break;
     case 7:
         if (!txtMain->isHidden())
-            if (IClipboard *clip = services().clipboard.get())
-                clip->setText(historyLog().text());
+            services().clipboard->setText(historyLog().text());
         break;
     default: break;
     }

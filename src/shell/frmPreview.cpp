@@ -36,8 +36,7 @@ void frmPreview::Command1_Click() { close(); }
 
 void frmPreview::Command2_Click()
 {
-    if (IClipboard *clip = services().clipboard.get())
-        clip->setText(reportPages().OutBuf[size_t(m_page)]);
+    services().clipboard->setText(reportPages().OutBuf[size_t(m_page)]);
     LogMessage(QStringLiteral("Output copied to clipboard"));
 }
 

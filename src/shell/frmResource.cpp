@@ -58,8 +58,7 @@ void frmResource::cmdView_Click(int Index)
         MsgBox(QStringLiteral("Resource file (") + file + QStringLiteral(") not available"), mb::OkOnly);
         return;
     }
-    IOpener *opener = services().opener.get();
-    if (!opener || !opener->openDocument(file))
+    if (!services().opener->openDocument(file))
         MsgBox(QStringLiteral("Operation Failed"), mb::OkOnly);
 }
 

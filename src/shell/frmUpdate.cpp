@@ -30,8 +30,7 @@ QString currentVersion() { return GetVersionString(0); }
 // "" when the desktop names none: never the file system's root or the current folder.
 QString downloadsFolder()
 {
-    IFolders *f = services().folders.get();
-    const QString folder = f ? f->downloads().trimmed() : QString();
+    const QString folder = services().folders->downloads().trimmed();
     return folder.isEmpty() ? QString() : WithSlash(folder);
 }
 
@@ -74,11 +73,10 @@ public:
 private:
     void begin()
     {
-        IDownloader *d = services().downloader.get();
-        if (d)
-            m_download = d->start(manifestRequest(kStartupMs, kStartupMs), nullptr, [this](const DownloadResult &r) {
-                QTimer::singleShot(0, this, [this, r] { evaluate(r); });
-            });
+        m_download = services().downloader->start(manifestRequest(kStartupMs, kStartupMs), nullptr,
+                                                  [this](const DownloadResult &r) {
+                                                      QTimer::singleShot(0, this, [this, r] { evaluate(r); });
+                                                  });
         if (!m_download)
             deleteLater();
     }
@@ -150,8 +148,7 @@ void frmUpdate::Form_Load()
     const QString hint = QStringLiteral("You may manually update ")
                          + QStringLiteral("the program by downloading and installing the new setup file.");
     setLinkLook(ui->lblURL, "black", false);
-    IClock *clock = services().clock.get();
-    const QDate today = clock ? clock->now().date() : QDate::currentDate();
+    const QDate today = services().clock->now().date();
     ui->lblUpdate->setText(
         QStringLiteral("This version was released ") + QString::number(DaysSinceRelease(today))
         + QStringLiteral(" days ago. ")
@@ -228,11 +225,9 @@ void frmUpdate::cmdCheck_Click()
 {
     if (busy() || m_unloaded)
         return;
-    IDownloader *d = services().downloader.get();
-    if (d)
-        m_download = d->start(manifestRequest(kIdleMs, 0), showProgress(), [this](const DownloadResult &r) {
-            QTimer::singleShot(0, this, [this, r] { evaluateManifest(r); });
-        });
+    m_download = services().downloader->start(manifestRequest(kIdleMs, 0), showProgress(), [this](const DownloadResult &r) {
+        QTimer::singleShot(0, this, [this, r] { evaluateManifest(r); });
+    });
     if (!m_download) {
         QTimer::singleShot(0, this, [this] { evaluateManifest(DownloadResult()); });
         return;
@@ -292,15 +287,14 @@ void frmUpdate::cmdDownUpdate_Click()
 void frmUpdate::downloadSetup()
 {
     const QString path = setupPath();
-    IDownloader *d = services().downloader.get();
     DownloadRequest r;
     r.url = appState().DownloadBaseURL + SetupFile;
     r.localFile = path;
     r.sha256 = m_setupSha;
     r.idleTimeoutMs = kIdleMs;
     m_verifiedPath.clear();
-    if (d && !path.isEmpty())
-        m_download = d->start(r, showProgress(), [this, path](const DownloadResult &res) {
+    if (!path.isEmpty())
+        m_download = services().downloader->start(r, showProgress(), [this, path](const DownloadResult &res) {
             QTimer::singleShot(0, this, [this, res, path] { setupDownloaded(res, path); });
         });
     if (!m_download) {
@@ -369,8 +363,7 @@ void frmUpdate::cmdInstall_Click()
     frmMain *main = mainWindow();
     if (main && !main->QueryClose())
         return;
-    IOpener *opener = services().opener.get();
-    if (!opener || !opener->openDocument(path)) {
+    if (!services().opener->openDocument(path)) {
         ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
         return;
     }
@@ -393,8 +386,7 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
             setLinkLook(ui->lblURL, "blue", true);
             // A click: the button released over the label, not after dragging off it.
             if (ui->lblURL->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-                if (IOpener *o = services().opener.get())
-                    o->openUrl(ui->lblURL->text());
+                services().opener->openUrl(ui->lblURL->text());
             break;
         default: break;
         }

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 namespace {
@@ -42,8 +44,13 @@ void installFreshTestEnvironment()
     historyLog().setListener(nullptr);
     historyLog().setText(QString());
 
+    // Every service a test does not fake fails that test when used: a forgotten fake
+    // shows up as a failure, never as a quiet pass on a do-nothing default.
     Services &s = services();
     s = Services();
+    s.onDefaultUsed = [](const char *service) {
+        ADD_FAILURE() << "the test used the " << service << " service without installing a fake for it";
+    };
     s.messageBox = std::make_unique<FakeMessageBox>();
     g_box = static_cast<FakeMessageBox *>(s.messageBox.get());
     s.clipboard = std::make_unique<FakeClipboard>();
@@ -61,6 +68,7 @@ void installFreshTestEnvironment()
     s.helpViewer = std::make_unique<FakeHelpViewer>();
     g_help = static_cast<FakeHelpViewer *>(s.helpViewer.get());
     s.printer = std::make_unique<FakePrinter>();
+    s.downloader = std::make_unique<FakeDownloader>();
     g_printer = static_cast<FakePrinter *>(s.printer.get());
 }
 

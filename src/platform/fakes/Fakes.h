@@ -113,3 +113,14 @@ public:
     QStringList topics;
     int closes = 0;
 };
+
+// The machine is offline: every download fails; the requests are recorded.
+class FakeDownloader : public IDownloader {
+public:
+    std::unique_ptr<IDownload> start(const DownloadRequest &request, Progress, Done done) override
+    {
+        requests << request.url;
+        return FailedDownload(std::move(done));
+    }
+    QStringList requests;
+};
