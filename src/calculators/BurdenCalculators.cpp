@@ -9,14 +9,14 @@
 #include "calculators/frmLangefors.h"
 #include "calculators/frmPearse.h"
 
-#include <QLineEdit>
-#include <QPointer>
+#include "core/ProgramState.h"
 
-#include <array>
+#include <QLineEdit>
 
 namespace {
 // One window per calculator, built when it is first needed after an unload.
-std::array<QPointer<CalculatorWindow>, kCalculatorCount> g_windows;
+auto &windows() { return loadedWindows().Calculators; }
+static_assert(std::tuple_size_v<std::decay_t<decltype(LoadedWindows::Calculators)>> == kCalculatorCount);
 
 CalculatorWindow *build(int index, QWidget *owner)
 {
@@ -44,7 +44,7 @@ CalculatorWindow *loaded(int index)
 {
     if (index < 0 || index >= kCalculatorCount)
         return nullptr;
-    CalculatorWindow *w = g_windows[size_t(index)];
+    auto *w = qobject_cast<CalculatorWindow *>(windows()[size_t(index)].data());
     return w && !w->isUnloaded() ? w : nullptr;
 }
 
@@ -55,7 +55,7 @@ CalculatorWindow *load(int index, QWidget *owner)
     if (CalculatorWindow *w = loaded(index))
         return w;
     CalculatorWindow *w = build(index, owner);
-    g_windows[size_t(index)] = w;
+    windows()[size_t(index)] = w;
     w->Form_Load();
     return w;
 }
@@ -87,7 +87,7 @@ QWidget *LoadedCalculator(int index) { return loaded(index); }
 
 void UnloadAllCalculators()
 {
-    for (QPointer<CalculatorWindow> &w : g_windows) {
+    for (QPointer<QObject> &w : windows()) {
         delete w.data();
         w = nullptr;
     }

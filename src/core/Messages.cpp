@@ -46,12 +46,6 @@ void HistoryLog::notify()
         m_listener(m_text);
 }
 
-HistoryLog &historyLog()
-{
-    static HistoryLog log;
-    return log;
-}
-
 void LogMessage(const QString &Msg)
 {
     SettingsState &s = settings();

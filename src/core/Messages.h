@@ -1,28 +1,10 @@
 #pragma once
-// The history log, logged and unlogged message boxes, and message titles.
+// Logging to the history log (kept in the program state), logged and unlogged message
+// boxes, and message titles.
+
+#include "core/ProgramState.h"
 
 #include <QString>
-#include <functional>
-
-// The history pane's text lives here (CR LF line ends); the pane in the main window
-// mirrors it, so lines logged before the window exists are kept.
-class HistoryLog {
-public:
-    const QString &text() const { return m_text; }
-    // Replaces the whole text (the pane's Clear command sets "").
-    void setText(const QString &text);
-    // Called after every change, with the new text.
-    void setListener(std::function<void(const QString &)> listener);
-    void append(const QString &line); // used by LogMessage
-    void trimToLastLines(int keep);   // drop whole lines from the top
-
-private:
-    void notify();
-    QString m_text;
-    std::function<void(const QString &)> m_listener;
-};
-
-HistoryLog &historyLog();
 
 // Appends "n. Msg" CR LF to the history pane (when DisplayHistoryWin is 1).
 void LogMessage(const QString &Msg);

@@ -68,12 +68,6 @@ void printLine(const QString &text)
 
 } // namespace
 
-PrintJob &printJob()
-{
-    static PrintJob job;
-    return job;
-}
-
 QString PrintHeaderText()
 {
     const PrintJob &job = printJob();

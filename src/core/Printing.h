@@ -2,20 +2,11 @@
 // The one page printer of the program: plain text lines at a fixed left margin, an
 // italic header with the page number on every page, and automatic page breaks.
 
+#include "core/ProgramState.h"
 #include "core/Services.h"
 
 #include <QString>
 #include <functional>
-
-// The state of the job in progress, kept between calls.
-struct PrintJob {
-    QString PrintDate; // m/d/yyyy of the job start
-    QString PrintTime; // hh:mm:ss of the job start
-    long PageNo = 0;
-    double CurrentX = 0; // print position, twips
-    double CurrentY = 0;
-};
-PrintJob &printJob();
 
 // Page geometry, twips.
 namespace printgeom {

@@ -10,6 +10,9 @@ struct AllState {
     ProjectState project;
     ProjectFlags flags;
     ReportPages pages;
+    PrintJob printJob;
+    HistoryLog log;
+    LoadedWindows windows;
 };
 
 AllState &all()
@@ -27,6 +30,9 @@ MessageState &messageState() { return all().messages; }
 ProjectState &project() { return all().project; }
 ProjectFlags &flags() { return all().flags; }
 ReportPages &reportPages() { return all().pages; }
+PrintJob &printJob() { return all().printJob; }
+HistoryLog &historyLog() { return all().log; }
+LoadedWindows &loadedWindows() { return all().windows; }
 
 void ResetProgramState() { all() = AllState(); }
 

@@ -3,9 +3,12 @@
 // Everything starts zero-filled, as at process start; InitGlobals and FileNew give
 // the built-in values. Tests call ResetProgramState() to start from scratch.
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // Byte flags are 255 for true and 0 for false.
 constexpr uint8_t kTrue = 255;
@@ -23,6 +26,7 @@ struct AppState {
     QString INIFileVersion;
     bool ResetIniOnVersionChange = false;
     QString SavedDecimalSeparator;
+    QString ProcessDecimalSeparator; // the one this process uses; "" until it is set
     QString DefaultFileExtension;
     std::array<QString, 2> UnitSystemNames;
     // 18 quantities, [i][0] English suffix, [i][1] Metric suffix.
@@ -204,6 +208,41 @@ struct ReportPages {
     std::array<QString, 4> OutBuf;
 };
 
+// The state of the print job in progress, kept between calls.
+struct PrintJob {
+    QString PrintDate; // m/d/yyyy of the job start
+    QString PrintTime; // hh:mm:ss of the job start
+    long PageNo = 0;
+    double CurrentX = 0; // print position, twips
+    double CurrentY = 0;
+};
+
+// The history pane's text lives here (CR LF line ends); the pane in the main window
+// mirrors it, so lines logged before the window exists are kept.
+class HistoryLog {
+public:
+    const QString &text() const { return m_text; }
+    // Replaces the whole text (the pane's Clear command sets "").
+    void setText(const QString &text);
+    // Called after every change, with the new text.
+    void setListener(std::function<void(const QString &)> listener);
+    void append(const QString &line); // used by LogMessage
+    void trimToLastLines(int keep);   // drop whole lines from the top
+
+private:
+    void notify();
+    QString m_text;
+    std::function<void(const QString &)> m_listener;
+};
+
+// The loaded windows of the program that outlive their opening: the main window
+// while it exists, and one per burden calculator (empty until first needed, and
+// again after an unload).
+struct LoadedWindows {
+    QPointer<QObject> Main;
+    std::array<QPointer<QObject>, 7> Calculators;
+};
+
 AppState &appState();
 PathState &paths();
 SettingsState &settings();
@@ -212,6 +251,9 @@ MessageState &messageState();
 ProjectState &project();
 ProjectFlags &flags();
 ReportPages &reportPages();
+PrintJob &printJob();
+HistoryLog &historyLog();
+LoadedWindows &loadedWindows();
 
 // Back to the zero-filled state of process start (tests).
 void ResetProgramState();

@@ -141,21 +141,15 @@ void SetStartupPresets()
 
 // The process's own numeric conventions. The user's desktop settings are never
 // touched: only this process reads and writes numbers with ".".
-namespace {
-QString g_processSeparator;
-QString g_userSeparator;
-} // namespace
-
 QString GetDecimalSeparator()
 {
-    if (!g_processSeparator.isEmpty())
-        return g_processSeparator;
-    return QLocale::system().decimalPoint();
+    const QString &sep = appState().ProcessDecimalSeparator;
+    return sep.isEmpty() ? QLocale::system().decimalPoint() : sep;
 }
 
 void SetDecimalSeparator(const QString &Sep)
 {
-    g_processSeparator = Sep;
+    appState().ProcessDecimalSeparator = Sep;
     if (Sep == QLatin1String(".")) {
         QLocale::setDefault(QLocale::c());
         std::setlocale(LC_NUMERIC, "C");
@@ -167,8 +161,8 @@ void SetDecimalSeparator(const QString &Sep)
 
 void ForceDecimalPoint()
 {
-    g_userSeparator = QLocale::system().decimalPoint();
-    appState().SavedDecimalSeparator = g_userSeparator == QLatin1String(",") ? QStringLiteral(",") : QStringLiteral(".");
+    const QString user = QLocale::system().decimalPoint();
+    appState().SavedDecimalSeparator = user == QLatin1String(",") ? QStringLiteral(",") : QStringLiteral(".");
     SetDecimalSeparator(QStringLiteral("."));
 }
 

@@ -37,8 +37,6 @@ static void initShellResources() { Q_INIT_RESOURCE(shell); }
 
 namespace {
 
-frmMain *g_main = nullptr;
-
 // The hourglass while a file or the printer is busy; the default pointer again when
 // the work ends, also by an error.
 // Twips to screen pixels of the widget.
@@ -51,14 +49,14 @@ QString literalCaption(const QString &text) { return QString(text).replace(u'&',
 
 } // namespace
 
-frmMain *mainWindow() { return g_main; }
+frmMain *mainWindow() { return qobject_cast<frmMain *>(loadedWindows().Main.data()); }
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent),
       m_files({[this] { RefreshRecentFilesMenu(); }, [this] { SetFormCaption(); }})
 {
     initShellResources();
-    g_main = this;
+    loadedWindows().Main = this;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tessolan Primer"));
     resize(960, 760);
@@ -95,8 +93,6 @@ frmMain::frmMain(QWidget *parent)
 frmMain::~frmMain()
 {
     historyLog().setListener(nullptr);
-    if (g_main == this)
-        g_main = nullptr;
 }
 
 // ---------------------------------------------------------------------------------

@@ -41,8 +41,6 @@ void installFreshTestEnvironment()
     qputenv("XDG_RUNTIME_DIR", (home + "/.runtime").toUtf8());
 
     ResetProgramState();
-    historyLog().setListener(nullptr);
-    historyLog().setText(QString());
 
     // Every service a test does not fake fails that test when used: a forgotten fake
     // shows up as a failure, never as a quiet pass on a do-nothing default.
