@@ -98,6 +98,15 @@ struct FileDialogRequest {
     bool confirmOverwrite = false;
 };
 
+// A screen font as the font dialog presets and returns it.
+struct FontChoice {
+    QString name;
+    double size = 0; // points
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontChoice &) const = default;
+};
+
 class IFileDialog {
 public:
     virtual ~IFileDialog() = default;
@@ -105,6 +114,12 @@ public:
     virtual std::optional<QString> run(const FileDialogRequest &request) = 0;
     // The printer-setup dialog; false when cancelled.
     virtual bool printerSetup() = 0;
+    // The font dialog (screen fonts), preset with 'preset'; nothing when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &preset)
+    {
+        (void)preset;
+        return std::nullopt;
+    }
 };
 
 // A printer font as the print routines set it.

@@ -90,7 +90,7 @@ void InitGlobals()
     s.MaxMainMenu = 0;
     s.DataPath = paths().DefaultDataPath;
     s.BrowseDefaultFilter.clear();
-    s.ExternalEditor = QStringLiteral("Notepad.exe");
+    s.ExternalEditor = QStringLiteral("xdg-open");
     s.EnableMainMenuToolbar = 1;
     s.ShortRecentFiles = 0;
     s.LoadLastInputFile = 0;

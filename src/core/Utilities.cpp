@@ -75,13 +75,20 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + Dest, mb::OkOnly, messageState().TitleError);
         return false;
     }
-    out.write(in.readAll());
-    if (in.error() != QFileDevice::NoError || !out.commit()) {
+    // In pieces: a large file is never held in memory as a whole.
+    bool ok = true;
+    while (ok && !in.atEnd()) {
+        const QByteArray piece = in.read(1 << 16);
+        ok = !piece.isEmpty() && out.write(piece) == piece.size();
+    }
+    if (!ok || in.error() != QFileDevice::NoError || !out.commit()) {
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + Dest, mb::OkOnly, messageState().TitleError);
         return false;
     }
     return true;
 }
+
+QString UserHomeFolder() { return WithSlash(QDir::homePath()); }
 
 QString WithSlash(const QString &folder)
 {

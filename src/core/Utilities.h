@@ -22,6 +22,8 @@ bool ValidPath(const QString &Path, uint8_t Quiet);
 QString StripPath(const QString &FileName, int NoExt);
 // Copies a text file line by line; messages on failure.
 bool CopyTextFile(const QString &Source, const QString &Dest);
+// The user's home folder, ending in "/".
+QString UserHomeFolder();
 // Appends "/" unless the text already ends with one.
 QString WithSlash(const QString &folder);
 

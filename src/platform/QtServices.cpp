@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -134,6 +135,20 @@ bool QtFileDialog::printerSetup()
     QPrinter printer;
     QPrintDialog dlg(&printer, QApplication::activeWindow());
     return dlg.exec() == QDialog::Accepted;
+}
+
+std::optional<FontChoice> QtFileDialog::chooseFont(const FontChoice &preset)
+{
+    QFont initial(preset.name);
+    if (preset.size > 0)
+        initial.setPointSizeF(preset.size);
+    initial.setBold(preset.bold);
+    initial.setItalic(preset.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
 }
 
 void InstallQtServices()

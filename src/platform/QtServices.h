@@ -46,6 +46,7 @@ class QtFileDialog : public IFileDialog {
 public:
     std::optional<QString> run(const FileDialogRequest &request) override;
     bool printerSetup() override;
+    std::optional<FontChoice> chooseFont(const FontChoice &preset) override;
 };
 
 // Installs every Qt service into the registry (the program's start-up).

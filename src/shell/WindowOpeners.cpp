@@ -8,6 +8,7 @@
 #include "shell/HelpModule.h"
 #include "shell/frmMain.h"
 #include "shell/frmPreview.h"
+#include "shell/frmSet.h"
 
 void ConnectWindows(frmMain *w)
 {
@@ -19,6 +20,7 @@ void ConnectWindows(frmMain *w)
     w->setWindowOpener(w->mnuDonisiItem[1], [w] { OpenScaleDist(w); });
     w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
     w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
+    w->setWindowOpener(w->mnuUtilItem[0], [w] { ShowSettingsDialog(w); });
 
     // Help menu and videos.
     for (int i : {0, 1, 2, 4, 8, 10})

@@ -42,3 +42,14 @@ bool FakeFileDialog::printerSetup()
     ++printerSetups;
     return printerSetupResult;
 }
+
+std::optional<FontChoice> FakeFileDialog::chooseFont(const FontChoice &preset)
+{
+    fontRequests.append(preset);
+    std::optional<FontChoice> answer;
+    if (!m_fonts.empty()) {
+        answer.swap(m_fonts.front());
+        m_fonts.pop_front();
+    }
+    return answer;
+}

@@ -72,9 +72,11 @@ public:
     bool startProgram(const QString &program, const QStringList &args) override
     {
         programs << (QStringList{program} + args).join(QLatin1Char(' '));
+        commands << (QStringList{program} + args);
         return result;
     }
     QStringList documents, urls, programs;
+    QList<QStringList> commands; // each started program with its arguments, one by one
     bool result = true;
 };
 
@@ -83,13 +85,18 @@ class FakeFileDialog : public IFileDialog {
 public:
     std::optional<QString> run(const FileDialogRequest &request) override;
     bool printerSetup() override;
+    std::optional<FontChoice> chooseFont(const FontChoice &preset) override;
     void script(std::optional<QString> answer) { m_answers.push_back(std::move(answer)); }
+    // Font dialogs answer from their own script; an empty script cancels.
+    void scriptFont(std::optional<FontChoice> answer) { m_fonts.push_back(std::move(answer)); }
     QList<FileDialogRequest> requests;
+    QList<FontChoice> fontRequests; // the presets the font dialogs were shown with
     int printerSetups = 0;
     bool printerSetupResult = true;
 
 private:
     std::deque<std::optional<QString>> m_answers;
+    std::deque<std::optional<FontChoice>> m_fonts;
 };
 
 class FakeHelpViewer : public IHelpViewer {

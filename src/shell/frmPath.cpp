@@ -1,0 +1,90 @@
+#include "shell/frmPath.h"
+
+#include "shell/frmPathUi.h"
+
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Services.h"
+#include "core/Utilities.h"
+#include "platform/FileLists.h"
+#include "platform/Widgets.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+frmPath::frmPath(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmPath>())
+{
+    ui->setupUi(this);
+    for (int i = 0; i < 4; ++i)
+        connect(ui->Option1[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
+    connect(ui->Drive1, &DriveList::driveChanged, this, &frmPath::Drive1_Change);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmPath::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmPath::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &frmPath::Command3_Click);
+    Form_Load();
+}
+
+frmPath::~frmPath() = default;
+
+void frmPath::Form_Load()
+{
+    ui->Dir1->setPath(paths().AppPath);
+    ui->Drive1->setDriveFor(ui->Dir1->path());
+    SetArrayIndex({ui->Option1.begin(), ui->Option1.end()}, 2);
+    CenterForm(this);
+    OkPressed = false;
+}
+
+void frmPath::Option1_Click(int Index)
+{
+    QString folder;
+    switch (Index) {
+    case 0: folder = UserHomeFolder(); break;
+    case 1: folder = paths().AppPath; break;
+    case 2: folder = paths().WorkPath; break;
+    case 3: folder = paths().UserTempPath; break;
+    default: return;
+    }
+    // An empty or missing folder leaves the lists where they are.
+    if (folder.trimmed().isEmpty() || !ValidPath(folder, kTrue))
+        return;
+    m_showing = true;
+    ui->Drive1->setDriveFor(folder);
+    m_showing = false;
+    ui->Dir1->setPath(folder);
+}
+
+void frmPath::Drive1_Change()
+{
+    if (m_showing)
+        return;
+    if (!ui->Dir1->setPath(ui->Drive1->drive()))
+        ShowMessage(QStringLiteral("Windows is unable to read selected drive. Make sure the door is closed and the "
+                                   "disk is formatted and free of errors"),
+                    mb::OkOnly, messageState().TitleError);
+}
+
+void frmPath::Command2_Click()
+{
+    OkPressed = true;
+    accept();
+}
+
+void frmPath::Command1_Click() { reject(); }
+
+void frmPath::Command3_Click() { ShowHelpHint(); }
+
+void frmPath::done(int r)
+{
+    Form_Unload();
+    QDialog::done(r);
+}
+
+void frmPath::Form_Unload()
+{
+    if (OkPressed)
+        paths().WorkPath = WithSlash(ui->Dir1->path());
+}
