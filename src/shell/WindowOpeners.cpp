@@ -9,6 +9,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 #include "shell/frmSet.h"
+#include "shell/frmTextBrow.h"
 
 void ConnectWindows(frmMain *w)
 {
@@ -21,6 +22,7 @@ void ConnectWindows(frmMain *w)
     w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
     w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
     w->setWindowOpener(w->mnuUtilItem[0], [w] { ShowSettingsDialog(w); });
+    w->setWindowOpener(w->mnuFileItem[9], [] { ShowTextBrowser(); });
 
     // Help menu and videos.
     for (int i : {0, 1, 2, 4, 8, 10})

@@ -2,6 +2,7 @@
 
 #include "calculators/BurdenCalculators.h"
 #include "shell/WindowOpeners.h"
+#include "shell/frmTextBrow.h"
 
 #include "core/Errors.h"
 #include "core/Messages.h"
@@ -423,6 +424,7 @@ bool frmMain::Form_QueryUnload() { return m_files.OfferToSave(); }
 void frmMain::Form_Unload()
 {
     CloseHelp(0);
+    UnloadTextBrowser();
     UnloadAllCalculators();
     SaveDefaultSettings(3);
     RestoreDecimalSeparator();

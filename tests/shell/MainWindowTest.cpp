@@ -105,7 +105,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
         {"mnuFileItem_0", "&New", nullptr, "Ctrl+N", true},
         {"mnuFileItem_5", "&Printer Setup...", "Ρύθμιση Εκτύπωτη", "", true},
         {"mnuFileItem_7", "&Print Preview...", "Προεπισκόπιση Εκτύπωσης...", "Ctrl+P", true},
-        {"mnuFileItem_9", "&Browse...", nullptr, "Ctrl+B", false},
+        {"mnuFileItem_9", "&Browse...", nullptr, "Ctrl+B", true},
         {"mnuEdit", "&Input", "Δεδομένα", "", true},
         {"mnuEditItem_0", "Project Description", "Περιγραφή ", "", false},
         {"mnuEditItem_2", "Blast Calculations", "Υπολογισμός Παραμέτρων Ανατίναξης", "", true},

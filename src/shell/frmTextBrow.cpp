@@ -1,0 +1,227 @@
+#include "shell/frmTextBrow.h"
+
+#include "shell/frmTextBrowUi.h"
+
+#include "core/Errors.h"
+#include "core/FileAccess.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "core/Services.h"
+#include "core/Settings.h"
+#include "core/TextView.h"
+#include "core/Utilities.h"
+#include "platform/FileLists.h"
+#include "platform/Widgets.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryFile>
+
+namespace {
+
+QPointer<frmTextBrow> g_browser;
+QPointer<QTemporaryFile> g_copy;
+
+// The viewer's copy: a file of this program's own (owner-only, a name no one else
+// can guess) in its temporary folder, made once a run and removed when it ends.
+QString viewerCopy()
+{
+    if (!g_copy) {
+        QString folder = paths().UserTempPath;
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QDir::tempPath();
+        auto *file = new QTemporaryFile(WithSlash(folder) + QStringLiteral("~tmpbr-XXXXXX.txt"),
+                                        QCoreApplication::instance());
+        if (!file->open()) {
+            delete file;
+            return QString();
+        }
+        g_copy = file;
+    }
+    return g_copy->fileName();
+}
+
+} // namespace
+
+QString ViewerCopyPath() { return g_copy ? g_copy->fileName() : QString(); }
+
+frmTextBrow::frmTextBrow(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_unique<Ui_frmTextBrow>())
+{
+    ui->setupUi(this);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmTextBrow::Command1_Click);
+    connect(ui->Drive1, &DriveList::driveChanged, this, &frmTextBrow::Drive1_Change);
+    connect(ui->Dir1, &FolderList::pathChanged, this, &frmTextBrow::Dir1_Change);
+    // Double-click and Enter both show the file.
+    connect(ui->File1, &QListWidget::itemActivated, this, &frmTextBrow::File1_DblClick);
+    connect(ui->Text2, &QLineEdit::textChanged, this, &frmTextBrow::Text2_Change);
+    connect(ui->Check1, &QCheckBox::toggled, this, &frmTextBrow::Check1_Click);
+    connect(ui->cmdSetFont, &QPushButton::clicked, this, &frmTextBrow::cmdSetFont_Click);
+    Form_Load();
+}
+
+frmTextBrow::~frmTextBrow() = default;
+
+void frmTextBrow::Form_Load()
+{
+    SettingsState &s = settings();
+    if (s.BrowseDefaultFilter.trimmed().isEmpty())
+        s.BrowseDefaultFilter = QStringLiteral("*.") + s.FileExtension;
+    QString folder = appState().BrowseLastFolder.isEmpty() ? s.DataPath : appState().BrowseLastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = UserHomeFolder();
+    ui->Drive1->setDriveFor(folder);
+    ui->Dir1->setPath(folder);
+    ui->File1->setPattern(s.BrowseDefaultFilter);
+    ui->Text2->setText(s.BrowseDefaultFilter);
+    ApplyBrowseFont();
+    ui->Check1->setChecked(s.BrowseUseNotepad == 1);
+    UpdateFontButton();
+    CenterForm(this);
+}
+
+void frmTextBrow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        Form_Activate();
+    }
+}
+
+void frmTextBrow::Form_Activate() { ui->Command1->setFocus(); }
+
+void frmTextBrow::Command1_Click() { close(); }
+
+void frmTextBrow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmTextBrow::Form_Unload()
+{
+    SettingsState &s = settings();
+    s.BrowseDefaultFilter = ui->Text2->text();
+    appState().BrowseLastFolder = ui->Dir1->path();
+    s.BrowseUseNotepad = ui->Check1->isChecked() ? 1 : 0;
+    SaveDefaultSettings(4);
+}
+
+void frmTextBrow::Drive1_Change()
+{
+    RunWithErrorTail([this] {
+        if (!ui->Dir1->setPath(ui->Drive1->drive()))
+            throw RuntimeError(err::DiskNotReady);
+    });
+}
+
+void frmTextBrow::Dir1_Change() { ui->File1->setPath(ui->Dir1->path()); }
+
+void frmTextBrow::Text2_Change()
+{
+    // An invalid pattern lists every file; the box keeps what was typed.
+    ui->File1->setPattern(ui->Text2->text());
+}
+
+void frmTextBrow::File1_DblClick()
+{
+    const QString name = ui->File1->fileName();
+    if (name.isEmpty())
+        return;
+    const QString file = WithSlash(ui->File1->path()) + name;
+    ui->Label1->setText(file);
+    if (ui->Check1->isChecked())
+        showInViewer(file);
+    else
+        showInWindow(file);
+}
+
+void frmTextBrow::showInViewer(const QString &file)
+{
+    const QString copy = viewerCopy();
+    if (copy.isEmpty()) {
+        ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + paths().UserTempPath, mb::OkOnly,
+                    messageState().TitleError);
+        return;
+    }
+    if (!QFileInfo(file).isFile() || !CopyTextFile(file, copy))
+        return;
+    const QString editor = settings().ExternalEditor;
+    const ViewerCommand command = ViewerCommandFor(editor, copy);
+    IOpener &opener = *services().opener;
+    const bool started = command.valid
+                         && (command.desktopOpener ? opener.openDocument(copy)
+                                                   : opener.startProgram(command.program, command.arguments));
+    if (!started)
+        ShowMessage(QStringLiteral("Shell operation failed. Check status of External Viewer: ") + BoundedText(editor),
+                    mb::OkOnly, messageState().TitleError);
+}
+
+void frmTextBrow::showInWindow(const QString &file)
+{
+    // A file larger than the view can take (or not a regular file) is refused with a
+    // message naming it, instead of stalling the window.
+    RunWithErrorTail([&] {
+        WaitCursor busy;
+        ui->RichTextBox1->setPlainText(DecodeViewText(ReadRegularFile(file, kMaxFileBytes)));
+    });
+}
+
+void frmTextBrow::Check1_Click() { UpdateFontButton(); }
+
+void frmTextBrow::UpdateFontButton() { ui->cmdSetFont->setEnabled(!ui->Check1->isChecked()); }
+
+void frmTextBrow::ApplyBrowseFont()
+{
+    const SettingsState &s = settings();
+    if (FontExists(s.BrowseFontName, services().fonts->screenFonts()) < 0) {
+        ShowMessage(QStringLiteral("Invalid font selection"), mb::OkOnly, messageState().TitleError);
+        return;
+    }
+    QFont font(s.BrowseFontName);
+    if (s.BrowseFontSize > 0)
+        font.setPointSizeF(s.BrowseFontSize);
+    font.setBold(s.BrowseFontBold != 0);
+    font.setItalic(s.BrowseFontItalic != 0);
+    ui->RichTextBox1->setFont(font);
+}
+
+void frmTextBrow::cmdSetFont_Click()
+{
+    SettingsState &s = settings();
+    const FontChoice preset{s.BrowseFontName, s.BrowseFontSize, s.BrowseFontBold != 0, s.BrowseFontItalic != 0};
+    const FontChoice chosen = services().fileDialog->chooseFont(preset).value_or(preset);
+    s.BrowseFontName = chosen.name;
+    s.BrowseFontSize = static_cast<float>(chosen.size);
+    s.BrowseFontBold = chosen.bold ? -1 : 0;
+    s.BrowseFontItalic = chosen.italic ? -1 : 0;
+    ApplyBrowseFont();
+}
+
+void ShowTextBrowser()
+{
+    if (!g_browser) {
+        g_browser = new frmTextBrow;
+        g_browser->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    g_browser->show();
+    g_browser->raise();
+    g_browser->activateWindow();
+}
+
+void UnloadTextBrowser()
+{
+    if (g_browser) {
+        frmTextBrow *w = g_browser;
+        w->close();
+        delete w;
+    }
+}
