@@ -165,3 +165,13 @@ void ShowDisclaimer()
     MsgBox(DisclaimerText(english), mb::Information | mb::OkOnly,
            english ? QStringLiteral("Disclaimer") : QStringLiteral("Συμφωνία Χρήσης"));
 }
+
+void ChooseScreenFont(QString &Name, float &Size, int16_t &Bold, int16_t &Italic)
+{
+    const FontChoice preset{Name, Size, Bold != 0, Italic != 0};
+    const FontChoice chosen = services().fileDialog->chooseFont(preset).value_or(preset);
+    Name = chosen.name;
+    Size = static_cast<float>(chosen.size);
+    Bold = chosen.bold ? -1 : 0;
+    Italic = chosen.italic ? -1 : 0;
+}

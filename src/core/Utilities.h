@@ -30,6 +30,9 @@ QString WithSlash(const QString &folder);
 // Font choice: the first wanted family that the device has, else the system's own.
 int FontExists(const QString &FontName, const QStringList &deviceFonts);
 QString GetScreenFont();
+// The font dialog preset with the four font settings (bold and italic -1/0), which
+// take the chosen font; a cancelled dialog gives the preset back.
+void ChooseScreenFont(QString &Name, float &Size, int16_t &Bold, int16_t &Italic);
 QString GetPrinterFont();
 
 // The disclaimer box, in the current language.

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -121,4 +122,11 @@ void SetControlCaption(QWidget *window, const QString &control, int tab, const Q
         button->setText(text);
     else if (auto *frame = qobject_cast<QGroupBox *>(target))
         frame->setTitle(text);
+}
+
+QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *b = Named(new QPushButton(caption, parent), name);
+    b->setAutoDefault(false);
+    return b;
 }

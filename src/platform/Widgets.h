@@ -33,6 +33,17 @@ void SetControlCaption(QWidget *window, const QString &control, int tab, const Q
 // after every message box it shows, and that is no new opening.
 void ActivateOnce(bool &activated, const std::function<void()> &Form_Activate);
 
+// Gives the widget its documented name and returns it.
+template <class W> W *Named(W *w, const QString &name)
+{
+    w->setObjectName(name);
+    return w;
+}
+// A dialog button with its name and caption that Enter does not press unless it is
+// made the default.
+class QPushButton;
+QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &caption);
+
 // Shows the busy cursor for as long as it lives.
 class WaitCursor {
 public:

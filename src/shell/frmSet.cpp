@@ -129,13 +129,7 @@ void frmSet::Text1_Change()
 void frmSet::Command5_Click()
 {
     SettingsState &s = settings();
-    const FontChoice preset{s.DisplayFontName, s.DisplayFontSize, s.DisplayFontBold != 0, s.DisplayFontItalic != 0};
-    // A cancelled dialog gives the preset back: nothing changes.
-    const FontChoice chosen = services().fileDialog->chooseFont(preset).value_or(preset);
-    s.DisplayFontName = chosen.name;
-    s.DisplayFontSize = static_cast<float>(chosen.size);
-    s.DisplayFontBold = chosen.bold ? -1 : 0;
-    s.DisplayFontItalic = chosen.italic ? -1 : 0;
+    ChooseScreenFont(s.DisplayFontName, s.DisplayFontSize, s.DisplayFontBold, s.DisplayFontItalic);
     if (frmMain *w = mainWindow())
         w->ApplyMainFont();
 }

@@ -1,5 +1,6 @@
 #include "shell/frmSetUi.h"
 
+#include "platform/Widgets.h"
 #include "shell/frmSet.h"
 
 #include <QCheckBox>
@@ -13,24 +14,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-template <class T> T *named(T *w, const QString &name)
-{
-    w->setObjectName(name);
-    return w;
-}
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    auto *b = named(new QPushButton(QString::fromUtf8(caption), parent), QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-QCheckBox *check(QWidget *parent, const char *name, const char *caption)
-{
-    return named(new QCheckBox(QString::fromUtf8(caption), parent), QLatin1String(name));
-}
-} // namespace
-
 void Ui_frmSet::setupUi(frmSet *w)
 {
     w->setObjectName(QStringLiteral("frmSet"));
@@ -40,16 +23,16 @@ void Ui_frmSet::setupUi(frmSet *w)
     auto *units = new QGroupBox(QStringLiteral("Default units"), w);
     auto *unitsLayout = new QHBoxLayout(units);
     for (int i = 0; i < 2; ++i) {
-        optUnits[size_t(i)] = named(new QRadioButton(units), QStringLiteral("optUnits_%1").arg(i));
+        optUnits[size_t(i)] = Named(new QRadioButton(units), QStringLiteral("optUnits_%1").arg(i));
         unitsLayout->addWidget(optUnits[size_t(i)]);
     }
     layout->addWidget(units);
 
     auto *data = new QGroupBox(QStringLiteral("Data file options"), w);
     auto *dataLayout = new QGridLayout(data);
-    Text2 = named(new QLineEdit(data), QStringLiteral("Text2"));
-    cmdSetPath = button(data, "cmdSetPath", "Set / Change Path");
-    Text1 = named(new QLineEdit(data), QStringLiteral("Text1"));
+    Text2 = Named(new QLineEdit(data), QStringLiteral("Text2"));
+    cmdSetPath = DialogButton(data, QStringLiteral("cmdSetPath"), QStringLiteral("Set / Change Path"));
+    Text1 = Named(new QLineEdit(data), QStringLiteral("Text1"));
     dataLayout->addWidget(new QLabel(QStringLiteral("Path:"), data), 0, 0);
     dataLayout->addWidget(Text2, 0, 1);
     dataLayout->addWidget(cmdSetPath, 0, 2);
@@ -59,17 +42,17 @@ void Ui_frmSet::setupUi(frmSet *w)
 
     auto *misc = new QGroupBox(QStringLiteral("Miscellaneous options"), w);
     auto *miscLayout = new QGridLayout(misc);
-    chkDispHist = check(misc, "chkDispHist", "Display command history window");
-    Text3 = named(new QLineEdit(misc), QStringLiteral("Text3"));
-    Command5 = button(misc, "Command5", "&History Font");
-    chkKeepRecentFL = check(misc, "chkKeepRecentFL", "Keep recent filelist");
-    chkShortNames = check(misc, "chkShortNames", "Short names in  file list");
-    chkShowDiscl = check(misc, "chkShowDiscl", "Show disclaimer at start-up");
-    chkMaxMenu = check(misc, "chkMaxMenu", "Maximize main menu at start-up");
-    chkEnableTB = check(misc, "chkEnableTB", "Enable toolbar");
-    chkLoadLastInputFile = check(misc, "chkLoadLastInputFile", "Load last input file");
-    chkUpdate = check(misc, "chkUpdate", "Reminder of annual updates");
-    chkCopyExamples = check(misc, "chkCopyExamples", "Copy example files");
+    chkDispHist = Named(new QCheckBox(QStringLiteral("Display command history window"), misc), QStringLiteral("chkDispHist"));
+    Text3 = Named(new QLineEdit(misc), QStringLiteral("Text3"));
+    Command5 = DialogButton(misc, QStringLiteral("Command5"), QStringLiteral("&History Font"));
+    chkKeepRecentFL = Named(new QCheckBox(QStringLiteral("Keep recent filelist"), misc), QStringLiteral("chkKeepRecentFL"));
+    chkShortNames = Named(new QCheckBox(QStringLiteral("Short names in  file list"), misc), QStringLiteral("chkShortNames"));
+    chkShowDiscl = Named(new QCheckBox(QStringLiteral("Show disclaimer at start-up"), misc), QStringLiteral("chkShowDiscl"));
+    chkMaxMenu = Named(new QCheckBox(QStringLiteral("Maximize main menu at start-up"), misc), QStringLiteral("chkMaxMenu"));
+    chkEnableTB = Named(new QCheckBox(QStringLiteral("Enable toolbar"), misc), QStringLiteral("chkEnableTB"));
+    chkLoadLastInputFile = Named(new QCheckBox(QStringLiteral("Load last input file"), misc), QStringLiteral("chkLoadLastInputFile"));
+    chkUpdate = Named(new QCheckBox(QStringLiteral("Reminder of annual updates"), misc), QStringLiteral("chkUpdate"));
+    chkCopyExamples = Named(new QCheckBox(QStringLiteral("Copy example files"), misc), QStringLiteral("chkCopyExamples"));
     miscLayout->addWidget(chkDispHist, 0, 0, 1, 2);
     miscLayout->addWidget(new QLabel(QStringLiteral("Size of command history window (chars)"), misc), 1, 0);
     miscLayout->addWidget(Text3, 1, 1);
@@ -82,9 +65,9 @@ void Ui_frmSet::setupUi(frmSet *w)
 
     auto *viewer = new QGroupBox(QStringLiteral("External text (ASCII) viewer"), w);
     auto *viewerLayout = new QGridLayout(viewer);
-    Text4 = named(new QLineEdit(viewer), QStringLiteral("Text4"));
-    cmdSelect = button(viewer, "cmdSelect", "&Select");
-    cmdSetDefault = button(viewer, "cmdSetDefault", "Set Default");
+    Text4 = Named(new QLineEdit(viewer), QStringLiteral("Text4"));
+    cmdSelect = DialogButton(viewer, QStringLiteral("cmdSelect"), QStringLiteral("&Select"));
+    cmdSetDefault = DialogButton(viewer, QStringLiteral("cmdSetDefault"), QStringLiteral("Set Default"));
     viewerLayout->addWidget(new QLabel(QStringLiteral("Viewer spec:"), viewer), 0, 0);
     viewerLayout->addWidget(Text4, 0, 1, 1, 2);
     viewerLayout->addWidget(cmdSelect, 1, 1);
@@ -92,9 +75,9 @@ void Ui_frmSet::setupUi(frmSet *w)
     layout->addWidget(viewer);
 
     auto *buttons = new QHBoxLayout;
-    cmdOK = button(w, "cmdOK", "OK");
-    cmdCancel = button(w, "cmdCancel", "Cancel");
-    cmdHelp = button(w, "cmdHelp", "Help");
+    cmdOK = DialogButton(w, QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdCancel = DialogButton(w, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdHelp = DialogButton(w, QStringLiteral("cmdHelp"), QStringLiteral("Help"));
     cmdOK->setDefault(true);
     buttons->addStretch(1);
     for (QPushButton *b : {cmdOK, cmdCancel, cmdHelp})

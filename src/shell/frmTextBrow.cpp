@@ -197,12 +197,7 @@ void frmTextBrow::ApplyBrowseFont()
 void frmTextBrow::cmdSetFont_Click()
 {
     SettingsState &s = settings();
-    const FontChoice preset{s.BrowseFontName, s.BrowseFontSize, s.BrowseFontBold != 0, s.BrowseFontItalic != 0};
-    const FontChoice chosen = services().fileDialog->chooseFont(preset).value_or(preset);
-    s.BrowseFontName = chosen.name;
-    s.BrowseFontSize = static_cast<float>(chosen.size);
-    s.BrowseFontBold = chosen.bold ? -1 : 0;
-    s.BrowseFontItalic = chosen.italic ? -1 : 0;
+    ChooseScreenFont(s.BrowseFontName, s.BrowseFontSize, s.BrowseFontBold, s.BrowseFontItalic);
     ApplyBrowseFont();
 }
 
