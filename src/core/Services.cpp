@@ -133,6 +133,11 @@ public:
         reportDefaultUse("file dialog");
         return false;
     }
+    std::optional<FontChoice> chooseFont(const FontChoice &) override
+    {
+        reportDefaultUse("file dialog");
+        return std::nullopt;
+    }
 };
 
 // No printer: a job cannot start.

@@ -115,11 +115,7 @@ public:
     // The printer-setup dialog; false when cancelled.
     virtual bool printerSetup() = 0;
     // The font dialog (screen fonts), preset with 'preset'; nothing when cancelled.
-    virtual std::optional<FontChoice> chooseFont(const FontChoice &preset)
-    {
-        (void)preset;
-        return std::nullopt;
-    }
+    virtual std::optional<FontChoice> chooseFont(const FontChoice &preset) = 0;
 };
 
 // A printer font as the print routines set it.
