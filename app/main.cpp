@@ -1,12 +1,11 @@
 #include "platform/QtServices.h"
 #include "shell/Korvendo.h"
 
-#include <QApplication>
 #include <clocale>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    PrimerApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     app.setApplicationName(QStringLiteral("Tessolan Primer"));
     InstallQtServices();

@@ -65,6 +65,25 @@ void BM_OpenThenSaveProjectFile(benchmark::State &state)
 }
 BENCHMARK(BM_OpenThenSaveProjectFile);
 
+// A description of one 10 MB line of words: the wrap cuts it into pieces of at most
+// 60 characters in one pass over the text.
+void BM_SaveTenMegabyteDescription(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    prepareProject(dir.filePath(QStringLiteral("long.kvd")));
+    QString line;
+    const QString words = QStringLiteral("limestone bench charge delay burden spacing stemming subdrill ");
+    while (line.size() < 10 * 1024 * 1024)
+        line += words;
+    for (auto _ : state) {
+        state.PauseTiming();
+        project().ProjectDescription = line;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(SaveProjectFile());
+    }
+}
+BENCHMARK(BM_SaveTenMegabyteDescription)->Unit(benchmark::kMillisecond);
+
 // The file's text alone: building it, and reading it back, without the disk.
 void BM_ProjectTextInMemory(benchmark::State &state)
 {

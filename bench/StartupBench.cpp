@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +33,7 @@ public:
 };
 
 QString g_home;
+QString g_iniFile;
 
 void settleEvents()
 {
@@ -54,6 +56,47 @@ void BM_StartToMainWindowShown(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StartToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+// Start-up on a settings file the user (or a hostile hand) made unusual: the time
+// should stay that of a normal start.
+void startWithSettingsFile(benchmark::State &state, const QByteArray &contents)
+{
+    QFile f(g_iniFile);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(contents) != contents.size()) {
+        state.SkipWithError("settings file not written");
+        return;
+    }
+    f.close();
+    BM_StartToMainWindowShown(state);
+    QFile::remove(g_iniFile);
+}
+
+QByteArray settingsHead() { return "[Version]\r\nINIFileVersion=080122\r\n[BlastOptions]\r\nEnglishMenus=1\r\n"; }
+
+void BM_StartWith5000CharacterFontName(benchmark::State &state)
+{
+    startWithSettingsFile(state, settingsHead() + "[Settings]\r\nShowDisclaim=0\r\nDisplayFontName="
+                                     + QByteArray(5000, 'F') + "\r\n");
+}
+BENCHMARK(BM_StartWith5000CharacterFontName)->Unit(benchmark::kMillisecond);
+
+void BM_StartWith10MBSettingsFile(benchmark::State &state)
+{
+    QByteArray contents = settingsHead() + "[Settings]\r\nShowDisclaim=0\r\n[Notes]\r\n";
+    for (int i = 0; contents.size() < 10 * 1024 * 1024; ++i)
+        contents += "Note" + QByteArray::number(i) + "=" + QByteArray(80, 'n') + "\r\n";
+    startWithSettingsFile(state, contents);
+}
+BENCHMARK(BM_StartWith10MBSettingsFile)->Unit(benchmark::kMillisecond);
+
+// Above the size limit: refused by its size, never read.
+void BM_StartWith100MBSettingsFile(benchmark::State &state)
+{
+    QByteArray contents = settingsHead();
+    contents += QByteArray(100 * 1024 * 1024 - contents.size(), ' ');
+    startWithSettingsFile(state, contents);
+}
+BENCHMARK(BM_StartWith100MBSettingsFile)->Unit(benchmark::kMillisecond);
 
 // The same menus (items, separators, submenus, shortcuts), toolbar and history pane
 // on a plain QMainWindow, with no program state, settings or project behind them.
@@ -130,6 +173,7 @@ int main(int argc, char **argv)
     services().messageBox = std::make_unique<AnsweringBox>();
     // A frmMain first, so the shell's resources (the toolbar images) are registered for both.
     delete StartProgram({}, g_home);
+    g_iniFile = paths().IniFile;
     settleEvents();
 
     benchmark::Initialize(&argc, argv);

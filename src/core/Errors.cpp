@@ -5,6 +5,7 @@
 #include "core/Services.h"
 
 #include <cerrno>
+#include <new>
 
 QString ErrorText(int number)
 {
@@ -49,6 +50,19 @@ RuntimeError::RuntimeError(int number, QString text)
     : m_number(number), m_text(text.isEmpty() ? ErrorText(number) : std::move(text))
 {
     m_what = QStringLiteral("%1: %2").arg(m_number).arg(m_text).toStdString();
+}
+
+RuntimeError CurrentError()
+{
+    try {
+        throw;
+    } catch (const RuntimeError &e) {
+        return e;
+    } catch (const std::bad_alloc &) {
+        return RuntimeError(err::OutOfMemory);
+    } catch (...) {
+        return RuntimeError(err::InvalidCall);
+    }
 }
 
 int ErrnoToError(int e)
@@ -126,8 +140,8 @@ int RunWithErrorTail(const std::function<void()> &statement, bool showMsg)
         try {
             statement();
             return -1;
-        } catch (const RuntimeError &e) {
-            const int r = ErrorHandler(showMsg, e);
+        } catch (...) {
+            const int r = ErrorHandler(showMsg, CurrentError());
             if (r != errres::Retry)
                 return r;
         }

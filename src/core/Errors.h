@@ -50,6 +50,12 @@ private:
     std::string m_what;
 };
 
+// The exception being handled, as a run-time error: a RuntimeError as it is, out of
+// memory (std::bad_alloc) as error 7 "Out of memory", any other exception as error 5.
+// Call it only inside a catch block; every error tail uses it, so that no exception
+// ends the program.
+RuntimeError CurrentError();
+
 // Maps an errno value to the classic number. 'forWrite' distinguishes a missing
 // file (53 when reading) from a missing folder (76).
 int ErrnoToError(int errnoValue);
@@ -71,7 +77,7 @@ int ErrorHandler(bool ShowMsg, const RuntimeError &error);
 // Error class of a number (0..6), as the handler uses it.
 int ErrorClass(int number);
 
-// Runs 'statement' under the error tail contract: a RuntimeError goes to
+// Runs 'statement' under the error tail contract: any exception (CurrentError) goes to
 // ErrorHandler(true); Retry runs the statement again. Returns -1 when the statement
 // completed, otherwise the handler's answer (1, 2, 3 or 6).
 int RunWithErrorTail(const std::function<void()> &statement, bool showMsg = true);

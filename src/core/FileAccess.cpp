@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 
 #include "core/Errors.h"
+#include "core/Messages.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -112,14 +113,4 @@ void WriteFileSafely(const QString &path, const QByteArray &bytes)
         const int e = errno;
         throw RuntimeError(e == ENOSPC || e == EDQUOT ? err::DiskFull : e != 0 ? ErrnoToError(e) : err::DeviceIO);
     }
-}
-
-QString BoundedText(const QString &text, int maxChars)
-{
-    if (text.size() <= maxChars)
-        return text;
-    qsizetype cut = std::max(0, maxChars - 3);
-    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
-        --cut;
-    return text.left(cut) + QStringLiteral("...");
 }

@@ -23,7 +23,3 @@ QByteArray ReadRegularFile(const QString &path, qint64 maxBytes = kMaxFileBytes)
 // permission, 75 a folder, 76 no such folder, 57 other failures); nothing is
 // replaced then.
 void WriteFileSafely(const QString &path, const QByteArray &bytes);
-
-// Text from a file or the user, cut for a message box: at most maxChars characters,
-// a cut text ending in "...".
-QString BoundedText(const QString &text, int maxChars = 300);

@@ -8,6 +8,11 @@ namespace {
 // "[Name]" gives true and "Name".
 bool sectionName(const QString &line, QString &name)
 {
+    qsizetype first = 0;
+    while (first < line.size() && line.at(first).isSpace())
+        ++first;
+    if (first == line.size() || line.at(first) != u'[')
+        return false;
     const QString t = line.trimmed();
     if (t.size() < 2 || !t.startsWith(QLatin1Char('[')) || !t.endsWith(QLatin1Char(']')))
         return false;
@@ -32,18 +37,20 @@ QString fold(const QString &name) { return name.toCaseFolded(); }
 
 } // namespace
 
-void IniDocument::addLine(Section &s, const QString &line)
+QHash<QString, qsizetype> &IniDocument::keysOf(const Section &s) const
 {
-    s.lines << line;
-    QString k, v;
-    if (splitKey(line, k, v)) {
-        const QString name = fold(k);
-        if (!s.keys.contains(name))
-            s.keys.insert(name, s.lines.size() - 1);
-        s.lastKeyAt = s.lines.size() - 1;
-    } else if (!line.trimmed().isEmpty()) {
-        s.lastKeyAt = s.lines.size() - 1;
+    if (!s.indexed) {
+        QString k, v;
+        for (qsizetype i = 0; i < s.lines.size(); ++i) {
+            if (splitKey(s.lines.at(i), k, v)) {
+                const QString name = fold(k);
+                if (!s.keys.contains(name))
+                    s.keys.insert(name, i);
+            }
+        }
+        s.indexed = true;
     }
+    return s.keys;
 }
 
 IniDocument IniDocument::parse(const QByteArray &bytes)
@@ -62,12 +69,8 @@ IniDocument IniDocument::parse(const QByteArray &bytes)
             doc.m_sections << Section();
             if (!doc.m_index.contains(fold(name)))
                 doc.m_index.insert(fold(name), doc.m_sections.size() - 1);
-            Section &s = doc.m_sections.last();
-            s.lines << line;
-            s.lastKeyAt = 0;
-        } else {
-            doc.addLine(doc.m_sections.last(), line);
         }
+        doc.m_sections.last().lines << line;
         // One line end: CR LF, LF or CR.
         if (end < n && text.at(end) == u'\r' && end + 1 < n && text.at(end + 1) == u'\n')
             ++end;
@@ -93,8 +96,9 @@ QString IniDocument::value(const QString &section, const QString &key, const QSt
     const auto sec = m_index.constFind(fold(section));
     if (sec != m_index.cend()) {
         const Section &s = m_sections.at(*sec);
-        const auto at = s.keys.constFind(fold(key));
-        if (at != s.keys.cend()) {
+        const QHash<QString, qsizetype> &keys = keysOf(s);
+        const auto at = keys.constFind(fold(key));
+        if (at != keys.cend()) {
             QString k, v;
             splitKey(s.lines.at(*at), k, v);
             if (v.size() >= 2 && (v.front() == QLatin1Char('"') || v.front() == QLatin1Char('\''))
@@ -119,22 +123,23 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
     if (sec == m_index.cend()) {
         m_sections << Section();
         m_index.insert(fold(section), m_sections.size() - 1);
-        Section &s = m_sections.last();
-        s.lines << QLatin1Char('[') + section + QLatin1Char(']');
-        addLine(s, entry);
+        m_sections.last().lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
         return;
     }
     Section &s = m_sections[*sec];
-    const auto at = s.keys.constFind(fold(key));
-    if (at != s.keys.cend()) {
+    QHash<QString, qsizetype> &keys = keysOf(s);
+    const auto at = keys.constFind(fold(key));
+    if (at != keys.cend()) {
         s.lines[*at] = entry;
         return;
     }
-    // After the last line that is not blank; only blank lines follow it, so no key moves.
-    const qsizetype pos = s.lastKeyAt + 1;
+    // After the last line that is not blank (the header at least); only blank lines
+    // follow it, so no key moves.
+    qsizetype pos = s.lines.size();
+    while (pos > 1 && s.lines.at(pos - 1).trimmed().isEmpty())
+        --pos;
     s.lines.insert(pos, entry);
-    s.keys.insert(fold(key), pos);
-    s.lastKeyAt = pos;
+    keys.insert(fold(key), pos);
 }
 
 QString ReadINI(const QString &Section, const QString &Key, const QString &FileName, const QString &Default)

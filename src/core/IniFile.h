@@ -33,11 +33,13 @@ public:
 
 private:
     struct Section {
-        QStringList lines;            // the header line first (none for the lines before any section)
-        QHash<QString, qsizetype> keys; // lower-case key -> its first line
-        qsizetype lastKeyAt = 0;      // the last line that is not blank; new keys go after it
+        QStringList lines; // the header line first (none for the lines before any section)
+        // Lower-case key -> its first line; built when the section is first looked up,
+        // so that sections the program never reads cost no more than their lines.
+        mutable QHash<QString, qsizetype> keys;
+        mutable bool indexed = false;
     };
-    void addLine(Section &s, const QString &line);
+    QHash<QString, qsizetype> &keysOf(const Section &s) const;
     QList<Section> m_sections{Section()};
     QHash<QString, qsizetype> m_index; // lower-case name -> first section of that name
 };

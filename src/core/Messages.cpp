@@ -3,6 +3,8 @@
 #include "core/ProgramState.h"
 #include "core/Services.h"
 
+#include <algorithm>
+
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 }
@@ -110,3 +112,13 @@ void ShowHelpHint()
 bool IsEnglish() { return settings().EnglishMenus == 1; }
 
 QString Lang(const QString &english, const QString &greek) { return IsEnglish() ? english : greek; }
+
+QString BoundedText(const QString &text, int maxChars)
+{
+    if (text.size() <= maxChars)
+        return text;
+    qsizetype cut = std::max(0, maxChars - 3);
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut) + QStringLiteral("...");
+}

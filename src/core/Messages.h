@@ -6,6 +6,10 @@
 
 #include <QString>
 
+// Text from a file, a setting or the user, cut for a message box: at most maxChars
+// characters, a cut text ending in "...".
+QString BoundedText(const QString &text, int maxChars = 300);
+
 // Appends "n. Msg" CR LF to the history pane (when DisplayHistoryWin is 1).
 void LogMessage(const QString &Msg);
 

@@ -284,6 +284,26 @@ std::optional<double> ValIgnoringBlanks(const QString &text)
     return readNumber(packed, 0);
 }
 
+bool TryVal(const QString &text, double &out)
+{
+    out = 0;
+    const std::optional<double> v = ValInRange(text);
+    if (!v)
+        return false;
+    if (*v == 0) {
+        // No number: infinity or NaN as the C library would read them.
+        QStringView rest = QStringView(text);
+        while (!rest.isEmpty() && isBlank(rest.front()))
+            rest = rest.mid(1);
+        if (rest.startsWith(u'+') || rest.startsWith(u'-'))
+            rest = rest.mid(1);
+        if (rest.startsWith(u"inf", Qt::CaseInsensitive) || rest.startsWith(u"nan", Qt::CaseInsensitive))
+            return false;
+    }
+    out = *v;
+    return true;
+}
+
 bool IsNumeric(const QString &text)
 {
     qsizetype begin = 0, end = text.size();

@@ -22,6 +22,10 @@ std::optional<double> ValInRange(const QString &text);
 // "- 3.5 e2" -> -350), then the leading-number rule applies. Nothing when the number
 // lies beyond the range of a double ("1e400"); text without a number gives 0.
 std::optional<double> ValIgnoringBlanks(const QString &text);
+// Val for numbers read from a file: false where the text holds a number too large for
+// a double, or starts with infinity or NaN ("inf", "-Infinity", "nan"), which Val
+// reads as 0. A number too small for a double gives 0, as in Val.
+bool TryVal(const QString &text, double &out);
 
 // Strict numeric test: optional surrounding blanks, optional sign, digits with at
 // most one "." (at least one digit in all), optional exponent with at least one

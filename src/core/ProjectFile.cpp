@@ -142,15 +142,25 @@ private:
     qsizetype m_pos = 0;
 };
 
+// A number field: its leading number. One too large for a double, or written as
+// infinity or NaN, is an overflow, as is one beyond the range of its type.
+double readNumber(const QString &field)
+{
+    double v = 0;
+    if (!numtext::TryVal(field, v))
+        throw RuntimeError(err::Overflow);
+    return v;
+}
+
 float readSingle(const QString &field)
 {
-    const double v = numtext::Val(field);
-    if (!std::isfinite(v) || std::fabs(v) > FLT_MAX)
+    const double v = readNumber(field);
+    if (std::fabs(v) > FLT_MAX)
         throw RuntimeError(err::Overflow);
     return static_cast<float>(v);
 }
 
-int16_t readInteger(const QString &field) { return numtext::CInt(numtext::Val(field)); }
+int16_t readInteger(const QString &field) { return numtext::CInt(readNumber(field)); }
 
 // The first field of the tag line: leading blanks skipped, up to a comma or the end.
 QString firstField(const QString &line)
@@ -160,14 +170,6 @@ QString firstField(const QString &line)
         ++b;
     const qsizetype comma = line.indexOf(u',', b);
     return line.mid(b, comma < 0 ? -1 : comma - b);
-}
-
-// Where a piece may end without splitting a character that needs two code units.
-qsizetype safeCut(const QString &s, qsizetype cut)
-{
-    if (cut > 0 && cut < s.size() && s.at(cut - 1).isHighSurrogate() && s.at(cut).isLowSurrogate())
-        return cut - 1;
-    return cut;
 }
 
 } // namespace
@@ -205,25 +207,30 @@ bool CheckFileType(const QString &Tag)
 
 QString WrapLine(const QString &Line)
 {
-    QStringList pieces;
-    QString rest = Line;
-    while (rest.size() > kWrapWidth) {
+    // One pass over the line: each piece is cut at an index, never by copying the rest.
+    const qsizetype n = Line.size();
+    QString out;
+    qsizetype pos = 0;
+    while (n - pos > kWrapWidth) {
         qsizetype cut = kWrapWidth;
-        if (rest.at(kWrapWidth - 1) != u' ') {
+        if (Line.at(pos + kWrapWidth - 1) != u' ') {
             // The last blank in columns 59 down to 41 ends the piece, the blank kept.
             for (qsizetype col = kWrapWidth - 1; col >= 41; --col) {
-                if (rest.at(col - 1) == u' ') {
+                if (Line.at(pos + col - 1) == u' ') {
                     cut = col;
                     break;
                 }
             }
         }
-        cut = safeCut(rest, cut);
-        pieces << rest.left(cut);
-        rest = rest.mid(cut);
+        // Never between the two halves of a character that needs two code units.
+        if (Line.at(pos + cut - 1).isHighSurrogate() && Line.at(pos + cut).isLowSurrogate())
+            --cut;
+        out += QStringView(Line).mid(pos, cut);
+        out += kCrLf;
+        pos += cut;
     }
-    pieces << rest;
-    return pieces.join(kCrLf);
+    out += QStringView(Line).mid(pos);
+    return out;
 }
 
 void WrapDescription()

@@ -40,7 +40,7 @@ bool ValidPath(const QString &Path, uint8_t Quiet)
     const QString p = Path.trimmed();
     if (p.isEmpty() || p.contains(QChar(0))) {
         if (Quiet != kTrue)
-            ShowMessage(QStringLiteral("Invalid path: ") + Path, mb::OkOnly, messageState().TitleError);
+            ShowMessage(QStringLiteral("Invalid path: ") + BoundedText(Path), mb::OkOnly, messageState().TitleError);
         return false;
     }
     return QFileInfo::exists(p);
@@ -51,7 +51,7 @@ QString StripPath(const QString &FileName, int NoExt)
     if (FileName.isEmpty())
         return QString();
     if (FileName.endsWith(QLatin1Char('/'))) {
-        ShowMessage(QStringLiteral("Error in filename: ") + FileName, mb::OkOnly, messageState().TitleError);
+        ShowMessage(QStringLiteral("Error in filename: ") + BoundedText(FileName), mb::OkOnly, messageState().TitleError);
         return FileName;
     }
     QString name = FileName.mid(FileName.lastIndexOf(QLatin1Char('/')) + 1);
@@ -66,13 +66,13 @@ QString StripPath(const QString &FileName, int NoExt)
 bool CopyTextFile(const QString &Source, const QString &Dest)
 {
     if (!FileExists(Source)) {
-        ShowMessage(QStringLiteral("Requested File not found: ") + Source, mb::OkOnly, messageState().TitleError);
+        ShowMessage(QStringLiteral("Requested File not found: ") + BoundedText(Source), mb::OkOnly, messageState().TitleError);
         return false;
     }
     QFile in(Source);
     QSaveFile out(Dest);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) {
-        ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + Dest, mb::OkOnly, messageState().TitleError);
+        ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + BoundedText(Dest), mb::OkOnly, messageState().TitleError);
         return false;
     }
     // In pieces: a large file is never held in memory as a whole.
@@ -82,7 +82,7 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
         ok = !piece.isEmpty() && out.write(piece) == piece.size();
     }
     if (!ok || in.error() != QFileDevice::NoError || !out.commit()) {
-        ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + Dest, mb::OkOnly, messageState().TitleError);
+        ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + BoundedText(Dest), mb::OkOnly, messageState().TitleError);
         return false;
     }
     return true;

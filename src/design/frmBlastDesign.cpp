@@ -782,7 +782,7 @@ void OpenBlastDesign(QWidget *owner)
     try {
         frmBlastDesign window(owner);
         window.exec();
-    } catch (const RuntimeError &e) {
-        ErrorHandler(true, e);
+    } catch (...) {
+        ErrorHandler(true, CurrentError());
     }
 }

@@ -16,7 +16,7 @@ namespace {
 
 int AskSaveChanges(const QString &file, int buttons, const QString &title = QString())
 {
-    return MsgBox(QStringLiteral("Save changes to: ") + file + u'?', buttons, title);
+    return MsgBox(QStringLiteral("Save changes to: ") + BoundedText(file) + u'?', buttons, title);
 }
 
 } // namespace

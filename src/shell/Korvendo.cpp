@@ -33,6 +33,21 @@ frmMain *StartProgram(const QStringList &arguments, const QString &workingDir)
     return w;
 }
 
+bool DeliverUnderErrorTail(const std::function<bool()> &deliver)
+{
+    try {
+        return deliver();
+    } catch (...) {
+        ErrorHandler(true, CurrentError());
+        return false;
+    }
+}
+
+bool PrimerApplication::notify(QObject *receiver, QEvent *event)
+{
+    return DeliverUnderErrorTail([&] { return QApplication::notify(receiver, event); });
+}
+
 int Main(QApplication &app, const QStringList &arguments)
 {
     StartProgram(arguments, QDir::currentPath());

@@ -413,7 +413,8 @@ void frmMain::ApplyMainFont()
     font.setItalic(s.DisplayFontItalic != 0);
     if (!QFontDatabase::families().contains(s.DisplayFontName, Qt::CaseInsensitive)
         && !QFontDatabase::families().isEmpty()) {
-        ShowMessage(QStringLiteral("Invalid font selection:") + s.DisplayFontName, mb::OkOnly, messageState().TitleError);
+        ShowMessage(QStringLiteral("Invalid font selection:") + BoundedText(s.DisplayFontName), mb::OkOnly,
+                    messageState().TitleError);
         return;
     }
     txtMain->setFont(font);

@@ -61,6 +61,30 @@ TEST(NumText, ValIgnoringBlanksReadsTheConverterBoxes)
         EXPECT_EQ(ValInRange(QString::fromStdString(c.text)), c.value) << '"' << c.text.substr(0, 40) << '"';
 }
 
+TEST(NumText, TryValRefusesWhatADoubleCannotHold)
+{
+    const struct { const char *text; std::optional<double> value; } cases[] = {
+        {" 1E+39 ", 1e39}, {"1E+400", std::nullopt}, {"-1e400x", std::nullopt}, {"1e-400", 0},
+        {"0.000001e315", std::nullopt}, {"1234e306", std::nullopt}, {"0.00123e-330", 0}, {"0.001e311", 1e308}, {"NaN", std::nullopt},
+        {" -inf", std::nullopt}, {"+Infinity", std::nullopt}, {"nan(1)", std::nullopt}, {"info", std::nullopt},
+        {"abc", 0}, {"", 0}, {"1e99999999999999999999", std::nullopt}, {"1e-99999999999999999999", 0},
+        {"12.5 7", 12.5},
+    };
+    for (const auto &c : cases) {
+        double v = -1;
+        const bool ok = TryVal(QString::fromUtf8(c.text), v);
+        EXPECT_EQ(ok, c.value.has_value()) << '"' << c.text << '"';
+        if (ok) {
+            EXPECT_EQ(v, *c.value) << '"' << c.text << '"';
+        }
+    }
+    // 5000 digits: too large before the point, too small after it.
+    double v = -1;
+    EXPECT_FALSE(TryVal(QString(5000, u'9'), v));
+    EXPECT_TRUE(TryVal("0." + QString(5000, u'0') + "1", v));
+    EXPECT_EQ(v, 0);
+}
+
 TEST(NumText, RoundHalfEven)
 {
     const struct { double v, expected; } whole[] = {

@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -272,11 +273,21 @@ TEST(ProjectFile, OpenCases)
 
 TEST(ProjectFile, FailedOpensNameNoFile)
 {
+    const QByteArray head = "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\n##EndDesc##\r\n";
     const struct { const char *name; QByteArray bytes; bool write, asFolder; int error; } cases[] = {
         {"a folder", {}, false, true, err::PathFileAccess},
         {"empty file", "", true, false, err::InputPastEnd},
         {"no end marker", "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\ntext\r\n", true, false, err::InputPastEnd},
         {"an integer beyond 16 bits", "KORV_ENDO_209\r\n 70000 \r\n", true, false, err::Overflow},
+        // A number beyond a double, or infinity or NaN, is refused as 1E+39 is.
+        {"1E+39", head + " 1E+39 \r\n", true, false, err::Overflow},
+        {"1E+400", head + " 1E+400 \r\n", true, false, err::Overflow},
+        {"-1E+400", head + "-1E+400 \r\n", true, false, err::Overflow},
+        {"NaN", head + " NaN \r\n", true, false, err::Overflow},
+        {"inf", head + " inf \r\n", true, false, err::Overflow},
+        {"-Infinity", head + "-Infinity \r\n", true, false, err::Overflow},
+        {"5000 digits", head + " " + QByteArray(5000, '9') + " \r\n", true, false, err::Overflow},
+        {"5000 digits as the units", "KORV_ENDO_209\r\n " + QByteArray(5000, '7') + " \r\n", true, false, err::Overflow},
         {"ends inside the parameters", "KORV_ENDO_209\r\n 1 \r\nPartial\r\n##StartDesc##\r\n##EndDesc##\r\n 9 \r\n",
          true, false, err::InputPastEnd},
     };
@@ -325,4 +336,34 @@ TEST(ProjectFile, FailedSavesKeepThePreviousFile)
     EXPECT_EQ(readFile(good), before);
     EXPECT_EQ(flags().ProjectSaved, kFalse);
     EXPECT_EQ(QDir(testHome() + "/projects").entryList(QDir::Files), QStringList{"keep.kvd"});
+}
+
+TEST(ProjectFile, AReadOnlyFolderWithAWritableFileIsWrittenInPlace)
+{
+    startFresh();
+    const QString folder = testHome() + "/readonly";
+    const QString path = folder + "/in-place.kvd";
+    project().CurrentFile = path;
+    QDir().mkpath(folder);
+    ASSERT_TRUE(SaveProjectFile());
+    ScopedOwnerPermissions asOwner;
+    if (!asOwner.ok())
+        GTEST_SKIP() << "file permissions cannot be made to bind here";
+    ASSERT_EQ(chmod(QFile::encodeName(folder), 0555), 0);
+    QFile probe(folder + "/probe");
+    ASSERT_FALSE(probe.open(QIODevice::WriteOnly)) << "no new file can be made in the folder";
+
+    project().ProjectTitle = "written in place";
+    EXPECT_TRUE(SaveProjectFile());
+    EXPECT_TRUE(QString::fromUtf8(readFile(path)).contains("\r\nwritten in place\r\n"));
+
+    // A file that is read-only as well cannot be written: it stays as it was.
+    const QByteArray before = readFile(path);
+    ASSERT_EQ(chmod(QFile::encodeName(path), 0444), 0);
+    project().ProjectTitle = "not written";
+    flags().ProjectSaved = kFalse;
+    EXPECT_EQ(runtimeErrorOf([] { SaveProjectFile(); }), err::PermissionDenied);
+    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(flags().ProjectSaved, kFalse);
+    chmod(QFile::encodeName(folder), 0755);
 }

@@ -237,3 +237,34 @@ TEST(SettingsFile, OverlongValuesCountAsMissing)
     EXPECT_EQ(settings().CopyExampleFiles, 1); // missing: its default 1
     EXPECT_EQ(settings().BrowseFontName, longest);
 }
+
+TEST(SettingsFile, PermissionsDecideWithoutLosingTheFile)
+{
+    StartCoreForTest();
+    const QString folder = QFileInfo(iniPath()).absolutePath();
+    ScopedOwnerPermissions asOwner;
+    if (!asOwner.ok())
+        GTEST_SKIP() << "file permissions cannot be made to bind here";
+
+    // A read-only folder with a writable file: the file is written in place.
+    ASSERT_EQ(chmod(QFile::encodeName(folder), 0555), 0);
+    settings().EnglishMenus = 0;
+    EXPECT_TRUE(SaveDefaultSettings(10));
+    EXPECT_EQ(ReadINI("BlastOptions", "EnglishMenus", iniPath()), "0");
+    ASSERT_EQ(chmod(QFile::encodeName(folder), 0755), 0);
+
+    // A file the program may not read is neither deleted nor rebuilt nor written.
+    ASSERT_EQ(chmod(QFile::encodeName(iniPath()), 0), 0);
+    const QFileInfo before(iniPath());
+    ResetProgramState();
+    fakeMessageBox().boxes.clear();
+    StartCoreForTest();
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_TRUE(fakeMessageBox().boxes[0].text.contains("(Permission denied)"));
+    EXPECT_EQ(settings().EnglishMenus, 1);
+    EXPECT_FALSE(SaveDefaultSettings(1));
+    const QFileInfo after(iniPath());
+    EXPECT_EQ(after.lastModified(), before.lastModified());
+    EXPECT_EQ(after.size(), before.size());
+    chmod(QFile::encodeName(iniPath()), 0644);
+}

@@ -21,6 +21,11 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
@@ -554,4 +559,88 @@ TEST_F(MainWindow, StartupWithAFileThatCannotBeOpenedRunsOn)
     EXPECT_EQ(boxTexts(), QStringList{"Error occurred: File not found (53)"});
     EXPECT_EQ(project().CurrentFile, "Untitled");
     EXPECT_EQ(flags().ProjectSaved, kTrue);
+}
+
+TEST_F(MainWindow, FilesThatAreNoProjectFilesLeaveTheProgramRunning)
+{
+    // A pipe (no blocking open), a folder, a device (no read without end) and a file
+    // above the size limit, through Open and on the command line.
+    QDir().mkpath(projects());
+    const QString pipe = projects() + "/pipe.kvd";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe), 0600), 0);
+    const QString folder = projects() + "/folder.kvd";
+    QDir().mkpath(folder);
+    const QString big = writeFile(projects() + "/big.kvd", "KORV_ENDO_209\r\n");
+    ASSERT_EQ(truncate(QFile::encodeName(big), 17 << 20), 0);
+    const QString refused = "Error occurred: Path/File access error (75). Procedure Terminated";
+    const QString tooLarge = "Error occurred: File too large: " + big + " holds 17825792 bytes, more than the "
+                             "16777216 bytes a file may hold (75). Procedure Terminated";
+    const struct { QString path, message; } cases[] = {
+        {pipe, refused}, {folder, refused}, {"/dev/zero", refused}, {big, tooLarge},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        for (const bool onCommandLine : {false, true}) {
+            if (w) {
+                w->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+            ResetProgramState();
+            fakeMessageBox().boxes.clear();
+            if (onCommandLine) {
+                w = StartProgram({c.path}, testHome());
+            } else {
+                start();
+                fakeFileDialog().script(c.path);
+                click("mnuFileItem_1");
+            }
+            ASSERT_TRUE(w);
+            EXPECT_TRUE(w->isVisible());
+            EXPECT_TRUE(boxTexts().contains(c.message)) << boxTexts().join("|").toStdString();
+            EXPECT_EQ(project().CurrentFile, "Untitled");
+            EXPECT_EQ(flags().FileEmpty, kTrue);
+            EXPECT_EQ(recentFiles().MaxLastFiles, 0);
+        }
+    }
+}
+
+TEST_F(MainWindow, EveryExceptionReachesTheErrorTail)
+{
+    start();
+    const struct { std::function<void()> raise; QString message; } cases[] = {
+        {[] { throw std::bad_alloc(); }, "Error occurred: Out of memory (7). Procedure Terminated"},
+        {[] { throw std::length_error("too long"); },
+         "Error occurred: Invalid procedure call or argument (5). Procedure Terminated"},
+        {[] { throw RuntimeError(err::DiskFull); }, "Error occurred: Disk full (61)"},
+        {[] { throw 42; }, "Error occurred: Invalid procedure call or argument (5). Procedure Terminated"},
+    };
+    for (const auto &c : cases) {
+        const bool retryable = c.message.contains("(61)");
+        fakeMessageBox().boxes.clear();
+        if (retryable)
+            fakeMessageBox().script(mb::Cancel);
+        EXPECT_EQ(RunWithErrorTail(c.raise), retryable ? errres::Next : errres::Leave);
+        EXPECT_EQ(boxTexts(), QStringList{c.message});
+        // The same from an event handler: the event is not handled and the program runs on.
+        fakeMessageBox().boxes.clear();
+        if (retryable)
+            fakeMessageBox().script(mb::Cancel);
+        EXPECT_FALSE(DeliverUnderErrorTail([&] {
+            c.raise();
+            return true;
+        }));
+        EXPECT_EQ(boxTexts(), QStringList{c.message});
+    }
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(MainWindow, LongSettingValuesNeverFillAMessageBox)
+{
+    // 4096 characters is the longest value read; the box shows a few hundred of them.
+    presetSettings({{"Settings", "ShowDisclaim", "0"}, {"Settings", "DisplayFontName", QString(4096, 'Q')}});
+    w = StartProgram({}, testHome());
+    const QStringList texts = boxTexts();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith("Invalid font selection:QQQ"));
+    EXPECT_LE(texts[0].size(), 330);
 }

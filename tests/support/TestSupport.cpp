@@ -14,6 +14,10 @@
 
 #include <memory>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 std::unique_ptr<QTemporaryDir> g_home;
 FakeMessageBox *g_box = nullptr;
@@ -108,3 +112,35 @@ QByteArray testData(const QString &name)
 }
 
 QString testDataText(const QString &name) { return QString::fromUtf8(testData(name)); }
+
+namespace {
+// The capabilities that let root pass file permission checks.
+constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
+
+bool capabilities(__user_cap_data_struct (&data)[2], bool set)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+} // namespace
+
+ScopedOwnerPermissions::ScopedOwnerPermissions()
+{
+    __user_cap_data_struct data[2]{};
+    if (!capabilities(data, false))
+        return;
+    m_saved[0] = data[0].effective;
+    m_saved[1] = data[1].effective;
+    data[0].effective &= ~kOverrides;
+    m_ok = capabilities(data, true);
+}
+
+ScopedOwnerPermissions::~ScopedOwnerPermissions()
+{
+    __user_cap_data_struct data[2]{};
+    if (!m_ok || !capabilities(data, false))
+        return;
+    data[0].effective = m_saved[0];
+    data[1].effective = m_saved[1];
+    capabilities(data, true);
+}

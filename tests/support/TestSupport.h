@@ -60,6 +60,22 @@ private:
 QByteArray testData(const QString &name);
 QString testDataText(const QString &name);
 
+// While it lives, this thread's file permissions bind root as they bind the file's
+// owner (the capabilities that override them are set aside). ok() is false where
+// they could not be set aside; a test then skips.
+class ScopedOwnerPermissions {
+public:
+    ScopedOwnerPermissions();
+    ~ScopedOwnerPermissions();
+    bool ok() const { return m_ok; }
+    ScopedOwnerPermissions(const ScopedOwnerPermissions &) = delete;
+    ScopedOwnerPermissions &operator=(const ScopedOwnerPermissions &) = delete;
+
+private:
+    bool m_ok = false;
+    unsigned m_saved[2] = {0, 0};
+};
+
 #include <ostream>
 // Readable QString values in test failure messages.
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
