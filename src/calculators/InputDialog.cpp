@@ -37,6 +37,8 @@ void InputDialog::done(int result)
         m_unloaded = true;
         if (OkPressed)
             commit();
+        else
+            discard();
     }
     QDialog::done(result);
 }

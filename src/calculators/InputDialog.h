@@ -34,6 +34,8 @@ protected:
     virtual bool validateForOk() = 0;
     // The unload step after an accepted OK: the controls into the project.
     virtual void commit() = 0;
+    // The unload step otherwise (Cancel, Esc, the close box).
+    virtual void discard() {}
     void done(int result) override;
 
 private:

@@ -40,6 +40,7 @@ struct AppState {
     QString CommandLine;      // the start-up file argument, already joined
     QString HelpFile;         // the application's help file (AppPath & HelpFileName)
     QString BrowseLastFolder; // folder last shown by the text browser
+    QString ExeName;          // the program's file name, without its folder
 };
 
 struct PathState {

@@ -189,15 +189,10 @@ public:
 
 class NoFileAssociation : public IFileAssociation {
 public:
-    bool associate(const QString &, const QString &, const QString &) override
+    QString associate(const FileAssociationRequest &) override
     {
         reportDefaultUse("file association");
-        return false;
-    }
-    bool isAssociated(const QString &) const override
-    {
-        reportDefaultUse("file association");
-        return false;
+        return QStringLiteral("File associations are not available on this desktop");
     }
 };
 class PendingFailure : public IDownload {

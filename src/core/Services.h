@@ -200,13 +200,20 @@ public:
 // unless the download is destroyed first.
 std::unique_ptr<IDownload> FailedDownload(IDownloader::Done done);
 
+// What the program asks of the desktop when it associates its project files.
+struct FileAssociationRequest {
+    QString extension;   // letters and digits only ("KVD"); files match it in any case
+    QString programPath; // the program's full path, opened with the file as its argument
+    QString typeComment; // the description of the file type
+    QByteArray iconSvg;  // the icon shown for the files and the program
+};
+
 class IFileAssociation {
 public:
     virtual ~IFileAssociation() = default;
-    // Associates files ending in .ext with this program for the current user.
-    virtual bool associate(const QString &extension, const QString &programPath,
-                           const QString &description) = 0;
-    virtual bool isAssociated(const QString &extension) const = 0;
+    // Associates the files for the current user. Returns "" when every file was
+    // written and every step succeeded, else a text naming the step that failed.
+    virtual QString associate(const FileAssociationRequest &request) = 0;
 };
 
 // The do-nothing object of each service, used where no implementation is installed.

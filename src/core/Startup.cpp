@@ -7,7 +7,9 @@
 #include "core/Settings.h"
 #include "core/Utilities.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocale>
 
@@ -29,6 +31,7 @@ void InitAppPath()
 {
     const QString dir = services().folders->applicationDir();
     paths().AppPath = WithSlash(dir.trimmed().isEmpty() ? QDir::currentPath() : dir);
+    appState().ExeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
 }
 
 namespace {

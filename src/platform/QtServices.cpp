@@ -1,4 +1,5 @@
 #include "platform/QtServices.h"
+#include "platform/XdgFileAssociation.h"
 
 #include "platform/QtDownloader.h"
 #include "platform/QtPrinter.h"
@@ -164,4 +165,5 @@ void InstallQtServices()
     s.printer = std::make_unique<QtPrinter>();
     s.helpViewer = std::make_unique<HelpBrowser>();
     s.downloader = std::make_unique<QtDownloader>();
+    s.fileAssociation = std::make_unique<XdgFileAssociation>();
 }

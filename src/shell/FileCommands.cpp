@@ -29,7 +29,7 @@ void FileCommands::recentFilesChanged() const
         m_view.recentFilesChanged();
 }
 
-void FileCommands::captionChanged() const
+void FileCommands::RefreshCaption() const
 {
     if (m_view.captionChanged)
         m_view.captionChanged();
@@ -55,7 +55,7 @@ void FileCommands::New()
     if (!OfferToSave())
         return;
     FileNew(kTrue, kTrue);
-    captionChanged();
+    RefreshCaption();
 }
 
 void FileCommands::Open()
@@ -78,7 +78,7 @@ void FileCommands::Save(bool forceDialog)
         return;
     UpdateMRUList();
     recentFilesChanged();
-    captionChanged();
+    RefreshCaption();
 }
 
 void FileCommands::OpenRecent(int index)
@@ -139,15 +139,15 @@ bool FileCommands::LoadProjFile()
     } catch (...) {
         // The project was reset and no longer belongs to a file: the caption says so.
         if (m_projectReplaced)
-            captionChanged();
+            RefreshCaption();
         throw;
     }
     if (opened) {
         UpdateMRUList();
         recentFilesChanged();
-        captionChanged();
+        RefreshCaption();
     } else if (m_projectReplaced) {
-        captionChanged();
+        RefreshCaption();
     }
     return false;
 }

@@ -45,12 +45,14 @@ public:
     // under its own error tail. True only when the project was saved.
     bool FileMenuSave(bool ForceDialog);
 
+    // Tells the window that the project's name or saved state changed.
+    void RefreshCaption() const;
+
 private:
     // The Open (Mode 1) or Save As (Mode 2) dialog. A cancel throws the dialog's cancel
     // error; otherwise CurrentFile and FileName hold the chosen path.
     void ShowFileDialog(int Mode, QString &FileName);
     void recentFilesChanged() const;
-    void captionChanged() const;
 
     View m_view;
     bool m_projectReplaced = false; // the last open got as far as resetting the project

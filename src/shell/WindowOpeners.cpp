@@ -6,6 +6,8 @@
 #include "calculators/frmVibration.h"
 #include "design/frmBlastDesign.h"
 #include "shell/HelpModule.h"
+#include "shell/frmBlastDesc.h"
+#include "shell/frmBlastOpts.h"
 #include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 #include "shell/frmSet.h"
@@ -30,4 +32,6 @@ void ConnectWindows(frmMain *w)
     for (int i = 0; i < 3; ++i)
         w->setWindowOpener(w->mnuVideosItem[i], [i] { PlayVideo(i); });
     InstallHelpKey(w);
+    w->setWindowOpener(w->mnuEditItem[0], [w] { OpenBlastDesc(w->fileCommands(), w); });
+    w->setWindowOpener(w->mnuUtilItem[1], [w] { OpenBlastOpts(w); });
 }

@@ -131,3 +131,15 @@ public:
     }
     QStringList requests;
 };
+
+// Records each association asked for; answers with 'failure' ("" for success).
+class FakeFileAssociation : public IFileAssociation {
+public:
+    QString associate(const FileAssociationRequest &request) override
+    {
+        requests << request;
+        return failure;
+    }
+    QList<FileAssociationRequest> requests;
+    QString failure;
+};

@@ -1,0 +1,221 @@
+// The project description dialog, opened from the Input menu and the toolbar: the text
+// and unit system it edits, its captions in both languages, and the unit change that
+// starts a new project only after unsaved work was offered for saving.
+
+#include "DialogDriver.h"
+#include "TestSupport.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "shell/Korvendo.h"
+#include "shell/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProjectDescription : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        w = StartProgram({}, testHome());
+        fakeMessageBox().boxes.clear();
+        logStart = historyLog().text().size();
+    }
+    void TearDown() override
+    {
+        if (w) {
+            flags().ProjectSaved = kTrue;
+            w->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString newLog() const { return historyLog().text().mid(logStart); }
+    // A project that was opened or edited: named, changed, its units locked.
+    void editedProject(int16_t units)
+    {
+        project().CurrentFile = testHome() + QStringLiteral("/site.KVD");
+        project().ProjectTitle = QStringLiteral("Quarry");
+        project().ProjectDescription = QStringLiteral("North bench\r\nSecond line");
+        project().CurrentUnits = units;
+        MarkProjectChanged();
+        w->SetFormCaption();
+    }
+    static QRadioButton *option(QWidget *d, int i)
+    {
+        return d->findChild<QRadioButton *>(QStringLiteral("Option1_%1").arg(i));
+    }
+
+    QPointer<frmMain> w;
+    qsizetype logStart = 0;
+};
+
+} // namespace
+
+TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
+{
+    editedProject(2);
+    flags().ProjectSaved = kTrue;
+    flags().ParametersLoaded = kFalse;
+    const QString caption = w->windowTitle();
+    for (const char *typed : {"North bench\nSecond line", "Bench 4\n  Ϊ indented\n\nlast"}) {
+        SCOPED_TRACE(typed);
+        flags().ProjectSaved = kTrue;
+        flags().FileEmpty = kTrue;
+        logStart = historyLog().text().size();
+        QString shown;
+        const DialogOutcome out = DriveDialog(w->Toolbar1Button[4], [&](QDialog *d) {
+            auto *text = Child<QPlainTextEdit>(d, "Text1");
+            shown = text->toPlainText();
+            EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
+            text->setPlainText(QString::fromUtf8(typed));
+            Click(d, "Command2");
+        });
+        EXPECT_EQ(out.name, "frmBlastDesc");
+        EXPECT_FALSE(out.stayedOpen);
+        EXPECT_EQ(project().ProjectDescription, QString::fromUtf8(typed).replace("\n", "\r\n"));
+        EXPECT_EQ(flags().ProjectSaved, kFalse);
+        EXPECT_EQ(flags().FileEmpty, kFalse);
+        EXPECT_EQ(flags().ParametersLoaded, kTrue);
+        EXPECT_TRUE(newLog().contains(". Editing Project Description\r\n"));
+        EXPECT_TRUE(newLog().endsWith(". Project Description Modified\r\n"));
+        // The file and every parameter stay; the caption is not rebuilt here.
+        EXPECT_EQ(project().CurrentFile, testHome() + "/site.KVD");
+        EXPECT_EQ(project().ProjectTitle, "Quarry");
+        EXPECT_EQ(project().CurrentUnits, 2);
+        EXPECT_EQ(w->windowTitle(), caption);
+        if (QString::fromUtf8(typed).startsWith("North"))
+            EXPECT_EQ(shown, "North bench\nSecond line");
+    }
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+}
+
+TEST_F(ProjectDescription, CancelChangesNothing)
+{
+    editedProject(1);
+    flags().ProjectSaved = kTrue;
+    const ProjectState before = project();
+    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+        Child<QPlainTextEdit>(d, "Text1")->setPlainText("typed and dropped");
+        option(d, 2)->click();
+        Click(d, "Command1");
+    });
+    EXPECT_EQ(project().ProjectDescription, before.ProjectDescription);
+    EXPECT_EQ(project().CurrentUnits, 1);
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
+    EXPECT_TRUE(newLog().endsWith(". Project Description Not Modified\r\n"));
+}
+
+TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
+{
+    const struct {
+        int16_t english;
+        const char *title, *frame, *options[3];
+    } cases[] = {
+        {1, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
+        {0, "Περιγραφή έργου", "Τρέχον σύστημα μονάδων", {"Αγγλικό", "Μετρικό", "Εμπειρικό"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.english);
+        settings().EnglishMenus = c.english;
+        editedProject(0);
+        DriveDialog(w->mnuEditItem[0], [&](QDialog *d) {
+            EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.title));
+            EXPECT_EQ(Child<QGroupBox>(d, "Frame1")->title(), QString::fromUtf8(c.frame));
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(option(d, i)->text(), QString::fromUtf8(c.options[i]));
+            EXPECT_EQ(Child<QAbstractButton>(d, "Command2")->text(), "OK");
+            EXPECT_EQ(Child<QAbstractButton>(d, "Command1")->text(), "Cancel");
+            EXPECT_EQ(Child<QAbstractButton>(d, "Command3")->text(), "Help");
+            // Parameters are loaded: English (current) and Mixed can be chosen, Metric not.
+            EXPECT_TRUE(option(d, 0)->isChecked());
+            EXPECT_TRUE(option(d, 0)->isEnabled());
+            EXPECT_FALSE(option(d, 1)->isEnabled());
+            EXPECT_TRUE(option(d, 2)->isEnabled());
+            Click(d, "Command1");
+        });
+    }
+    // A new project locks nothing.
+    flags().ParametersLoaded = kFalse;
+    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(option(d, i)->isEnabled()) << i;
+        Click(d, "Command1");
+    });
+}
+
+TEST_F(ProjectDescription, AnotherUnitSystemOffersToSaveThenStartsANewProject)
+{
+    const QString saveAs = testHome() + "/saved.KVD";
+    const struct {
+        const char *name;
+        int answer;               // to "Save changes to: ...?"
+        bool dialogChoosesFile;   // the Save As dialog gives a file (else it is cancelled)
+        bool newProject;          // the project was reset
+        bool savedFirst;
+    } cases[] = {
+        {"cancel", mb::Cancel, false, false, false},
+        {"yes, save as cancelled", mb::Yes, false, false, false},
+        {"no", mb::No, false, true, false},
+        {"yes and saved", mb::Yes, true, true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(saveAs);
+        editedProject(0);
+        project().CurrentFile = QStringLiteral("Untitled");
+        w->SetFormCaption();
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(c.answer);
+        if (c.answer == mb::Yes)
+            fakeFileDialog().script(c.dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
+        const DialogOutcome out = DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+            Child<QPlainTextEdit>(d, "Text1")->setPlainText("changed");
+            option(d, 2)->click();
+            Click(d, "Command2");
+        });
+        ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+        EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: Untitled?");
+        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
+        EXPECT_EQ(out.stayedOpen, !c.newProject);
+        EXPECT_EQ(QFile::exists(saveAs), c.savedFirst);
+        if (c.newProject) {
+            EXPECT_EQ(project().CurrentFile, "Untitled");
+            EXPECT_EQ(project().CurrentUnits, 2);
+            EXPECT_EQ(project().ProjectDescription, "");
+            EXPECT_EQ(project().ProjectTitle, "");
+            EXPECT_EQ(flags().ProjectSaved, kFalse);
+            EXPECT_EQ(flags().ParametersLoaded, kTrue);
+            EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
+            EXPECT_TRUE(newLog().endsWith(". Project Description Modified\r\n"));
+        } else {
+            // The dialog stayed open and was then cancelled: the project is as it was.
+            EXPECT_EQ(project().CurrentUnits, 0);
+            EXPECT_EQ(project().ProjectTitle, "Quarry");
+            EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
+            EXPECT_EQ(flags().ProjectSaved, kFalse);
+        }
+    }
+}
+
+TEST_F(ProjectDescription, UnitChangeOfASavedProjectAsksNothingAndLeavesItsFile)
+{
+    editedProject(2);
+    flags().ProjectSaved = kTrue;
+    flags().ParametersLoaded = kFalse;
+    w->SetFormCaption();
+    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+        option(d, 1)->click();
+        Click(d, "Command2");
+    });
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+    EXPECT_EQ(project().CurrentUnits, 1);
+    EXPECT_EQ(project().CurrentFile, "Untitled");
+    EXPECT_EQ(project().ProjectDescription, "");
+    EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
+}
