@@ -1,0 +1,266 @@
+// The program options dialog, opened from Utilities > Options: the options it edits
+// and writes to the settings file, the language switch it drives, and the file
+// association it creates for real in the test's private XDG folders.
+
+#include "DialogDriver.h"
+#include "TestSupport.h"
+#include "core/IniFile.h"
+#include "core/Messages.h"
+#include "core/ProgramState.h"
+#include "platform/XdgFileAssociation.h"
+#include "shell/Korvendo.h"
+#include "shell/frmMain.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMimeDatabase>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
+QString dataHome() { return testHome() + "/.local/share"; }
+const char *const kSuccessStart = "The KVD file extensions has been associated to ";
+
+// The [BlastOptions] section of the settings file as written, key=value lines.
+QStringList blastOptionsSection()
+{
+    const QStringList lines = QString::fromUtf8(readFile(iniPath())).split(QRegularExpression("\r?\n"));
+    QStringList out;
+    bool inside = false;
+    for (const QString &l : lines) {
+        if (l.startsWith('['))
+            inside = l == "[BlastOptions]";
+        else if (inside && !l.isEmpty())
+            out << l;
+    }
+    return out;
+}
+
+QString runTool(const QString &program, const QStringList &args, int *exitCode = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    p.waitForFinished(60000);
+    if (exitCode)
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAll()).trimmed();
+}
+
+class ProgramOptions : public ::testing::Test {
+protected:
+    void SetUp() override { start(); }
+    void TearDown() override
+    {
+        if (w) {
+            flags().ProjectSaved = kTrue;
+            w->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void start()
+    {
+        w = StartProgram({}, testHome());
+        // The program as installed: its own file name, the association done for real.
+        appState().ExeName = QStringLiteral("tessolan-primer");
+        services().fileAssociation = std::make_unique<XdgFileAssociation>();
+        fakeMessageBox().boxes.clear();
+        logStart = historyLog().text().size();
+    }
+    QString newLog() const { return historyLog().text().mid(logStart); }
+    QStringList boxTexts() const
+    {
+        QStringList out;
+        for (const RecordedBox &b : fakeMessageBox().boxes)
+            out << b.text;
+        return out;
+    }
+    DialogOutcome options(const std::function<void(QDialog *)> &steps)
+    {
+        return DriveDialog(w->mnuUtilItem[1], steps);
+    }
+    // Creates the association from the dialog, then leaves it with Cancel.
+    void associate()
+    {
+        options([](QDialog *d) {
+            Click(d, "cmdFileAssoc");
+            Click(d, "Command1");
+        });
+    }
+    QString program() const { return paths().AppPath + "tessolan-primer"; }
+
+    QPointer<frmMain> w;
+    qsizetype logStart = 0;
+};
+
+} // namespace
+
+TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart)
+{
+    settings().EnableMohrCircles = 0;
+    settings().ShowAllBlastDesign = 0;
+    w->txtMain->hide(); // the history pane hidden before the language changes
+    const DialogOutcome out = options([](QDialog *d) {
+        const struct { const char *box, *caption; bool ticked; } boxes[] = {
+            {"Check1", "English Menus", true},
+            {"Check2", "Show All Blast Design Solutions", false},
+            {"Check6", "Print Module Version Information", true},
+            {"Check3", "Show Internal Coordinates in Graphs", true},
+            {"chkBurdenCalc", "Warning about Burden Calculation Parameters", true},
+        };
+        for (const auto &b : boxes) {
+            auto *box = Child<QCheckBox>(d, b.box);
+            ASSERT_TRUE(box) << b.box;
+            EXPECT_EQ(box->text(), b.caption);
+            EXPECT_EQ(box->isChecked(), b.ticked) << b.box;
+        }
+        EXPECT_EQ(d->windowTitle(), "Program Options");
+        EXPECT_EQ(Child<QPushButton>(d, "cmdFileAssoc")->text(), "Create File Association");
+        EXPECT_GE(Child<QTabWidget>(d, "SSTab1")->count(), 2);
+        Child<QCheckBox>(d, "Check1")->click();
+        Child<QCheckBox>(d, "Check2")->click();
+        Click(d, "Command2");
+    });
+    EXPECT_EQ(out.name, "frmBlastOpts");
+    EXPECT_FALSE(out.stayedOpen);
+    EXPECT_TRUE(newLog().contains(". Editing Profile Function Options\r\n"));
+    EXPECT_TRUE(newLog().endsWith(QString::number(messageState().MsgCounter - 1) + ". Saving default settings to file: "
+                                  + paths().IniFile + "\r\n" + QString::number(messageState().MsgCounter)
+                                  + ". Korvendo options modified\r\n"));
+    EXPECT_EQ(blastOptionsSection(), (QStringList{"EnglishMenus=0", "ShowAllBlastDesign=1", "PrintModuleHeader=1",
+                                                  "EnableMohrCircles=0", "ShowInternalPlotCoords=1",
+                                                  "ShowBurdenCalcWarning=1"}));
+    // The menus are Greek at once, the history toggle naming the hidden pane's restore.
+    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
+    EXPECT_EQ(w->mnuUtilItem[1]->text(), "Ειδικές Ρυθμίσεις");
+    EXPECT_EQ(w->mnuUtilItem[6]->text(), "Επαναφορά Ιστορικού");
+
+    // And at the next start.
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ResetProgramState();
+    start();
+    EXPECT_EQ(settings().EnglishMenus, 0);
+    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
+}
+
+TEST_F(ProgramOptions, CancelStoresNothing)
+{
+    const QByteArray before = readFile(iniPath());
+    options([](QDialog *d) {
+        Child<QCheckBox>(d, "Check1")->click();
+        Click(d, "Command1");
+    });
+    EXPECT_EQ(settings().EnglishMenus, 1);
+    EXPECT_EQ(readFile(iniPath()), before);
+    EXPECT_TRUE(newLog().endsWith(". Korvendo options Not modified\r\n"));
+    EXPECT_EQ(w->mnuFile->title(), "&File");
+}
+
+TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHold)
+{
+    ASSERT_TRUE(QDir(fakeFolders().documentsDir + "/MyKorvendo").removeRecursively());
+    options([](QDialog *d) {
+        Child<QCheckBox>(d, "Check1")->click();
+        Click(d, "Command2");
+    });
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    const RecordedBox &box = fakeMessageBox().boxes[0];
+    EXPECT_EQ(box.title, "Program Options: Error");
+    EXPECT_TRUE(box.text.contains("could not be saved")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains(paths().IniFile)) << box.text.toStdString();
+    EXPECT_TRUE(newLog().contains(box.text));
+    EXPECT_EQ(settings().EnglishMenus, 0);
+    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
+}
+
+TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
+{
+    associate();
+    EXPECT_TRUE(newLog().contains(". " + paths().AppPath + " tessolan-primer KVD\r\n")) << newLog().toStdString();
+    ASSERT_EQ(boxTexts().size(), 1);
+    EXPECT_EQ(boxTexts()[0], kSuccessStart + program()
+                                 + "\r\n\r\nNote: if order for this function to be successfully completed the user "
+                                   "needs to have access to the registry");
+    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Tessolan Primer");
+
+    const QString type = "application/x-tessolan-primer-kvd";
+    EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
+    const QString desktop = dataHome() + "/applications/tessolan-primer.desktop";
+    int status = -1;
+    const QString validation = runTool("desktop-file-validate", {desktop}, &status);
+    EXPECT_EQ(status, 0) << validation.toStdString();
+    const QString entry = QString::fromUtf8(readFile(desktop));
+    EXPECT_TRUE(entry.contains("\nExec=\"" + program() + "\" %f\n")) << entry.toStdString();
+    EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
+    EXPECT_TRUE(entry.contains("\nMimeType=" + type + ";\n"));
+    EXPECT_TRUE(QFile::exists(dataHome() + "/icons/hicolor/scalable/apps/tessolan-primer.svg"));
+    const QString xml = QString::fromUtf8(readFile(dataHome() + "/mime/packages/tessolan-primer-kvd.xml"));
+    EXPECT_TRUE(xml.contains("<comment>TESSOLAN-PRIMER_File</comment>"));
+    EXPECT_TRUE(xml.contains("<glob pattern=\"*.kvd\"/>"));
+
+    // The MIME database, read for the first time in this process, knows both cases.
+    QMimeDatabase db;
+    for (const char *name : {"bench.KVD", "bench.kvd"})
+        EXPECT_EQ(db.mimeTypeForFile(QString::fromLatin1(name), QMimeDatabase::MatchExtension).name(), type) << name;
+
+    // Twice leaves the same files; another extension adds its type beside the first.
+    const QByteArray firstEntry = readFile(desktop);
+    associate();
+    EXPECT_EQ(readFile(desktop), firstEntry);
+    settings().FileExtension = "BLS";
+    associate();
+    EXPECT_TRUE(QString::fromUtf8(readFile(desktop)).contains("\nMimeType=" + type + ";application/x-tessolan-primer-bls;\n"));
+    EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
+    EXPECT_EQ(runTool("xdg-mime", {"query", "default", "application/x-tessolan-primer-bls"}), "tessolan-primer.desktop");
+    // Cancel after each run stored no option.
+    EXPECT_EQ(newLog().count("Korvendo options Not modified"), 3);
+}
+
+TEST_F(ProgramOptions, AFailedAssociationNamesItsStepAndNeverClaimsSuccess)
+{
+    const QString emptyBin = testHome() + "/empty-bin";
+    QDir().mkpath(emptyBin);
+    const QByteArray path = qgetenv("PATH");
+    const struct {
+        const char *name;
+        std::function<void()> arrange;
+        const char *expected; // part of the message
+        bool written;         // the desktop entry exists afterwards
+    } cases[] = {
+        {"data folder is a file", [] { writeFile(dataHome(), "x"); }, "could not be created", false},
+        {"programs missing", [&] { qputenv("PATH", emptyBin.toUtf8()); }, "update-mime-database could not be started",
+         true},
+        {"empty extension", [] { settings().FileExtension = ""; }, "The file extension \"\" cannot be associated", false},
+        {"wildcard extension", [] { settings().FileExtension = "*"; }, "The file extension \"*\" cannot be associated",
+         false},
+        {"dotted extension", [] { settings().FileExtension = "K.VD"; }, "cannot be associated", false},
+        {"Greek extension", [] { settings().FileExtension = "ΚΒΔ"; }, "cannot be associated", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(dataHome()).removeRecursively();
+        QFile::remove(dataHome());
+        settings().FileExtension = "KVD";
+        c.arrange();
+        fakeMessageBox().boxes.clear();
+        associate();
+        qputenv("PATH", path);
+        ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+        const RecordedBox &box = fakeMessageBox().boxes[0];
+        EXPECT_TRUE(box.text.contains(QString::fromUtf8(c.expected))) << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains("has been associated"));
+        EXPECT_EQ(box.title, "Program Options: Error");
+        EXPECT_TRUE(historyLog().text().contains(box.text));
+        EXPECT_EQ(QFile::exists(dataHome() + "/applications/tessolan-primer.desktop"), c.written);
+    }
+}
