@@ -48,6 +48,19 @@ QString itemName(const char *array, int index) { return QLatin1String(array) + u
 // A recent-file caption shown literally (a "&" in a path is no access key).
 QString literalCaption(const QString &text) { return QString(text).replace(u'&', QStringLiteral("&&")); }
 
+// The window's images are drawn from their SVG sources once per run: the next main
+// window of the run takes them from here.
+template <class Image> const Image &shellImage(const QString &name)
+{
+    static QHash<QString, Image> images;
+    // Released with the application object, as images must be.
+    [[maybe_unused]] static const bool released = (qAddPostRoutine([] { images.clear(); }), true);
+    auto it = images.find(name);
+    if (it == images.end())
+        it = images.insert(name, Image(QStringLiteral(":/shell/images/%1.svg").arg(name)));
+    return *it;
+}
+
 } // namespace
 
 frmMain *mainWindow() { return qobject_cast<frmMain *>(loadedWindows().Main.data()); }
@@ -68,7 +81,7 @@ frmMain::frmMain(QWidget *parent)
 
     Picture1 = new QLabel(m_body);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/shell/images/background.svg")));
+    Picture1->setPixmap(shellImage<QPixmap>(QStringLiteral("background")));
     Picture1->adjustSize();
 
     lblver = new QLabel(m_body);
@@ -249,8 +262,7 @@ void frmMain::buildToolbar()
                     {"blast", "Blast Calculations"}};
     for (int i = 1; i <= 5; ++i) {
         const auto &b = buttons[i - 1];
-        QAction *a = Toolbar1->addAction(QIcon(QStringLiteral(":/shell/images/%1.svg").arg(QLatin1String(b.image))),
-                                         QString::fromLatin1(b.tip));
+        QAction *a = Toolbar1->addAction(shellImage<QIcon>(QLatin1String(b.image)), QString::fromLatin1(b.tip));
         a->setObjectName(itemName("Toolbar1", i));
         a->setToolTip(QString::fromLatin1(b.tip));
         connect(a, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
@@ -395,11 +407,18 @@ void frmMain::SetFormCaption() { setWindowTitle(FormCaptionText()); }
 
 void frmMain::mirrorLog(const QString &text)
 {
-    QString shown = text;
+    // A log that grew by whole lines is appended; anything else is shown anew.
+    QString shown;
+    const bool grown = !m_mirrored.isEmpty() && text.startsWith(m_mirrored) && m_mirrored.endsWith(QLatin1Char('\n'));
+    shown = grown ? text.mid(m_mirrored.size()) : text;
+    m_mirrored = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (shown.endsWith(QLatin1Char('\n')))
         shown.chop(1);
-    txtMain->setPlainText(shown);
+    if (grown)
+        txtMain->appendPlainText(shown);
+    else
+        txtMain->setPlainText(shown);
     txtMain->verticalScrollBar()->setValue(txtMain->verticalScrollBar()->maximum());
 }
 

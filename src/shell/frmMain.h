@@ -113,6 +113,7 @@ private:
     void mirrorLog(const QString &text);
 
     QWidget *m_body = nullptr;
+    QString m_mirrored; // the history text the pane shows
     QHash<QAction *, std::function<void()>> m_openers;
     FileCommands m_files;
     bool m_activated = false;    // Form_Activate ran for this opening
