@@ -33,7 +33,7 @@ TEST(Services, DefaultsAnswerLikeADesktopWithoutTheServiceAndReportTheirUse)
     auto download = none.downloader->start(DownloadRequest(), {}, [&failed](const DownloadResult &r) { failed = !r.ok; });
     QCoreApplication::processEvents();
     EXPECT_TRUE(failed);
-    EXPECT_FALSE(none.fileAssociation->isAssociated("kvd"));
+    EXPECT_FALSE(none.fileAssociation->associate(FileAssociationRequest()).isEmpty());
 
     EXPECT_EQ(used, QStringList({"message box", "clipboard", "clipboard", "folders", "folders", "fonts", "opener",
                                  "file dialog", "file dialog", "printer", "help viewer", "downloader",
