@@ -56,8 +56,8 @@ private:
 // ends the program.
 RuntimeError CurrentError();
 
-// Maps an errno value to the classic number. 'forWrite' distinguishes a missing
-// file (53 when reading) from a missing folder (76).
+// Maps an errno value to the classic number (a missing file 53, a path through a
+// non-folder 76).
 int ErrnoToError(int errnoValue);
 // Throws the classic error for the current errno.
 [[noreturn]] void ThrowErrno(int errnoValue, const QString &path = QString());

@@ -17,21 +17,21 @@ void ConnectWindows(frmMain *w)
 {
     for (int i = 0; i < kCalculatorCount; ++i)
         if (CalculatorAvailable(i))
-            w->setWindowOpener(w->mnuFortioItem[i], [w, i] { OpenCalculator(i, w); });
-    w->setWindowOpener(w->mnuEditItem[2], [w] { OpenBlastDesign(w); });
-    w->setWindowOpener(w->mnuDonisiItem[0], [w] { OpenVibration(w); });
-    w->setWindowOpener(w->mnuDonisiItem[1], [w] { OpenScaleDist(w); });
-    w->setWindowOpener(w->mnuUtilItem[2], [w] { OpenUnits(w); });
-    w->setWindowOpener(w->mnuFileItem[7], [] { ShowPrintPreview(); });
-    w->setWindowOpener(w->mnuUtilItem[0], [w] { ShowSettingsDialog(w); });
-    w->setWindowOpener(w->mnuFileItem[9], [] { ShowTextBrowser(); });
+            w->setWindowOpener(QStringLiteral("mnuFortioItem_%1").arg(i), [w, i] { OpenCalculator(i, w); });
+    w->setWindowOpener(QStringLiteral("mnuEditItem_2"), [w] { OpenBlastDesign(w); });
+    w->setWindowOpener(QStringLiteral("mnuDonisiItem_0"), [w] { OpenVibration(w); });
+    w->setWindowOpener(QStringLiteral("mnuDonisiItem_1"), [w] { OpenScaleDist(w); });
+    w->setWindowOpener(QStringLiteral("mnuUtilItem_2"), [w] { OpenUnits(w); });
+    w->setWindowOpener(QStringLiteral("mnuFileItem_7"), [] { ShowPrintPreview(); });
+    w->setWindowOpener(QStringLiteral("mnuUtilItem_0"), [w] { ShowSettingsDialog(w); });
+    w->setWindowOpener(QStringLiteral("mnuFileItem_9"), [] { ShowTextBrowser(); });
 
     // Help menu and videos.
     for (int i : {0, 1, 2, 4, 8, 10})
-        w->setWindowOpener(w->mnuHelpItem[i], [w, i] { HelpMenu(i, w); });
+        w->setWindowOpener(QStringLiteral("mnuHelpItem_%1").arg(i), [w, i] { HelpMenu(i, w); });
     for (int i = 0; i < 3; ++i)
-        w->setWindowOpener(w->mnuVideosItem[i], [i] { PlayVideo(i); });
+        w->setWindowOpener(QStringLiteral("mnuVideosItem_%1").arg(i), [i] { PlayVideo(i); });
     InstallHelpKey(w);
-    w->setWindowOpener(w->mnuEditItem[0], [w] { OpenBlastDesc(w->fileCommands(), w); });
-    w->setWindowOpener(w->mnuUtilItem[1], [w] { OpenBlastOpts(w); });
+    w->setWindowOpener(QStringLiteral("mnuEditItem_0"), [w] { OpenBlastDesc(w->fileCommands(), w); });
+    w->setWindowOpener(QStringLiteral("mnuUtilItem_1"), [w] { OpenBlastOpts(w); });
 }

@@ -20,6 +20,7 @@
 #include "shell/HelpModule.h"
 #include "shell/frmUpdate.h"
 #include "shell/MainCaptions.h"
+#include "shell/frmMainUi.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,74 +29,36 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 // Resources of a static library are registered by name, outside any namespace.
 static void initShellResources() { Q_INIT_RESOURCE(shell); }
 
 namespace {
 
-// The hourglass while a file or the printer is busy; the default pointer again when
-// the work ends, also by an error.
 // Twips to screen pixels of the widget.
 int twipsToPixels(const QWidget *w, double twips) { return qRound(twips * w->logicalDpiY() / 1440.0); }
 
-QString itemName(const char *array, int index) { return QLatin1String(array) + u'_' + QString::number(index); }
-
 // A recent-file caption shown literally (a "&" in a path is no access key).
 QString literalCaption(const QString &text) { return QString(text).replace(u'&', QStringLiteral("&&")); }
-
-// The window's images are drawn from their SVG sources once per run: the next main
-// window of the run takes them from here.
-template <class Image> const Image &shellImage(const QString &name)
-{
-    static QHash<QString, Image> images;
-    // Released with the application object, as images must be.
-    [[maybe_unused]] static const bool released = (qAddPostRoutine([] { images.clear(); }), true);
-    auto it = images.find(name);
-    if (it == images.end())
-        it = images.insert(name, Image(QStringLiteral(":/shell/images/%1.svg").arg(name)));
-    return *it;
-}
 
 } // namespace
 
 frmMain *mainWindow() { return qobject_cast<frmMain *>(loadedWindows().Main.data()); }
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent),
+    : QMainWindow(parent), ui(std::make_unique<Ui_frmMain>()),
       m_files({[this] { RefreshRecentFilesMenu(); }, [this] { SetFormCaption(); }})
 {
     initShellResources();
     loadedWindows().Main = this;
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tessolan Primer"));
-    resize(960, 760);
-
-    m_body = new QWidget(this);
-    m_body->setObjectName(QStringLiteral("frmMainBody"));
-    setCentralWidget(m_body);
-
-    Picture1 = new QLabel(m_body);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(shellImage<QPixmap>(QStringLiteral("background")));
-    Picture1->adjustSize();
-
-    lblver = new QLabel(m_body);
-    lblver->setObjectName(QStringLiteral("lblver"));
-
-    txtMain = new QPlainTextEdit(m_body);
-    txtMain->setObjectName(QStringLiteral("txtMain"));
-    txtMain->setReadOnly(true);
-    txtMain->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtMain->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #C0C0C0; }"));
-
-    buildMenus();
-    buildToolbar();
-    m_body->installEventFilter(this);
+    ui->setupUi(this);
+    connectHandlers();
+    ui->body->installEventFilter(this);
 
     // The pane mirrors the history log, which keeps lines logged before it existed.
     historyLog().setListener([this](const QString &text) { mirrorLog(text); });
@@ -112,169 +75,23 @@ frmMain::~frmMain()
 // ---------------------------------------------------------------------------------
 // Menus and toolbar
 
-void frmMain::buildMenus()
+void frmMain::connectHandlers()
 {
-    QMenuBar *bar = menuBar();
-    auto topMenu = [bar](const QString &name, const QString &caption) {
-        QMenu *m = bar->addMenu(caption);
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(name);
-        return m;
+    // Each item of a control array runs its array's _Click with its index.
+    const auto clicks = [this](const auto &items, void (frmMain::*handler)(int), std::initializer_list<int> only = {}) {
+        for (int i = 0; i < int(items.size()); ++i)
+            if (items[size_t(i)] && (only.size() == 0 || std::find(only.begin(), only.end(), i) != only.end()))
+                connect(items[size_t(i)], &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
     };
-    // One item of a control array: caption "-" makes a separator.
-    auto item = [](QMenu *menu, const char *array, int index, const QString &caption,
-                   const QKeySequence &shortcut = QKeySequence(), int helpContext = 0) {
-        // A separator is a plain line: it carries no text, which some styles would draw.
-        const bool separator = caption == QLatin1String("-");
-        QAction *a = menu->addAction(separator ? QString() : caption);
-        a->setObjectName(itemName(array, index));
-        if (separator)
-            a->setSeparator(true);
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        if (helpContext != 0)
-            a->setProperty("HelpContextID", helpContext);
-        return a;
-    };
-
-    mnuFile = topMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    const struct {
-        const char *caption;
-        QKeySequence shortcut;
-        int help;
-    } fileItems[12] = {
-        {"&New", QKeySequence(QStringLiteral("Ctrl+N")), 1100},
-        {"&Open...", QKeySequence(QStringLiteral("Ctrl+O")), 1200},
-        {"&Save", QKeySequence(QStringLiteral("Ctrl+S")), 1300},
-        {"&Save As...", QKeySequence(), 1400},
-        {"-", QKeySequence(), 0},
-        {"&Printer Setup...", QKeySequence(), 1500},
-        {"&Print", QKeySequence(), 1550},
-        {"&Print Preview...", QKeySequence(QStringLiteral("Ctrl+P")), 1600},
-        {"-", QKeySequence(), 0},
-        {"&Browse...", QKeySequence(QStringLiteral("Ctrl+B")), 1700},
-        {"-", QKeySequence(), 0},
-        {"&Exit", QKeySequence(), 1800},
-    };
-    for (int i = 0; i < 12; ++i) {
-        if (i == 10) {
-            // The recent files stand between Browse and the separator above Exit.
-            for (int k = 0; k <= 4; ++k) {
-                QAction *a = item(mnuFile, "mnuFileArray", k, k == 0 ? QStringLiteral("-") : QString());
-                a->setVisible(false);
-                mnuFileArray[k] = a;
-                if (k > 0)
-                    connect(a, &QAction::triggered, this, [this, k] { mnuFileArray_Click(k); });
-            }
-        }
-        const auto &f = fileItems[i];
-        mnuFileItem[i] = item(mnuFile, "mnuFileItem", i, QString::fromLatin1(f.caption), f.shortcut, f.help);
-        connect(mnuFileItem[i], &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
-    }
-
-    mnuEdit = topMenu(QStringLiteral("mnuEdit"), QStringLiteral("&Input"));
-    mnuEditItem[0] = item(mnuEdit, "mnuEditItem", 0, QStringLiteral("Project Description"));
-    QMenu *fortio = mnuEdit->addMenu(QStringLiteral("Burden Calculations"));
-    fortio->setObjectName(QStringLiteral("mnuFortio"));
-    mnuEditItem[1] = fortio->menuAction();
-    mnuEditItem[1]->setObjectName(itemName("mnuEditItem", 1));
-    static const char *const fortioCaptions[7] = {
-        "Empirical Equation by Anderson", "Empirical Equation by Ash",       "Empirical Equation by Fraenkel",
-        "Empirical Equation by Konya",    "Empirical Equation by Langefors", "Empirical Equation by Pearse",
-        "Empirical Equation by Jimeno"};
-    for (int i = 0; i < 7; ++i) {
-        mnuFortioItem[i] = item(fortio, "mnuFortioItem", i, QString::fromLatin1(fortioCaptions[i]));
-        connect(mnuFortioItem[i], &QAction::triggered, this, [this, i] { mnuFortioItem_Click(i); });
-    }
-    mnuEditItem[2] = item(mnuEdit, "mnuEditItem", 2, QStringLiteral("Blast Calculations"));
-    QMenu *donisi = mnuEdit->addMenu(QStringLiteral("Vibrations"));
-    donisi->setObjectName(QStringLiteral("mnuDonisi"));
-    mnuEditItem[3] = donisi->menuAction();
-    mnuEditItem[3]->setObjectName(itemName("mnuEditItem", 3));
-    mnuDonisiItem[0] = item(donisi, "mnuDonisiItem", 0, QStringLiteral("Vibration Control"));
-    mnuDonisiItem[1] = item(donisi, "mnuDonisiItem", 1, QStringLiteral("Vibration Calculations"));
-    for (int i = 0; i < 2; ++i)
-        connect(mnuDonisiItem[i], &QAction::triggered, this, [this, i] { mnuDonisiItem_Click(i); });
-    for (int i : {0, 2})
-        connect(mnuEditItem[i], &QAction::triggered, this, [this, i] { mnuEditItem_Click(i); });
-
-    mnuVideos = topMenu(QStringLiteral("mnuVideos"), QStringLiteral("Videos"));
-    for (int i = 0; i < 3; ++i) {
-        mnuVideosItem[i] = item(mnuVideos, "mnuVideosItem", i, QStringLiteral("Video %1").arg(i + 1));
-        connect(mnuVideosItem[i], &QAction::triggered, this, [this, i] { mnuVideosItem_Click(i); });
-    }
-
-    mnuUtil = topMenu(QStringLiteral("mnuUtil"), QStringLiteral("&Utilities"));
-    const struct {
-        const char *caption;
-        int help;
-    } utilItems[8] = {{"Settings", 4100},
-                      {"Options", 4200},
-                      {"Unit Conversion", 4300},
-                      {"File Conversion", 4400},
-                      {"-", 0},
-                      {"Clear History Window", 4000},
-                      {"Close History Window", 4000},
-                      {"Copy History Window", 4000}};
-    for (int i = 0; i < 8; ++i) {
-        mnuUtilItem[i] = item(mnuUtil, "mnuUtilItem", i, QString::fromLatin1(utilItems[i].caption), QKeySequence(),
-                              utilItems[i].help);
-        connect(mnuUtilItem[i], &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
-    }
-
-    mnuHelp = topMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    static const char *const helpCaptions[11] = {
-        "Help &Contents", "Help &Index...", "Help in &PDF format", "-", "&Resource Files...", "-",
-        "&Disclaimer",    "-",              "Program Updates",     "-", "&About the Program"};
-    for (int i = 0; i < 11; ++i) {
-        const bool context = i == 0 || i == 1 || i == 6 || i == 8 || i == 10;
-        mnuHelpItem[i] = item(mnuHelp, "mnuHelpItem", i, QString::fromLatin1(helpCaptions[i]),
-                              i == 0 ? QKeySequence(Qt::Key_F1) : QKeySequence(), context ? 5000 : 0);
-        connect(mnuHelpItem[i], &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
-    }
-
-    // Items whose windows are not part of the program yet wait for setWindowOpener.
-    for (QAction *a : {mnuFileItem[7], mnuFileItem[9], mnuEditItem[0], mnuEditItem[2], mnuUtilItem[0],
-                       mnuUtilItem[1], mnuUtilItem[2], mnuHelpItem[0], mnuHelpItem[1], mnuHelpItem[2],
-                       mnuHelpItem[4], mnuHelpItem[8], mnuHelpItem[10]})
-        a->setEnabled(false);
-    for (QAction *a : mnuFortioItem)
-        a->setEnabled(false);
-    for (QAction *a : mnuDonisiItem)
-        a->setEnabled(false);
-    for (QAction *a : mnuVideosItem)
-        a->setEnabled(false);
-}
-
-void frmMain::buildToolbar()
-{
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setIconSize(QSize(24, 24));
-    Toolbar1->setMovable(false);
-    const struct {
-        const char *image;
-        const char *tip;
-    } buttons[5] = {{"open", "Open Data File"},
-                    {"save", "Save Data File"},
-                    {"print", "Print Data File"},
-                    {"description", "Edit Description"},
-                    {"blast", "Blast Calculations"}};
-    for (int i = 1; i <= 5; ++i) {
-        const auto &b = buttons[i - 1];
-        QAction *a = Toolbar1->addAction(shellImage<QIcon>(QLatin1String(b.image)), QString::fromLatin1(b.tip));
-        a->setObjectName(itemName("Toolbar1", i));
-        a->setToolTip(QString::fromLatin1(b.tip));
-        connect(a, &QAction::triggered, this, [this, i] { Toolbar1_ButtonClick(i); });
-        Toolbar1Button[i] = a;
-    }
-    // "Edit Description" and "Blast Calculations" are usable exactly when their menu items are.
-    for (const auto &[button, menuItem] : {std::pair{4, 0}, std::pair{5, 2}}) {
-        QAction *b = Toolbar1Button[button];
-        QAction *m = mnuEditItem[menuItem];
-        b->setEnabled(m->isEnabled());
-        connect(m, &QAction::enabledChanged, b, &QAction::setEnabled);
-    }
+    clicks(ui->mnuFileItem, &frmMain::mnuFileItem_Click);
+    clicks(ui->mnuFileArray, &frmMain::mnuFileArray_Click, {1, 2, 3, 4});
+    clicks(ui->mnuEditItem, &frmMain::mnuEditItem_Click, {0, 2});
+    clicks(ui->mnuFortioItem, &frmMain::mnuFortioItem_Click);
+    clicks(ui->mnuDonisiItem, &frmMain::mnuDonisiItem_Click);
+    clicks(ui->mnuVideosItem, &frmMain::mnuVideosItem_Click);
+    clicks(ui->mnuUtilItem, &frmMain::mnuUtilItem_Click);
+    clicks(ui->mnuHelpItem, &frmMain::mnuHelpItem_Click);
+    clicks(ui->Toolbar1Button, &frmMain::Toolbar1_ButtonClick);
 }
 
 void frmMain::setWindowOpener(QAction *item, std::function<void()> opener)
@@ -283,6 +100,11 @@ void frmMain::setWindowOpener(QAction *item, std::function<void()> opener)
         return;
     m_openers.insert(item, std::move(opener));
     item->setEnabled(true);
+}
+
+void frmMain::setWindowOpener(const QString &item, std::function<void()> opener)
+{
+    setWindowOpener(findChild<QAction *>(item), std::move(opener));
 }
 
 void frmMain::openWindow(QAction *item)
@@ -305,17 +127,17 @@ void frmMain::SetMenuLanguage()
             action->setText(text);
     }
     // The history toggle names what it will do with the pane as it now is.
-    if (txtMain->isHidden())
-        mnuUtilItem[6]->setText(HistoryToggleCaption(false, english));
+    if (ui->txtMain->isHidden())
+        ui->mnuUtilItem[6]->setText(HistoryToggleCaption(false, english));
 }
 
 void frmMain::RefreshRecentFilesMenu()
 {
     const RecentFilesState &r = recentFiles();
-    mnuFileArray[0]->setVisible(r.MenuItemVisible[0]);
+    ui->mnuFileArray[0]->setVisible(r.MenuItemVisible[0]);
     for (int i = 1; i <= 4; ++i) {
-        mnuFileArray[i]->setText(literalCaption(r.MenuCaption[i]));
-        mnuFileArray[i]->setVisible(r.MenuItemVisible[i]);
+        ui->mnuFileArray[i]->setText(literalCaption(r.MenuCaption[i]));
+        ui->mnuFileArray[i]->setVisible(r.MenuItemVisible[i]);
     }
 }
 
@@ -355,7 +177,7 @@ void frmMain::Form_Activate()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_body && event->type() == QEvent::Resize) {
+    if (watched == ui->body && event->type() == QEvent::Resize) {
         LayoutMainForm();
         CenterPicture();
         PlaceVersionLabel();
@@ -367,40 +189,40 @@ void frmMain::LayoutMainForm()
 {
     // The history pane docks at the bottom, 1200 twips high, over the full width.
     const int h = twipsToPixels(this, 1200);
-    txtMain->setGeometry(0, m_body->height() - h, m_body->width(), h);
-    txtMain->raise();
+    ui->txtMain->setGeometry(0, ui->body->height() - h, ui->body->width(), h);
+    ui->txtMain->raise();
 }
 
 void frmMain::CenterPicture()
 {
-    const QSize pic = Picture1->size();
-    Picture1->move(m_body->width() / 2 - pic.width() / 2,
-                   (m_body->height() - pic.height() - twipsToPixels(this, 1000)) / 2);
-    Picture1->lower();
+    const QSize pic = ui->Picture1->size();
+    ui->Picture1->move(ui->body->width() / 2 - pic.width() / 2,
+                       (ui->body->height() - pic.height() - twipsToPixels(this, 1000)) / 2);
+    ui->Picture1->lower();
 }
 
 void frmMain::PlaceVersionLabel()
 {
     // The body starts below the toolbar, so the label's top is the toolbar's height.
-    lblver->setText(GetVersionString(1) + u' ');
-    lblver->adjustSize();
-    lblver->move(m_body->width() - lblver->width(), 0);
-    lblver->raise();
-    lblver->update();
+    ui->lblver->setText(GetVersionString(1) + u' ');
+    ui->lblver->adjustSize();
+    ui->lblver->move(ui->body->width() - ui->lblver->width(), 0);
+    ui->lblver->raise();
+    ui->lblver->update();
 }
 
 void frmMain::ShowMainPanels()
 {
     const SettingsState &s = settings();
     const bool history = s.DisplayHistoryWin == 1;
-    txtMain->setVisible(history);
+    ui->txtMain->setVisible(history);
     for (int i : {5, 6, 7})
-        mnuUtilItem[i]->setEnabled(history);
+        ui->mnuUtilItem[i]->setEnabled(history);
     if (s.MaxMainMenu == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
         setWindowState(windowState() & ~Qt::WindowMaximized);
-    Toolbar1->setVisible(s.EnableMainMenuToolbar == 1);
+    ui->Toolbar1->setVisible(s.EnableMainMenuToolbar == 1);
 }
 
 void frmMain::SetFormCaption() { setWindowTitle(FormCaptionText()); }
@@ -416,10 +238,10 @@ void frmMain::mirrorLog(const QString &text)
     if (shown.endsWith(QLatin1Char('\n')))
         shown.chop(1);
     if (grown)
-        txtMain->appendPlainText(shown);
+        ui->txtMain->appendPlainText(shown);
     else
-        txtMain->setPlainText(shown);
-    txtMain->verticalScrollBar()->setValue(txtMain->verticalScrollBar()->maximum());
+        ui->txtMain->setPlainText(shown);
+    ui->txtMain->verticalScrollBar()->setValue(ui->txtMain->verticalScrollBar()->maximum());
 }
 
 void frmMain::ApplyMainFont()
@@ -436,7 +258,7 @@ void frmMain::ApplyMainFont()
                     messageState().TitleError);
         return;
     }
-    txtMain->setFont(font);
+    ui->txtMain->setFont(font);
 }
 
 bool frmMain::Form_QueryUnload() { return m_files.OfferToSave(); }
@@ -537,9 +359,9 @@ void frmMain::mnuFileItem_Click(int Index)
             return;
         if (!TailStatement([] { ::LoadOutBuf0(0); }))
             return;
-        openWindow(mnuFileItem[7]);
+        openWindow(ui->mnuFileItem[7]);
         break;
-    case 9: openWindow(mnuFileItem[9]); break;
+    case 9: openWindow(ui->mnuFileItem[9]); break;
     case 11: close(); break;
     default: break;
     }
@@ -548,49 +370,49 @@ void frmMain::mnuFileItem_Click(int Index)
 void frmMain::mnuEditItem_Click(int Index)
 {
     if (Index == 0 || Index == 2)
-        openWindow(mnuEditItem[Index]);
+        openWindow(ui->mnuEditItem[Index]);
 }
 
 void frmMain::mnuFortioItem_Click(int Index)
 {
-    if (Index >= 0 && Index < static_cast<int>(mnuFortioItem.size()))
-        openWindow(mnuFortioItem[Index]);
+    if (Index >= 0 && Index < static_cast<int>(ui->mnuFortioItem.size()))
+        openWindow(ui->mnuFortioItem[Index]);
 }
 
 void frmMain::mnuDonisiItem_Click(int Index)
 {
-    if (Index >= 0 && Index < static_cast<int>(mnuDonisiItem.size()))
-        openWindow(mnuDonisiItem[Index]);
+    if (Index >= 0 && Index < static_cast<int>(ui->mnuDonisiItem.size()))
+        openWindow(ui->mnuDonisiItem[Index]);
 }
 
 void frmMain::mnuVideosItem_Click(int Index)
 {
-    if (Index >= 0 && Index < static_cast<int>(mnuVideosItem.size()))
-        openWindow(mnuVideosItem[Index]);
+    if (Index >= 0 && Index < static_cast<int>(ui->mnuVideosItem.size()))
+        openWindow(ui->mnuVideosItem[Index]);
 }
 
 void frmMain::ToggleHistoryPane()
 {
-    txtMain->setVisible(txtMain->isHidden());
-    const bool visible = !txtMain->isHidden();
-    mnuUtilItem[6]->setText(HistoryToggleCaption(visible, settings().EnglishMenus == 1));
-    mnuUtilItem[7]->setEnabled(visible);
+    ui->txtMain->setVisible(ui->txtMain->isHidden());
+    const bool visible = !ui->txtMain->isHidden();
+    ui->mnuUtilItem[6]->setText(HistoryToggleCaption(visible, settings().EnglishMenus == 1));
+    ui->mnuUtilItem[7]->setEnabled(visible);
 }
 
 void frmMain::mnuUtilItem_Click(int Index)
 {
     switch (Index) {
     case 0:
-    case 2: openWindow(mnuUtilItem[Index]); break;
+    case 2: openWindow(ui->mnuUtilItem[Index]); break;
     case 1:
-        openWindow(mnuUtilItem[1]);
+        openWindow(ui->mnuUtilItem[1]);
         SetMenuLanguage();
         break;
     case 3: ShowMessage(QStringLiteral("Option not ready yet"), mb::OkOnly); break;
     case 5: historyLog().setText(QString()); break;
     case 6: ToggleHistoryPane(); break;
     case 7:
-        if (!txtMain->isHidden())
+        if (!ui->txtMain->isHidden())
             services().clipboard->setText(historyLog().text());
         break;
     default: break;
@@ -599,10 +421,10 @@ void frmMain::mnuUtilItem_Click(int Index)
 
 void frmMain::mnuHelpItem_Click(int Index)
 {
-    if (Index < 0 || Index >= static_cast<int>(mnuHelpItem.size()))
+    if (Index < 0 || Index >= static_cast<int>(ui->mnuHelpItem.size()))
         return;
-    if (m_openers.contains(mnuHelpItem[Index]))
-        openWindow(mnuHelpItem[Index]);
+    if (m_openers.contains(ui->mnuHelpItem[Index]))
+        openWindow(ui->mnuHelpItem[Index]);
     else if (Index == 6)
         ShowDisclaimer();
 }

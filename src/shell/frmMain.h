@@ -7,15 +7,12 @@
 #include <QHash>
 #include <QMainWindow>
 
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QAction;
-class QLabel;
-class QMenu;
-class QPlainTextEdit;
-class QToolBar;
+struct Ui_frmMain;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -48,6 +45,8 @@ public:
     // The item's handler keeps its own work around the call (Print Preview asks about
     // an empty project and builds page 0 first, Options re-applies the menu captions).
     void setWindowOpener(QAction *item, std::function<void()> opener);
+    // The same for the item of this objectName ("mnuUtilItem_2").
+    void setWindowOpener(const QString &item, std::function<void()> opener);
 
     // The file commands of this window (New, Open, Save, the save prompt).
     FileCommands &fileCommands() { return m_files; }
@@ -56,27 +55,6 @@ public:
     void ApplyMainFont();
     void ShowMainPanels();
     void SetFormCaption();
-
-    // Menus and items, by their documented names.
-    QMenu *mnuFile = nullptr;
-    QMenu *mnuEdit = nullptr;
-    QMenu *mnuVideos = nullptr;
-    QMenu *mnuUtil = nullptr;
-    QMenu *mnuHelp = nullptr;
-    std::array<QAction *, 12> mnuFileItem{};
-    std::array<QAction *, 5> mnuFileArray{}; // 0 is the separator above the recent files
-    std::array<QAction *, 4> mnuEditItem{};  // 1 and 3 head the submenus
-    std::array<QAction *, 7> mnuFortioItem{};
-    std::array<QAction *, 2> mnuDonisiItem{};
-    std::array<QAction *, 3> mnuVideosItem{};
-    std::array<QAction *, 8> mnuUtilItem{};
-    std::array<QAction *, 11> mnuHelpItem{};
-
-    QToolBar *Toolbar1 = nullptr;
-    std::array<QAction *, 6> Toolbar1Button{}; // buttons 1..5
-    QPlainTextEdit *txtMain = nullptr;
-    QLabel *Picture1 = nullptr;
-    QLabel *lblver = nullptr;
 
 public slots:
     void mnuFileItem_Click(int Index);
@@ -93,8 +71,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildToolbar();
+    void connectHandlers();
     void Form_Load();
     void Form_Activate();
     bool Form_QueryUnload();
@@ -112,7 +89,7 @@ private:
     void openWindow(QAction *item);
     void mirrorLog(const QString &text);
 
-    QWidget *m_body = nullptr;
+    std::unique_ptr<Ui_frmMain> ui;
     QString m_mirrored; // the history text the pane shows
     QHash<QAction *, std::function<void()>> m_openers;
     FileCommands m_files;

@@ -169,11 +169,11 @@ TEST(HelpMenu, ItemsReachTheViewerManualVideosAndAbout)
     EXPECT_EQ(GetHelpFile(2), helpFile);
     EXPECT_EQ(GetHelpFile(3), "");
     for (int i : {0, 1, 2, 4, 6, 10})
-        EXPECT_TRUE(w->mnuHelpItem[i]->isEnabled()) << i;
+        EXPECT_TRUE(w->findChild<QAction *>(QStringLiteral("mnuHelpItem_%1").arg(i))->isEnabled()) << i;
     fakeMessageBox().boxes.clear(); // the disclaimer of the start
 
-    w->mnuHelpItem[0]->trigger();
-    w->mnuHelpItem[1]->trigger();
+    w->findChild<QAction *>("mnuHelpItem_0")->trigger();
+    w->findChild<QAction *>("mnuHelpItem_1")->trigger();
     EXPECT_EQ(fakeHelpViewer().topics, QStringList({"contents:" + helpFile, "index:" + helpFile}));
     w->mnuHelpItem_Click(3); // a separator does nothing
     w->mnuHelpItem_Click(11);
@@ -182,23 +182,23 @@ TEST(HelpMenu, ItemsReachTheViewerManualVideosAndAbout)
 
     // The manual and the videos lie in the program folder, whatever the current folder.
     QDir::setCurrent(testHome());
-    w->mnuHelpItem[2]->trigger();
-    w->mnuVideosItem[1]->trigger();
+    w->findChild<QAction *>("mnuHelpItem_2")->trigger();
+    w->findChild<QAction *>("mnuVideosItem_1")->trigger();
     EXPECT_EQ(boxTexts(), QStringList({"Help file (Korvendo.PDF) not available", "File not available: DuzIro2.mpeg"}));
     const QString manual = writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
     const QString video = writeFile(paths().AppPath + "DuzIro3.mpeg", "x");
     fakeMessageBox().boxes.clear();
-    w->mnuHelpItem[2]->trigger();
-    w->mnuVideosItem[2]->trigger();
+    w->findChild<QAction *>("mnuHelpItem_2")->trigger();
+    w->findChild<QAction *>("mnuVideosItem_2")->trigger();
     EXPECT_EQ(fakeOpener().documents, QStringList({manual, video}));
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
     fakeOpener().result = false;
-    w->mnuHelpItem[2]->trigger();
-    w->mnuVideosItem[2]->trigger();
+    w->findChild<QAction *>("mnuHelpItem_2")->trigger();
+    w->findChild<QAction *>("mnuVideosItem_2")->trigger();
     EXPECT_EQ(boxTexts(), QStringList({"Operation Failed", "Operation Failed"}));
 
     fakeMessageBox().boxes.clear();
-    w->mnuHelpItem[10]->trigger();
+    w->findChild<QAction *>("mnuHelpItem_10")->trigger();
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
     const RecordedBox about = fakeMessageBox().boxes[0];
     EXPECT_EQ(about.buttons, 64);
@@ -224,7 +224,7 @@ TEST(HelpMenu, F1InTheDesignWindowOpensItsTopic)
             QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
             QApplication::sendEvent(target, &press);
         },
-        [&] { w->mnuEditItem[2]->trigger(); });
+        [&] { w->findChild<QAction *>("mnuEditItem_2")->trigger(); });
     EXPECT_EQ(fakeHelpViewer().topics, QStringList({"qrc:/help/index.html#2100"}));
     w->close();
 }
@@ -237,10 +237,10 @@ TEST(HelpMenu, F1OnAMenuItemOpensItsTopic)
         QAction *item;
         const char *topic; // "" : none
     } cases[] = {
-        {w->mnuFileItem[2], "qrc:/help/index.html#1300"},
-        {w->mnuUtilItem[3], "qrc:/help/index.html#4400"},
-        {w->mnuHelpItem[8], "qrc:/help/index.html#5000"},
-        {w->mnuEditItem[0], ""}, // an item without a topic
+        {w->findChild<QAction *>("mnuFileItem_2"), "qrc:/help/index.html#1300"},
+        {w->findChild<QAction *>("mnuUtilItem_3"), "qrc:/help/index.html#4400"},
+        {w->findChild<QAction *>("mnuHelpItem_8"), "qrc:/help/index.html#5000"},
+        {w->findChild<QAction *>("mnuEditItem_0"), ""}, // an item without a topic
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.item->objectName().toStdString());
@@ -320,7 +320,7 @@ TEST(ResourceWindow, HelpMenuOpensIt)
     ASSERT_TRUE(w);
     QString seen;
     whileModal([&](QDialog *dlg) { seen = dlg->objectName() + "|" + dlg->windowTitle(); },
-               [&] { w->mnuHelpItem[4]->trigger(); });
+               [&] { w->findChild<QAction *>("mnuHelpItem_4")->trigger(); });
     EXPECT_EQ(seen, "frmResource|View Resource Files");
     w->close();
 }

@@ -139,7 +139,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
     EXPECT_TRUE(act("Toolbar1_4")->isEnabled());
 
     // Options re-applies the captions in the language chosen there.
-    w->setWindowOpener(w->mnuUtilItem[1], [] { settings().EnglishMenus = 0; });
+    w->setWindowOpener("mnuUtilItem_1", [] { settings().EnglishMenus = 0; });
     click("mnuUtilItem_1");
     for (const auto &i : items) {
         if (i.greek) {
@@ -150,7 +150,7 @@ TEST_F(MainWindow, MenusAndToolbarInBothLanguages)
     click("mnuUtilItem_6");
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
     // Re-applying the captions keeps the toggle's caption true to the hidden pane.
-    w->setWindowOpener(w->mnuUtilItem[1], [] { settings().EnglishMenus = 1; });
+    w->setWindowOpener("mnuUtilItem_1", [] { settings().EnglishMenus = 1; });
     click("mnuUtilItem_1");
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Restore History &Window");
     EXPECT_EQ(act("mnuFile")->text(), "&File");
@@ -163,10 +163,11 @@ TEST_F(MainWindow, SeparatorsArePlainLinesInBothLanguages)
                                "mnuHelpItem_3", "mnuHelpItem_5", "mnuHelpItem_7",  "mnuHelpItem_9"};
     for (const int16_t english : {1, 0}) {
         SCOPED_TRACE(english);
-        w->setWindowOpener(w->mnuUtilItem[1], [english] { settings().EnglishMenus = english; });
+        w->setWindowOpener("mnuUtilItem_1", [english] { settings().EnglishMenus = english; });
         click("mnuUtilItem_1");
         QStringList separators;
-        for (QMenu *menu : {w->mnuFile, w->mnuUtil, w->mnuHelp})
+        for (QMenu *menu :
+             {w->findChild<QMenu *>("mnuFile"), w->findChild<QMenu *>("mnuUtil"), w->findChild<QMenu *>("mnuHelp")})
             for (QAction *a : menu->actions())
                 if (a->isSeparator()) {
                     separators << a->objectName();
@@ -335,7 +336,7 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedNameNoFile)
     fakeMessageBox().script(mb::Cancel);
     w->mnuFileArray_Click(1);
     EXPECT_EQ(boxTexts(), QStringList(2, "Error occurred: File not found (53)"));
-    EXPECT_EQ(w->txtMain->toPlainText().count("Opening: " + projects() + "/gone.kvd"), 2);
+    EXPECT_EQ(w->findChild<QPlainTextEdit *>("txtMain")->toPlainText().count("Opening: " + projects() + "/gone.kvd"), 2);
     EXPECT_EQ(project().CurrentFile, "Untitled");
 }
 
@@ -473,23 +474,23 @@ TEST_F(MainWindow, HistoryPaneCommands)
     EXPECT_EQ(fakeClipboard().text(), historyLog().text());
 
     click("mnuUtilItem_6");
-    EXPECT_TRUE(w->txtMain->isHidden());
+    EXPECT_TRUE(w->findChild<QPlainTextEdit *>("txtMain")->isHidden());
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Restore History &Window");
     EXPECT_FALSE(act("mnuUtilItem_7")->isEnabled());
     click("mnuUtilItem_6");
-    EXPECT_FALSE(w->txtMain->isHidden());
+    EXPECT_FALSE(w->findChild<QPlainTextEdit *>("txtMain")->isHidden());
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Close History &Window");
     EXPECT_TRUE(act("mnuUtilItem_7")->isEnabled());
 
     click("mnuUtilItem_5");
-    EXPECT_EQ(w->txtMain->toPlainText(), "");
+    EXPECT_EQ(w->findChild<QPlainTextEdit *>("txtMain")->toPlainText(), "");
 }
 
 TEST_F(MainWindow, PrintAndPreviewAskAboutAnEmptyProject)
 {
     start();
     QStringList previews;
-    w->setWindowOpener(w->mnuFileItem[7], [&] { previews << reportPages().OutBuf[0].left(15); });
+    w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
     // A new project asks first; No prints nothing.
     fakeMessageBox().script(mb::No);
     click("mnuFileItem_6");
@@ -522,7 +523,7 @@ TEST_F(MainWindow, PrintAndPreviewAskAboutAnEmptyProject)
 TEST_F(MainWindow, AnErrorInsideAWindowReachesTheMenusErrorTail)
 {
     start();
-    w->setWindowOpener(w->mnuDonisiItem[0], [] { throw RuntimeError(err::Overflow); });
+    w->setWindowOpener("mnuDonisiItem_0", [] { throw RuntimeError(err::Overflow); });
     click("mnuDonisiItem_0");
     EXPECT_EQ(boxTexts(), QStringList{"Error occurred: Overflow (6). Procedure Terminated"});
     EXPECT_TRUE(w->isVisible());
@@ -541,7 +542,7 @@ TEST_F(MainWindow, StartupOpensTheRecentFileThenTheCommandLineFile)
                     {"FileMenu", "LastFileLong1", recent}});
     // The command line holds the name with its blank, in quotes, as two arguments.
     start({"\"" + named.left(named.indexOf(" file.kvd")), "file.kvd\""});
-    const QString pane = w->txtMain->toPlainText();
+    const QString pane = w->findChild<QPlainTextEdit *>("txtMain")->toPlainText();
     EXPECT_LT(pane.indexOf("Opening: " + recent), pane.indexOf("Opening: " + named));
     EXPECT_EQ(project().ProjectTitle, "Named");
     EXPECT_EQ(w->windowTitle(), "Korvendo: " + named);

@@ -174,7 +174,7 @@ TEST(Preview, FileMenuOpensItModalOnPageZero)
             dlg->reject();
         }
     });
-    w->mnuFileItem[7]->trigger();
+    w->findChild<QAction *>("mnuFileItem_7")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_TRUE(shown.startsWith("Korvendo module")) << shown.toStdString();
     EXPECT_TRUE(historyLog().text().contains("Preview displayed"));

@@ -11,6 +11,7 @@
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -86,7 +87,7 @@ protected:
     }
     DialogOutcome options(const std::function<void(QDialog *)> &steps)
     {
-        return DriveDialog(w->mnuUtilItem[1], steps);
+        return DriveDialog(w->findChild<QAction *>("mnuUtilItem_1"), steps);
     }
     // Creates the association from the dialog, then leaves it with Cancel.
     void associate()
@@ -108,7 +109,7 @@ TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart
 {
     settings().EnableMohrCircles = 0;
     settings().ShowAllBlastDesign = 0;
-    w->txtMain->hide(); // the history pane hidden before the language changes
+    w->findChild<QPlainTextEdit *>("txtMain")->hide(); // the history pane hidden before the language changes
     const DialogOutcome out = options([](QDialog *d) {
         const struct { const char *box, *caption; bool ticked; } boxes[] = {
             {"Check1", "English Menus", true},
@@ -140,9 +141,9 @@ TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart
                                                   "EnableMohrCircles=0", "ShowInternalPlotCoords=1",
                                                   "ShowBurdenCalcWarning=1"}));
     // The menus are Greek at once, the history toggle naming the hidden pane's restore.
-    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
-    EXPECT_EQ(w->mnuUtilItem[1]->text(), "Ειδικές Ρυθμίσεις");
-    EXPECT_EQ(w->mnuUtilItem[6]->text(), "Επαναφορά Ιστορικού");
+    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
+    EXPECT_EQ(w->findChild<QAction *>("mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
+    EXPECT_EQ(w->findChild<QAction *>("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
 
     // And at the next start.
     w->close();
@@ -150,7 +151,7 @@ TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart
     ResetProgramState();
     start();
     EXPECT_EQ(settings().EnglishMenus, 0);
-    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
+    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
 }
 
 TEST_F(ProgramOptions, CancelStoresNothing)
@@ -163,7 +164,7 @@ TEST_F(ProgramOptions, CancelStoresNothing)
     EXPECT_EQ(settings().EnglishMenus, 1);
     EXPECT_EQ(readFile(iniPath()), before);
     EXPECT_TRUE(newLog().endsWith(". Korvendo options Not modified\r\n"));
-    EXPECT_EQ(w->mnuFile->title(), "&File");
+    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "&File");
 }
 
 TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHold)
@@ -180,7 +181,7 @@ TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHo
     EXPECT_TRUE(box.text.contains(paths().IniFile)) << box.text.toStdString();
     EXPECT_TRUE(newLog().contains(box.text));
     EXPECT_EQ(settings().EnglishMenus, 0);
-    EXPECT_EQ(w->mnuFile->title(), "Αρχείο");
+    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
 }
 
 TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)

@@ -9,6 +9,7 @@
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -69,7 +70,7 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         flags().FileEmpty = kTrue;
         logStart = historyLog().text().size();
         QString shown;
-        const DialogOutcome out = DriveDialog(w->Toolbar1Button[4], [&](QDialog *d) {
+        const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
             auto *text = Child<QPlainTextEdit>(d, "Text1");
             shown = text->toPlainText();
             EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
@@ -100,7 +101,7 @@ TEST_F(ProjectDescription, CancelChangesNothing)
     editedProject(1);
     flags().ProjectSaved = kTrue;
     const ProjectState before = project();
-    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
         Child<QPlainTextEdit>(d, "Text1")->setPlainText("typed and dropped");
         option(d, 2)->click();
         Click(d, "Command1");
@@ -124,7 +125,7 @@ TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
         SCOPED_TRACE(c.english);
         settings().EnglishMenus = c.english;
         editedProject(0);
-        DriveDialog(w->mnuEditItem[0], [&](QDialog *d) {
+        DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [&](QDialog *d) {
             EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.title));
             EXPECT_EQ(Child<QGroupBox>(d, "Frame1")->title(), QString::fromUtf8(c.frame));
             for (int i = 0; i < 3; ++i)
@@ -142,7 +143,7 @@ TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
     }
     // A new project locks nothing.
     flags().ParametersLoaded = kFalse;
-    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
         for (int i = 0; i < 3; ++i)
             EXPECT_TRUE(option(d, i)->isEnabled()) << i;
         Click(d, "Command1");
@@ -174,7 +175,7 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersToSaveThenStartsANewProject)
         fakeMessageBox().script(c.answer);
         if (c.answer == mb::Yes)
             fakeFileDialog().script(c.dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
-        const DialogOutcome out = DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+        const DialogOutcome out = DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
             Child<QPlainTextEdit>(d, "Text1")->setPlainText("changed");
             option(d, 2)->click();
             Click(d, "Command2");
@@ -209,7 +210,7 @@ TEST_F(ProjectDescription, UnitChangeOfASavedProjectAsksNothingAndLeavesItsFile)
     flags().ProjectSaved = kTrue;
     flags().ParametersLoaded = kFalse;
     w->SetFormCaption();
-    DriveDialog(w->mnuEditItem[0], [](QDialog *d) {
+    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
         option(d, 1)->click();
         Click(d, "Command2");
     });

@@ -356,7 +356,7 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
     w->show();
-    ASSERT_TRUE(w->mnuUtilItem[0]->isEnabled());
+    ASSERT_TRUE(w->findChild<QAction *>("mnuUtilItem_0")->isEnabled());
     fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 14, false, true});
     QTimer::singleShot(0, [] {
         auto *dlg = qobject_cast<frmSet *>(QApplication::activeModalWidget());
@@ -367,11 +367,11 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
         dlg->findChild<QCheckBox *>("chkDispHist")->setChecked(false);
         dlg->findChild<QPushButton *>("cmdOK")->click();
     });
-    w->mnuUtilItem[0]->trigger();
-    EXPECT_TRUE(w->Toolbar1->isHidden());
-    EXPECT_TRUE(w->txtMain->isHidden());
-    EXPECT_FALSE(w->mnuUtilItem[7]->isEnabled());
-    EXPECT_EQ(w->txtMain->font().family(), "DejaVu Sans Mono");
-    EXPECT_TRUE(w->txtMain->font().italic());
+    w->findChild<QAction *>("mnuUtilItem_0")->trigger();
+    EXPECT_TRUE(w->findChild<QToolBar *>("Toolbar1")->isHidden());
+    EXPECT_TRUE(w->findChild<QPlainTextEdit *>("txtMain")->isHidden());
+    EXPECT_FALSE(w->findChild<QAction *>("mnuUtilItem_7")->isEnabled());
+    EXPECT_EQ(w->findChild<QPlainTextEdit *>("txtMain")->font().family(), "DejaVu Sans Mono");
+    EXPECT_TRUE(w->findChild<QPlainTextEdit *>("txtMain")->font().italic());
     w->close();
 }

@@ -21,7 +21,7 @@ TEST(Startup, StartsShowsAndClosesCleanly)
     // The disclaimer of a first start, then the history pane with the settings line first.
     ASSERT_FALSE(fakeMessageBox().boxes.isEmpty());
     EXPECT_EQ(fakeMessageBox().boxes[0].title, "Disclaimer");
-    const QString pane = w->txtMain->toPlainText();
+    const QString pane = w->findChild<QPlainTextEdit *>("txtMain")->toPlainText();
     EXPECT_TRUE(pane.startsWith("1. Saving default settings to file: " + paths().IniFile)) << pane.toStdString();
     EXPECT_TRUE(pane.contains("File initialized. Use Edit-Project Parameters to enter data"));
     EXPECT_EQ(project().CurrentFile, "Untitled");

@@ -272,8 +272,8 @@ TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
-    ASSERT_TRUE(w->mnuFileItem[9]->isEnabled());
-    w->mnuFileItem[9]->trigger();
+    ASSERT_TRUE(w->findChild<QAction *>("mnuFileItem_9")->isEnabled());
+    w->findChild<QAction *>("mnuFileItem_9")->trigger();
     QPointer<frmTextBrow> browser;
     for (QWidget *top : QApplication::topLevelWidgets())
         if (auto *b = qobject_cast<frmTextBrow *>(top))

@@ -38,14 +38,14 @@ TEST(WindowWiring, InputMenuOpensCalculatorAndDesignWindow)
     const char *calculators[] = {"frmAnderson", "frmAsh",   "frmFraenkel", "frmKonya",
                                  "frmLangefors", "frmPearse", "frmJimeno"};
     for (int i = 0; i < 7; ++i) {
-        EXPECT_TRUE(w->mnuFortioItem[i]->isEnabled()) << i;
-        EXPECT_EQ(openAndClose(w->mnuFortioItem[i]), calculators[i]);
+        EXPECT_TRUE(w->findChild<QAction *>(QStringLiteral("mnuFortioItem_%1").arg(i))->isEnabled()) << i;
+        EXPECT_EQ(openAndClose(w->findChild<QAction *>(QStringLiteral("mnuFortioItem_%1").arg(i))), calculators[i]);
     }
-    EXPECT_TRUE(w->mnuEditItem[2]->isEnabled());
-    EXPECT_TRUE(w->Toolbar1Button[5]->isEnabled());
+    EXPECT_TRUE(w->findChild<QAction *>("mnuEditItem_2")->isEnabled());
+    EXPECT_TRUE(w->findChild<QAction *>("Toolbar1_5")->isEnabled());
 
-    EXPECT_EQ(openAndClose(w->mnuEditItem[2]), "frmBlastDesign");
-    EXPECT_EQ(openAndClose(w->Toolbar1Button[5]), "frmBlastDesign");
+    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuEditItem_2")), "frmBlastDesign");
+    EXPECT_EQ(openAndClose(w->findChild<QAction *>("Toolbar1_5")), "frmBlastDesign");
     // Nothing was confirmed: the project is unchanged.
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
@@ -55,9 +55,9 @@ TEST(WindowWiring, VibrationAndUtilityWindowsOpenFromTheirMenus)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
-    EXPECT_EQ(openAndClose(w->mnuDonisiItem[0]), "frmVibration");
-    EXPECT_EQ(openAndClose(w->mnuDonisiItem[1]), "frmScaleDist");
-    EXPECT_EQ(openAndClose(w->mnuUtilItem[2]), "frmUnits");
+    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuDonisiItem_0")), "frmVibration");
+    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuDonisiItem_1")), "frmScaleDist");
+    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuUtilItem_2")), "frmUnits");
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
 }
