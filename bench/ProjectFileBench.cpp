@@ -88,9 +88,9 @@ BENCHMARK(BM_SaveTenMegabyteDescription)->Unit(benchmark::kMillisecond);
 void BM_ProjectTextInMemory(benchmark::State &state)
 {
     prepareProject(QStringLiteral("memory.kvd"));
-    const QString text = ProjectFileText();
+    const QString text = ProjectFileText(project());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ProjectFileText());
+        benchmark::DoNotOptimize(ProjectFileText(project()));
         benchmark::DoNotOptimize(ReadProjectText(text));
     }
 }

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (!accepted)
         return 0;
-    const QString written = ProjectFileText();
+    const QString written = ProjectFileText(project());
     try {
         if (!ReadProjectText(written))
             __builtin_trap();

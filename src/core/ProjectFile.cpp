@@ -236,8 +236,13 @@ QString WrapLine(const QString &Line)
 void WrapDescription()
 {
     QString &desc = project().ProjectDescription;
+    desc = WrappedDescription(desc);
+}
+
+QString WrappedDescription(const QString &desc)
+{
     if (desc.isEmpty())
-        return;
+        return desc;
     QString text = desc;
     text.replace(kCrLf, QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
@@ -247,7 +252,7 @@ void WrapDescription()
             continue;
         out << (trimBlanks(line).size() > kWrapWidth ? WrapLine(line) : line);
     }
-    desc = out.join(kCrLf);
+    return out.join(kCrLf);
 }
 
 void ReadDescription(ProjectLineReader &reader)
@@ -263,9 +268,8 @@ void ReadDescription(ProjectLineReader &reader)
     }
 }
 
-QString ProjectFileText()
+QString ProjectFileText(const ProjectState &p)
 {
-    ProjectState &p = project();
     QString out;
     auto line = [&out](const QString &text) { out += text + kCrLf; };
 
@@ -278,16 +282,16 @@ QString ProjectFileText()
     title.replace(u'\n', u' ');
     line(title);
 
-    WrapDescription();
     line(kStartDesc);
-    for (const QString &d : p.ProjectDescription.split(kCrLf)) {
+    for (const QString &d : WrappedDescription(p.ProjectDescription).split(kCrLf)) {
         // A description line that reads like a marker gets a trailing blank, so that
         // it comes back as text instead of ending the block.
         line(d == kStartDesc || d == kEndDesc ? d + u' ' : d);
     }
     line(kEndDesc);
 
-    for (const LineItem &item : parameterLines(p)) {
+    // The one table serves reading and writing; writing only reads through it.
+    for (const LineItem &item : parameterLines(const_cast<ProjectState &>(p))) {
         QString text;
         for (const Slot &s : item.values) {
             if (s.single)
@@ -306,7 +310,9 @@ bool SaveProjectFile()
 {
     const QString path = project().CurrentFile;
     LogMessage(QStringLiteral("Saving: ") + path);
-    const QByteArray bytes = ProjectFileText().toUtf8();
+    // The description in memory becomes what the file holds.
+    WrapDescription();
+    const QByteArray bytes = ProjectFileText(project()).toUtf8();
 
     WriteFileSafely(path, bytes);
     flags().ProjectSaved = kTrue;

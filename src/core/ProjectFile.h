@@ -7,6 +7,8 @@
 // layout does) throw RuntimeError with the classic error numbers; the caller's error
 // tail decides what happens next.
 
+#include "core/ProgramState.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,12 +22,14 @@ bool CheckFileType(const QString &Tag);
 // line longer than 60 characters (without its surrounding blanks) is broken by
 // WrapLine; the lines are joined with CR LF, with none after the last.
 void WrapDescription();
+// The same for any description text, which it leaves as it is.
+QString WrappedDescription(const QString &desc);
 // Breaks one line into pieces of at most 60 characters, preferring to end a piece
 // with a blank in columns 41 to 60; the pieces are joined with CR LF.
 QString WrapLine(const QString &Line);
 
 // The project as the file holds it, CR LF line ends (the text that SaveProjectFile writes).
-QString ProjectFileText();
+QString ProjectFileText(const ProjectState &p);
 
 // The body of File > Save: logs "Saving: " & CurrentFile and writes the project to
 // CurrentFile in UTF-8 through a temporary file and a rename, so that a failed save

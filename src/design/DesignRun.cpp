@@ -275,8 +275,7 @@ QString DesignSession::SortTraceFile()
 
 void DesignSession::clearReport()
 {
-    reportPages().OutBuf[1].clear();
-    reportPages().OutBuf[2].clear();
+    m_pages = {};
     m_grid.Clear(4);
     m_grid.FinishLayout();
     m_values = ReportValues();
@@ -649,7 +648,6 @@ DesignOutcome DesignSession::ReportSolution(const DesignInputs &in)
         page2 = BuildImpossiblePage2(o.message(english), english, m_grid);
     }
     m_grid.FinishLayout();
-    reportPages().OutBuf[1] = page1;
-    reportPages().OutBuf[2] = page2;
+    m_pages = {page1, page2};
     return o;
 }

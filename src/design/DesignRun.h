@@ -12,14 +12,15 @@
 //   - HScroll1_Change: session.SelectAlternative(HScroll1.Value, snapshot);
 //   - chkSort_Click: session.SortAlternatives(snapshot); when o.scrollValue is 1 the
 //     scroll bar goes to 1 (again under ScrollLock: alternative 1 is already selected).
-// After each call the window copies reportPages().OutBuf[1]/[2] (already written here),
-// grid() into grdOutput, o.delayChargeText into txtKatanalosiAnaEpivradynsi when
+// After each call the window stores ReportPage(1)/(2) in reportPages().OutBuf[1]/[2],
+// where the page commands read them, copies grid() into grdOutput, o.delayChargeText into txtKatanalosiAnaEpivradynsi when
 // o.hasDelayCharge, and shows o.message(english) when o.showMessage is set.
 
 #include "design/DesignQuantities.h"
 #include "design/DesignReport.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -122,7 +123,7 @@ struct DesignInputs {
 };
 
 // The design window's run state: alternatives, the selected layout, the report.
-// Report pages 1 and 2 go to reportPages().OutBuf[1] and [2]; the grid is grid().
+// The report is on pages 1 and 2 (ReportPage) and in grid().
 // The report language is English when settings().EnglishMenus is not 0.
 class DesignSession {
 public:
@@ -167,6 +168,8 @@ public:
     int SelectedAlternative() const { return m_selected; }
     const QString &SpacingWarning() const { return m_spacingWarning; }
     const ReportGrid &grid() const { return m_grid; }
+    // Report page 1 or 2 of the selected layout ("" when none is selected).
+    const QString &ReportPage(int page) const { return m_pages[page == 2 ? 1 : 0]; }
     const ReportValues &reportValues() const { return m_values; }
 
     // The path of the sort trace ("" when UserTempPath is not known).
@@ -184,6 +187,7 @@ private:
     int m_selected = 0;
     QString m_spacingWarning;
     ReportGrid m_grid;
+    std::array<QString, 2> m_pages;
     ReportValues m_values;
     double m_storeTargetVolume = 0; // target read again from the texts, for VolumeDiff
 };

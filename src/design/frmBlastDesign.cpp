@@ -519,6 +519,7 @@ bool frmBlastDesign::PrepareDesignCalc()
     if (!ValidateDesignInputs())
         return false;
     const DesignOutcome o = m_session.RunDesign(designInputs());
+    storeReportPages();
     AlternativeCount = m_session.AlternativeCount();
     showOutcome(o);
     // The spacing notice of the search belongs to the layouts it found.
@@ -555,6 +556,7 @@ void frmBlastDesign::HScroll1_Change()
     if (m_session.SelectedAlternative() < 1 || k < 1 || k > m_session.AlternativeCount())
         return;
     const DesignOutcome o = m_session.SelectAlternative(k, designInputs());
+    storeReportPages();
     if (o.status == DesignStatus::InvalidAlternative)
         return;
     showOutcome(o);
@@ -565,6 +567,7 @@ void frmBlastDesign::HScroll1_Change()
 void frmBlastDesign::chkSort_Click()
 {
     const DesignOutcome o = m_session.SortAlternatives(designInputs());
+    storeReportPages();
     if (o.status == DesignStatus::NotSorted || o.scrollValue < 1)
         return;
     // The sort has selected the alternative now first: the closest to the target.
@@ -572,6 +575,12 @@ void frmBlastDesign::chkSort_Click()
     ReadDesignControls();
     RescalePlot(true);
     setScrollPosition(o.scrollValue);
+}
+
+void frmBlastDesign::storeReportPages()
+{
+    reportPages().OutBuf[1] = m_session.ReportPage(1);
+    reportPages().OutBuf[2] = m_session.ReportPage(2);
 }
 
 void frmBlastDesign::showOutcome(const DesignOutcome &o)

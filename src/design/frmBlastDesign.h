@@ -119,6 +119,8 @@ private:
     void applyCaption(const QString &control, int tab, const QString &text);
     // Writes what a run, a selection or a sort produced into the controls: the grid,
     // the charge per delay, the page on view, and the message when there is one.
+    // The session's report pages 1 and 2 where the page commands read them.
+    void storeReportPages();
     void showOutcome(const DesignOutcome &o);
     void fillGrid(const ReportGrid &grid);
     // HScroll1 over the alternatives, at 'value', without selecting anything.

@@ -32,8 +32,8 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
         const DesignOutcome o = session.RunDesign(in);
         ASSERT_TRUE(o.ok()) << o.messageEnglish.toStdString();
         const QString data = QStringLiteral("design/%1-").arg(c.name);
-        ExpectPage(reportPages().OutBuf[1], testDataText(data + "page1.txt"));
-        ExpectPage(reportPages().OutBuf[2], testDataText(data + "page2.txt"));
+        ExpectPage(session.ReportPage(1), testDataText(data + "page1.txt"));
+        ExpectPage(session.ReportPage(2), testDataText(data + "page2.txt"));
         ExpectGrid(session.grid(), GridData(data + "grid.tsv"));
         EXPECT_TRUE(o.hasDelayCharge);
         EXPECT_EQ(o.delayChargeText, c.delayCharge);
@@ -80,11 +80,11 @@ TEST(DesignReport, ImpossibleLayoutsAndDesignsShowTheirReasonOnly)
         EXPECT_FALSE(o.hasDelayCharge);
         EXPECT_EQ(session.runState().ExplosiveMass, 0.0f);
         EXPECT_EQ(session.runState().CostTotal, 0.0f);
-        ExpectPage(reportPages().OutBuf[2], "[Selected Solution]\r\n" + c.english + "\r\n");
+        ExpectPage(session.ReportPage(2), "[Selected Solution]\r\n" + c.english + "\r\n");
         EXPECT_EQ(session.grid().Rows(), 2); // the header and the reason
         settings().EnglishMenus = 0;
         c.select ? session.SelectAlternative(c.select, in) : session.RunDesign(in);
-        EXPECT_TRUE(reportPages().OutBuf[2].startsWith(
+        EXPECT_TRUE(session.ReportPage(2).startsWith(
             c.select ? "[Επιλεγμένη Λύση]\r\nΑδύνατη διάταξη:" : "[Επιλεγμένη Λύση]\r\nΑδύνατος σχεδιασμός:"));
     }
 }

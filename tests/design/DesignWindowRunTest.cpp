@@ -48,8 +48,8 @@ protected:
         reference.RunDesign(in);
         if (k)
             reference.SelectAlternative(k, in);
-        ExpectPage(page1, reportPages().OutBuf[1]);
-        ExpectPage(page2, reportPages().OutBuf[2]);
+        ExpectPage(page1, reference.ReportPage(1));
+        ExpectPage(page2, reference.ReportPage(2));
         ExpectGrid(reference.grid(), shown);
     }
 };

@@ -121,13 +121,13 @@ TEST_F(LayoutSearch, TiesKeepTheLayoutEnumeratedFirst)
 TEST_F(LayoutSearch, SelectingOutsideTheListChangesNothing)
 {
     ASSERT_TRUE(session.RunDesign(in).ok());
-    const QString best = reportPages().OutBuf[2];
+    const QString best = session.ReportPage(2);
     for (int index : {0, -1, 21, 32767}) {
         const DesignOutcome o = session.SelectAlternative(index, in);
         EXPECT_EQ(o.status, DesignStatus::InvalidAlternative) << index;
         EXPECT_FALSE(o.hasDelayCharge) << index;
         EXPECT_EQ(session.SelectedAlternative(), 9) << index;
-        EXPECT_EQ(reportPages().OutBuf[2], best) << index;
+        EXPECT_EQ(session.ReportPage(2), best) << index;
     }
     EXPECT_EQ(DesignSession().SelectAlternative(1, in).status, DesignStatus::InvalidAlternative);
 }
@@ -306,8 +306,8 @@ TEST_F(LayoutSearch, RunsThatLeaveNoReport)
         EXPECT_EQ(int(fresh.Alternatives().size()), c.count);
         EXPECT_EQ(fresh.BestAlternative(), 0);
         EXPECT_EQ(fresh.SelectedAlternative(), 0);
-        EXPECT_TRUE(reportPages().OutBuf[1].isEmpty());
-        EXPECT_TRUE(reportPages().OutBuf[2].isEmpty());
+        EXPECT_TRUE(fresh.ReportPage(1).isEmpty());
+        EXPECT_TRUE(fresh.ReportPage(2).isEmpty());
         EXPECT_EQ(fresh.grid().Rows(), 0);
         EXPECT_EQ(fresh.runState().TotalHoles, 0);
         EXPECT_EQ(fresh.SelectAlternative(1, changed).status, c.selectFirst);
