@@ -46,18 +46,26 @@ DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 
 QStringList DriveList::availableDrives()
 {
+    QStringList roots;
+    for (const QStorageInfo &v : QStorageInfo::mountedVolumes())
+        if (v.isValid() && v.isReady())
+            roots << v.rootPath();
+    return drivesFrom(roots);
+}
+
+QStringList DriveList::drivesFrom(const QStringList &mountRoots)
+{
     QStringList drives{QStringLiteral("/")};
-    for (const QStorageInfo &v : QStorageInfo::mountedVolumes()) {
-        if (!v.isValid() || !v.isReady())
-            continue;
-        QString root = v.rootPath();
-        // The kernel's own file systems hold no user files.
-        if (root.startsWith(QLatin1String("/proc")) || root.startsWith(QLatin1String("/sys"))
-            || root.startsWith(QLatin1String("/dev")) || root.startsWith(QLatin1String("/run")))
-            continue;
+    for (QString root : mountRoots) {
         if (!root.endsWith(u'/'))
             root += u'/';
-        if (!drives.contains(root))
+        // The kernel's own file systems hold no user files; removable media that the
+        // desktop mounts under /run/media are kept.
+        const bool system = root.startsWith(QLatin1String("/proc/")) || root.startsWith(QLatin1String("/sys/"))
+                            || root.startsWith(QLatin1String("/dev/"))
+                            || (root.startsWith(QLatin1String("/run/"))
+                                && !root.startsWith(QLatin1String("/run/media/")));
+        if (!system && !drives.contains(root))
             drives << root;
     }
     std::sort(drives.begin() + 1, drives.end());

@@ -26,6 +26,8 @@ public:
     explicit DriveList(QWidget *parent = nullptr);
     // "/" and the roots of the mounted volumes that hold files, each ending in "/".
     static QStringList availableDrives();
+    // The same list made from the roots of the mounted volumes.
+    static QStringList drivesFrom(const QStringList &mountRoots);
     QString drive() const { return currentText(); }
     // Selects the drive that holds the path (the longest root it starts with).
     void setDriveFor(const QString &path);

@@ -31,8 +31,7 @@ frmPath::~frmPath() = default;
 
 void frmPath::Form_Load()
 {
-    ui->Dir1->setPath(paths().AppPath);
-    ui->Drive1->setDriveFor(ui->Dir1->path());
+    showFolder(paths().AppPath);
     SetArrayIndex({ui->Option1.begin(), ui->Option1.end()}, 2);
     CenterForm(this);
     OkPressed = false;
@@ -51,6 +50,13 @@ void frmPath::Option1_Click(int Index)
     // An empty or missing folder leaves the lists where they are.
     if (folder.trimmed().isEmpty() || !ValidPath(folder, kTrue))
         return;
+    showFolder(folder);
+}
+
+void frmPath::showFolder(const QString &folder)
+{
+    // Moving the drive list to the folder's drive must not move the folder list to
+    // that drive's root.
     m_showing = true;
     ui->Drive1->setDriveFor(folder);
     m_showing = false;

@@ -27,6 +27,7 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+    void showFolder(const QString &folder);
 
     std::unique_ptr<Ui_frmPath> ui;
     bool OkPressed = false;

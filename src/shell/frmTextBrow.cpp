@@ -77,7 +77,10 @@ void frmTextBrow::Form_Load()
     QString folder = appState().BrowseLastFolder.isEmpty() ? s.DataPath : appState().BrowseLastFolder;
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = UserHomeFolder();
+    // The drive list follows the folder without first moving to that drive's root.
+    m_loading = true;
     ui->Drive1->setDriveFor(folder);
+    m_loading = false;
     ui->Dir1->setPath(folder);
     ui->File1->setPattern(s.BrowseDefaultFilter);
     ui->Text2->setText(s.BrowseDefaultFilter);
@@ -117,6 +120,8 @@ void frmTextBrow::Form_Unload()
 
 void frmTextBrow::Drive1_Change()
 {
+    if (m_loading)
+        return;
     RunWithErrorTail([this] {
         if (!ui->Dir1->setPath(ui->Drive1->drive()))
             throw RuntimeError(err::DiskNotReady);
@@ -152,7 +157,14 @@ void frmTextBrow::showInViewer(const QString &file)
                     messageState().TitleError);
         return;
     }
-    if (!QFileInfo(file).isFile() || !CopyTextFile(file, copy))
+    // A file gone since the list was made (or no longer a regular file) is reported,
+    // never opened: a pipe would stall the copy.
+    if (!QFileInfo(file).isFile()) {
+        ShowMessage(QStringLiteral("Requested File not found: ") + BoundedText(file), mb::OkOnly,
+                    messageState().TitleError);
+        return;
+    }
+    if (!CopyTextFile(file, copy))
         return;
     const QString editor = settings().ExternalEditor;
     const ViewerCommand command = ViewerCommandFor(editor, copy);

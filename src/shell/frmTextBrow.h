@@ -38,6 +38,7 @@ private:
 
     std::unique_ptr<Ui_frmTextBrow> ui;
     bool m_activated = false;
+    bool m_loading = false;
 };
 
 // File > Browse: the browser, shown modeless (brought to the front when it is open).

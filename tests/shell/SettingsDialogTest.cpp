@@ -315,6 +315,14 @@ TEST(FolderPicker, DrivesAndFolders)
     EXPECT_EQ(drives[0], "/");
     for (const QString &d : drives)
         EXPECT_TRUE(d.endsWith('/')) << d.toStdString();
+    const struct { QStringList mounts, drives; } lists[] = {
+        {{"/", "/proc", "/sys/fs/cgroup", "/dev/shm", "/run", "/run/user/1000"}, {"/"}},
+        {{"/media/ana/USB STICK", "/home/"}, {"/", "/home/", "/media/ana/USB STICK/"}},
+        {{"/run/media/ana/CARD"}, {"/", "/run/media/ana/CARD/"}},
+        {{"/devel", "/system", "/processing", "/runs"}, {"/", "/devel/", "/processing/", "/runs/", "/system/"}},
+    };
+    for (const auto &l : lists)
+        EXPECT_EQ(DriveList::drivesFrom(l.mounts), l.drives) << l.mounts.join(' ').toStdString();
 
     FolderList list;
     const QString root = testHome() + "/tree";

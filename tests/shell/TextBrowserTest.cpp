@@ -227,6 +227,16 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
     EXPECT_EQ(fakeMessageBox().boxes[0].text, "Shell operation failed. Check status of External Viewer: missing-viewer -x");
     EXPECT_EQ(fakeMessageBox().boxes[0].title, messageState().TitleError);
+
+    // A file removed after the list was made is reported; the viewer is not started.
+    fakeMessageBox().boxes.clear();
+    const qsizetype started = fakeOpener().commands.size() + fakeOpener().documents.size();
+    fakeOpener().result = true;
+    ASSERT_TRUE(QFile::remove(folder + "/greek-utf8.txt"));
+    show(w, "greek-utf8.txt");
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Requested File not found: " + folder + "/greek-utf8.txt");
+    EXPECT_EQ(fakeOpener().commands.size() + fakeOpener().documents.size(), started);
 }
 
 TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
