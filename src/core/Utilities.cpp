@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cmath>
+
 QString GetVersionString(int Style)
 {
     const QString rev = QStringLiteral("%1").arg(VersionRevision(), 2, 10, QLatin1Char('0'));
@@ -171,7 +174,8 @@ void ChooseScreenFont(QString &Name, float &Size, int16_t &Bold, int16_t &Italic
     const FontChoice preset{Name, Size, Bold != 0, Italic != 0};
     const FontChoice chosen = services().fileDialog->chooseFont(preset).value_or(preset);
     Name = chosen.name;
-    Size = static_cast<float>(chosen.size);
+    // The sizes the settings file keeps: whole points from 7 to 24.
+    Size = static_cast<float>(std::clamp(std::round(chosen.size), 7.0, 24.0));
     Bold = chosen.bold ? -1 : 0;
     Italic = chosen.italic ? -1 : 0;
 }

@@ -31,7 +31,8 @@ QString WithSlash(const QString &folder);
 int FontExists(const QString &FontName, const QStringList &deviceFonts);
 QString GetScreenFont();
 // The font dialog preset with the four font settings (bold and italic -1/0), which
-// take the chosen font; a cancelled dialog gives the preset back.
+// take the chosen font (its size a whole number of points from 7 to 24); a cancelled
+// dialog gives the preset back.
 void ChooseScreenFont(QString &Name, float &Size, int16_t &Bold, int16_t &Italic);
 QString GetPrinterFont();
 

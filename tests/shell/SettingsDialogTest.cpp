@@ -357,6 +357,13 @@ TEST_F(SettingsDialog, HistoryFontFromTheFontDialog)
     click("Command5");
     EXPECT_EQ(settings().DisplayFontName, "DejaVu Sans Mono");
     EXPECT_EQ(settings().DisplayFontBold, -1);
+    // The size is kept as the settings file reads it back: whole points, 7 to 24.
+    const struct { double chosen; float kept; } sizes[] = {{11.5, 12}, {10.4, 10}, {30, 24}, {5, 7}, {24, 24}};
+    for (const auto &c : sizes) {
+        fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans", c.chosen, false, false});
+        click("Command5");
+        EXPECT_EQ(settings().DisplayFontSize, c.kept) << c.chosen;
+    }
 }
 
 TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
