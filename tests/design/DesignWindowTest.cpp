@@ -365,38 +365,6 @@ TEST_F(DesignWindow, CaptionsFollowTheLanguage)
     }
 }
 
-// Each calculator as the burden source: its burden (in metres), its diameter (in mm) and
-// the densities it carries, in red; the burden box locked and the diameter read-only.
-TEST_F(DesignWindow, BurdenSourcesOfTheSevenCalculators)
-{
-    const struct { int index; const char *burden, *diameter, *explosive, *rock /* nullptr: untouched */; } cases[] = {
-        {0, "3.34", "101.60", nullptr, nullptr}, {1, "2.59", "101.60", "1.2", "2.7"},
-        {2, "5.70", "100", nullptr, nullptr},    {3, "3.04", "101.60", "0.9", "2.7"},
-        {4, "5.05", "100.00", "1.2", nullptr},   {5, "2.58", "100.00", nullptr, nullptr},
-        {6, "3.04", "101.60", nullptr, nullptr},
-    };
-    const QColor red(255, 0, 0);
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.index);
-        open();
-        type("txtEidvarek", "1.5");
-        type("txtEidvarPe", "2.5");
-        find<QAbstractButton>(QString("optFortio_%1").arg(c.index))->click();
-        EXPECT_EQ(edit("txtFortio")->text(), c.burden);
-        EXPECT_FALSE(edit("txtFortio")->isEnabled());
-        EXPECT_EQ(edit("txtDiametros")->text(), c.diameter);
-        EXPECT_TRUE(edit("txtDiametros")->isReadOnly());
-        EXPECT_EQ(edit("txtDiametros")->palette().color(QPalette::Text), red);
-        for (const auto &[name, value, untouched] :
-             {std::tuple{"txtEidvarek", c.explosive, "1.5"}, std::tuple{"txtEidvarPe", c.rock, "2.5"}}) {
-            EXPECT_EQ(edit(name)->text(), value ? value : untouched) << name;
-            EXPECT_EQ(edit(name)->palette().color(QPalette::Text) == red, value != nullptr) << name;
-        }
-        w.reset();
-        UnloadAllCalculators();
-    }
-}
-
 // btnShow opens its calculator (after the warning) and takes its burden when it closes.
 TEST_F(DesignWindow, CalculatorButtonsOpenTheirCalculatorAndTakeItsBurden)
 {
