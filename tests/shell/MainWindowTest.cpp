@@ -422,6 +422,7 @@ TEST_F(MainWindow, ClosePromptAnswers)
         click("mnuFileItem_11");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(boxTexts(), QStringList{"Save changes to: Untitled?"});
+        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
         EXPECT_EQ(w.isNull(), r.closes);
         EXPECT_EQ(QFile::exists(path), r.named);
     }

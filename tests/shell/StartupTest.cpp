@@ -33,19 +33,3 @@ TEST(Startup, StartsShowsAndClosesCleanly)
     EXPECT_TRUE(historyLog().text().endsWith("Saving default settings to file: " + ini + "\r\n"));
     EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", ini), "0");
 }
-
-TEST(Startup, UnsavedChangesAskBeforeClosing)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    flags().ProjectSaved = kFalse;
-    fakeMessageBox().boxes.clear();
-    fakeMessageBox().script(mb::Cancel);
-    EXPECT_FALSE(w->close());
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: Untitled?");
-    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, 35);
-    EXPECT_TRUE(w->isVisible());
-    fakeMessageBox().script(mb::No);
-    EXPECT_TRUE(w->close());
-    QApplication::processEvents();
-}
