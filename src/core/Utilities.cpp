@@ -72,9 +72,18 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
         ShowMessage(QStringLiteral("Requested File not found: ") + BoundedText(Source), mb::OkOnly, messageState().TitleError);
         return false;
     }
+    // A source that cannot be read is reported by its own name, not by the copy's.
     QFile in(Source);
+    const auto unreadable = [&] {
+        ShowMessage(QStringLiteral("Requested File could not be read: ") + BoundedText(Source) + QStringLiteral(" (")
+                        + BoundedText(in.errorString(), 80) + u')',
+                    mb::OkOnly, messageState().TitleError);
+        return false;
+    };
+    if (!in.open(QIODevice::ReadOnly))
+        return unreadable();
     QSaveFile out(Dest);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly)) {
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + BoundedText(Dest), mb::OkOnly, messageState().TitleError);
         return false;
     }
@@ -82,9 +91,13 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
     bool ok = true;
     while (ok && !in.atEnd()) {
         const QByteArray piece = in.read(1 << 16);
+        if (piece.isEmpty() && in.error() != QFileDevice::NoError)
+            return unreadable();
         ok = !piece.isEmpty() && out.write(piece) == piece.size();
     }
-    if (!ok || in.error() != QFileDevice::NoError || !out.commit()) {
+    if (in.error() != QFileDevice::NoError)
+        return unreadable();
+    if (!ok || !out.commit()) {
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + BoundedText(Dest), mb::OkOnly, messageState().TitleError);
         return false;
     }

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -113,8 +114,10 @@ std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)
     dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setNameFilters(r.filters);
-    if (r.filterIndex >= 1 && r.filterIndex <= r.filters.size())
-        dlg.selectNameFilter(r.filters.at(r.filterIndex - 1));
+    // Selected as the dialog keeps it: it simplifies each filter's blanks.
+    const QStringList kept = dlg.nameFilters();
+    if (r.filterIndex >= 1 && r.filterIndex <= kept.size())
+        dlg.selectNameFilter(kept.at(r.filterIndex - 1));
     if (!r.defaultSuffix.isEmpty())
         dlg.setDefaultSuffix(r.defaultSuffix);
     if (!r.confirmOverwrite)
@@ -138,13 +141,45 @@ bool QtFileDialog::printerSetup()
     return dlg.exec() == QDialog::Accepted;
 }
 
+namespace {
+// The style of a family that draws it with this weight and slant ("Book", "Bold Oblique"),
+// "" when it has none. The font dialog opens on the style it is given by name; without
+// one it looks for "Normal" or "Regular" and, failing that, takes the family's first
+// style, which can be an oblique one.
+QString styleOf(const QString &family, bool bold, bool italic)
+{
+    QString best;
+    int bestDistance = 0;
+    for (const QString &style : QFontDatabase::styles(family)) {
+        // An oblique style slants as an italic one does.
+        if (QFontDatabase::font(family, style, 10).italic() != italic)
+            continue;
+        int distance = std::abs(QFontDatabase::weight(family, style) - (bold ? QFont::Bold : QFont::Normal));
+        if (style.contains(QLatin1String("Condensed")) || style.contains(QLatin1String("Expanded")))
+            distance += 1000; // a narrower or wider cut only when there is no other
+        if (best.isEmpty() || distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+} // namespace
+
 std::optional<FontChoice> QtFileDialog::chooseFont(const FontChoice &preset)
 {
-    QFont initial(preset.name);
+    // The family as the dialog lists it: a name that is not installed shows the family
+    // that stands in for it.
+    QString family = QFontInfo(QFont(preset.name)).family();
+    for (const QString &installed : QFontDatabase::families())
+        if (installed.compare(preset.name, Qt::CaseInsensitive) == 0)
+            family = installed;
+    QFont initial(family);
     if (preset.size > 0)
         initial.setPointSizeF(preset.size);
     initial.setBold(preset.bold);
     initial.setItalic(preset.italic);
+    initial.setStyleName(styleOf(family, preset.bold, preset.italic));
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
     if (!ok)

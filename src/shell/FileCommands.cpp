@@ -161,10 +161,15 @@ void FileCommands::ShowFileDialog(int Mode, QString &FileName)
     const QString current = project().CurrentFile.trimmed();
     if (!current.isEmpty())
         request.fileName = StripPath(current, 0);
+    // The dialog starts in the data folder, or in the program's documents folder while
+    // no data folder is set (never in whatever folder the program was started from).
+    const QString start = s.DataPath.isEmpty() ? paths().UserPath : s.DataPath;
     if (!FileName.isEmpty())
         request.initialDir = FileName;
-    else if (s.DataPath.endsWith(u'/'))
-        request.initialDir = s.DataPath.chopped(1);
+    else if (start.endsWith(u'/') && start.size() > 1)
+        request.initialDir = start.chopped(1);
+    else
+        request.initialDir = start;
     QString patterns = QStringLiteral("*.") + s.FileExtension;
     if (s.FileExtension.toLower() != s.FileExtension)
         patterns += QStringLiteral(" *.") + s.FileExtension.toLower();

@@ -253,9 +253,13 @@ TEST_F(MainWindow, SaveAsWritesTheNewFileAndLeavesTheOldOne)
     click("mnuFileItem_1");
     edit("Work after opening");
 
+    // With no data folder set, the dialogs start in the program's documents folder.
+    EXPECT_EQ(fakeFileDialog().requests[0].initialDir, fakeFolders().documentsDir + "/MyKorvendo");
+    EXPECT_EQ(fakeFileDialog().requests[0].filterIndex, 2);
     fakeFileDialog().script(std::nullopt);
     click("mnuFileItem_3");
     ASSERT_EQ(fakeFileDialog().requests.size(), 2);
+    EXPECT_EQ(fakeFileDialog().requests[1].initialDir, fakeFolders().documentsDir + "/MyKorvendo");
     EXPECT_TRUE(fakeFileDialog().requests[1].save && fakeFileDialog().requests[1].confirmOverwrite);
     EXPECT_EQ(fakeFileDialog().requests[1].fileName, "old.kvd");
     EXPECT_TRUE(boxTexts().isEmpty());

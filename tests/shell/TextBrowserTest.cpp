@@ -237,6 +237,18 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
     EXPECT_EQ(fakeMessageBox().boxes[0].text, "Requested File not found: " + folder + "/greek-utf8.txt");
     EXPECT_EQ(fakeOpener().commands.size() + fakeOpener().documents.size(), started);
+
+    // A file the user may not read is reported by its own name, not by the copy's.
+    ScopedOwnerPermissions asOwner;
+    if (!asOwner.ok())
+        GTEST_SKIP() << "file permissions cannot be made to bind here";
+    fakeMessageBox().boxes.clear();
+    ASSERT_TRUE(QFile::setPermissions(folder + "/greek-1253.TXT", QFile::WriteOwner));
+    show(w, "greek-1253.TXT");
+    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+    EXPECT_EQ(fakeMessageBox().boxes[0].text,
+              "Requested File could not be read: " + folder + "/greek-1253.TXT (Permission denied)");
+    EXPECT_EQ(fakeOpener().commands.size() + fakeOpener().documents.size(), started);
 }
 
 TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
