@@ -4,23 +4,120 @@
 #include "core/FileAccess.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
+#include <QSet>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
 const QString kProgramId = QStringLiteral("tessolan-primer");
 const QString kDesktopFile = kProgramId + QStringLiteral(".desktop");
 
-QString dataHome()
+// An XDG base folder; a relative or empty value is not valid and falls back to the default.
+QString baseFolder(const char *variable, const QString &fallback)
 {
-    // A relative or empty value is not valid and falls back to the default.
-    const QString env = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString env = qEnvironmentVariable(variable);
     if (!env.isEmpty() && QDir::isAbsolutePath(env))
         return env;
-    return QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::homePath() + fallback;
 }
+QString dataHome() { return baseFolder("XDG_DATA_HOME", QStringLiteral("/.local/share")); }
+QString configHome() { return baseFolder("XDG_CONFIG_HOME", QStringLiteral("/.config")); }
+
+// What one attempt may change, kept before it changes anything, so that a failed attempt
+// leaves the user's folders as they were: files it wrote are removed or get their old
+// bytes back, folders it made are removed.
+class Undo {
+public:
+    // A file the attempt writes (or a desktop tool may write).
+    void keepFile(const QString &path)
+    {
+        keepFolder(QFileInfo(path).absolutePath());
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink()) {
+            m_files.insert(path, std::nullopt);
+            return;
+        }
+        QFile f(path);
+        if (info.isFile() && !info.isSymLink() && f.open(QIODevice::ReadOnly))
+            m_files.insert(path, f.readAll());
+        // Anything else (a link, a file it cannot read) it leaves alone.
+    }
+    // A folder that a desktop tool rewrites as a whole: every file and folder in it.
+    void keepTree(const QString &folder)
+    {
+        keepFolder(folder);
+        m_trees << folder;
+        for (QDirIterator it(folder, kEntries, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString path = it.next();
+            m_oldEntries.insert(path);
+            if (!it.fileInfo().isDir())
+                keepFile(path);
+        }
+    }
+    void restore()
+    {
+        for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+            if (!it.value()) {
+                QFile::remove(it.key());
+                continue;
+            }
+            QFile now(it.key());
+            if (now.open(QIODevice::ReadOnly) && now.readAll() == *it.value())
+                continue;
+            now.close();
+            try {
+                WriteFileSafely(it.key(), *it.value());
+            } catch (const RuntimeError &) {
+                // Nothing more can be done for this file.
+            }
+        }
+        // Files and folders that appeared in a kept tree, the folders deepest first.
+        for (const QString &tree : std::as_const(m_trees)) {
+            QStringList folders;
+            for (QDirIterator it(tree, kEntries, QDirIterator::Subdirectories); it.hasNext();) {
+                const QString path = it.next();
+                if (m_oldEntries.contains(path))
+                    continue;
+                if (it.fileInfo().isDir() && !it.fileInfo().isSymLink())
+                    folders << path;
+                else
+                    QFile::remove(path);
+            }
+            for (auto f = folders.crbegin(); f != folders.crend(); ++f)
+                QDir().rmdir(*f);
+        }
+        // The folders made on the way, deepest first.
+        for (auto f = m_madeFolders.crbegin(); f != m_madeFolders.crend(); ++f)
+            QDir().rmdir(*f);
+    }
+
+private:
+    static constexpr QDir::Filters kEntries = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+
+    // Remembers the missing folders on the way to this one, outermost first.
+    void keepFolder(const QString &folder)
+    {
+        QStringList missing;
+        for (QString f = QDir::cleanPath(folder); !QFileInfo::exists(f); f = QFileInfo(f).absolutePath()) {
+            missing.prepend(f);
+            if (QFileInfo(f).absolutePath() == f)
+                break;
+        }
+        for (const QString &f : std::as_const(missing))
+            if (!m_madeFolders.contains(f))
+                m_madeFolders << f;
+    }
+
+    QMap<QString, std::optional<QByteArray>> m_files;
+    QSet<QString> m_oldEntries;
+    QStringList m_trees, m_madeFolders;
+};
 
 QString xmlEscaped(const QString &text) { return text.toHtmlEscaped(); }
 
@@ -114,50 +211,62 @@ QString XdgFileAssociation::associate(const FileAssociationRequest &request)
     const QString data = dataHome();
     const QString type = AssociationMimeType(request.extension);
     const QString ext = request.extension.toLower();
-
-    // The program's icon, named by the type and the desktop entry.
     const QString icon = data + QStringLiteral("/icons/hicolor/scalable/apps/") + kProgramId + QStringLiteral(".svg");
-    QString failed = writeFile(icon, request.iconSvg);
-    if (!failed.isEmpty())
-        return failed;
-
-    // The MIME type. The glob matches the extension in any case.
-    const QString mimeXml =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                       "  <mime-type type=\"%1\">\n"
-                       "    <comment>%2</comment>\n"
-                       "    <icon name=\"%3\"/>\n"
-                       "    <glob pattern=\"*.%4\"/>\n"
-                       "  </mime-type>\n"
-                       "</mime-info>\n")
-            .arg(type, xmlEscaped(request.typeComment), kProgramId, ext);
-    failed = writeFile(data + QStringLiteral("/mime/packages/") + kProgramId + u'-' + ext + QStringLiteral(".xml"),
-                       mimeXml.toUtf8());
-    if (!failed.isEmpty())
-        return failed;
-
-    // The desktop entry lists every type associated so far.
     const QString desktopPath = data + QStringLiteral("/applications/") + kDesktopFile;
-    QStringList types = listedTypes(desktopPath);
-    if (!types.contains(type))
-        types << type;
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=Tessolan Primer\n"
-                                         "Exec=%1\n"
-                                         "Icon=%2\n"
-                                         "NoDisplay=true\n"
-                                         "MimeType=%3;\n")
-                              .arg(DesktopExecLine(request.programPath), kProgramId, types.join(u';'));
-    failed = writeFile(desktopPath, entry.toUtf8());
-    if (!failed.isEmpty())
-        return failed;
 
-    failed = run(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});
-    if (failed.isEmpty())
-        failed = run(QStringLiteral("update-desktop-database"), {data + QStringLiteral("/applications")});
-    if (failed.isEmpty())
-        failed = run(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopFile, type});
+    // Everything the steps below and the desktop's tools may change, as it is now.
+    Undo undo;
+    undo.keepFile(icon);
+    undo.keepTree(data + QStringLiteral("/mime"));
+    undo.keepTree(data + QStringLiteral("/applications"));
+    undo.keepFile(configHome() + QStringLiteral("/mimeapps.list"));
+
+    const QString failed = [&] {
+        // The program's icon, named by the type and the desktop entry.
+        QString failed = writeFile(icon, request.iconSvg);
+        if (!failed.isEmpty())
+            return failed;
+
+        // The MIME type. The glob matches the extension in any case.
+        const QString mimeXml =
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                           "  <mime-type type=\"%1\">\n"
+                           "    <comment>%2</comment>\n"
+                           "    <icon name=\"%3\"/>\n"
+                           "    <glob pattern=\"*.%4\"/>\n"
+                           "  </mime-type>\n"
+                           "</mime-info>\n")
+                .arg(type, xmlEscaped(request.typeComment), kProgramId, ext);
+        failed = writeFile(data + QStringLiteral("/mime/packages/") + kProgramId + u'-' + ext + QStringLiteral(".xml"),
+                           mimeXml.toUtf8());
+        if (!failed.isEmpty())
+            return failed;
+
+        // The desktop entry lists every type associated so far.
+        QStringList types = listedTypes(desktopPath);
+        if (!types.contains(type))
+            types << type;
+        const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                             "Type=Application\n"
+                                             "Name=Tessolan Primer\n"
+                                             "Exec=%1\n"
+                                             "Icon=%2\n"
+                                             "NoDisplay=true\n"
+                                             "MimeType=%3;\n")
+                                  .arg(DesktopExecLine(request.programPath), kProgramId, types.join(u';'));
+        failed = writeFile(desktopPath, entry.toUtf8());
+        if (!failed.isEmpty())
+            return failed;
+
+        failed = run(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});
+        if (failed.isEmpty())
+            failed = run(QStringLiteral("update-desktop-database"), {data + QStringLiteral("/applications")});
+        if (failed.isEmpty())
+            failed = run(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopFile, type});
+        return failed;
+    }();
+    if (!failed.isEmpty())
+        undo.restore();
     return failed;
 }

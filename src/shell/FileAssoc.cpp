@@ -9,7 +9,7 @@
 
 bool IsAssociableExtension(const QString &Ext)
 {
-    if (Ext.isEmpty())
+    if (Ext.isEmpty() || Ext.size() > kMaxExtensionLength)
         return false;
     for (const QChar c : Ext)
         if (!(c.isDigit() || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) || c.unicode() > 127)
@@ -22,8 +22,8 @@ bool AssociateFileType(const QString &AppPath, const QString &AppName, const QSt
     const QString &title = messageState().TitleError;
     if (!IsAssociableExtension(Ext)) {
         ShowMessage(QStringLiteral("The file extension \"") + BoundedText(Ext, 40)
-                        + QStringLiteral("\" cannot be associated: it must consist of letters and digits only. "
-                                         "Nothing was changed."),
+                        + QStringLiteral("\" cannot be associated: it must consist of letters and digits only, "
+                                         "at most 16 of them. Nothing was changed."),
                     mb::OkOnly, title);
         return false;
     }

@@ -4,7 +4,10 @@
 
 #include <QString>
 
-// True for an extension the association accepts: one or more ASCII letters and digits.
+// The longest extension a desktop's file-name pattern takes.
+constexpr int kMaxExtensionLength = 16;
+
+// True for an extension the association accepts: 1 to 16 ASCII letters and digits.
 // Anything else ("", "*", "K.VD") would give a pattern that claims other files.
 bool IsAssociableExtension(const QString &Ext);
 

@@ -12,6 +12,7 @@
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/Widgets.h"
+#include "shell/FileAssoc.h"
 #include "shell/frmMain.h"
 
 #include <QCheckBox>
@@ -196,6 +197,13 @@ bool frmSet::ValidateSettings()
     if (!ValidFileExtension(ui->Text1->text().trimmed())) {
         ShowMessage(QStringLiteral("Invalid character in file extension"), mb::Critical,
                     messageState().TitleInvalidChar);
+        refuse(ui->Text1);
+        return false;
+    }
+    // The desktop's file-name patterns take no longer extension.
+    if (ui->Text1->text().trimmed().size() > kMaxExtensionLength) {
+        ShowMessage(QStringLiteral("File extension too long (at most 16 characters)"), mb::Critical,
+                    messageState().TitleError);
         refuse(ui->Text1);
         return false;
     }

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QMenu>
 #include <QMimeDatabase>
@@ -227,32 +228,65 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     EXPECT_EQ(newLog().count("Korvendo options Not modified"), 3);
 }
 
-TEST_F(ProgramOptions, AFailedAssociationNamesItsStepAndNeverClaimsSuccess)
+TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereAndNeverClaimsSuccess)
 {
-    const QString emptyBin = testHome() + "/empty-bin";
+    const QString emptyBin = testHome() + "/empty-bin", failing = testHome() + "/failing-bin";
     QDir().mkpath(emptyBin);
+    // Stand-ins for the desktop's tools that fail, found first on the PATH.
+    for (const char *tool : {"update-desktop-database", "xdg-mime"}) {
+        const QString path = writeFile(failing + "/" + tool + "/" + tool, "#!/bin/sh\nexit 1\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     const QByteArray path = qgetenv("PATH");
+    const auto failingFirst = [&](const char *tool) { qputenv("PATH", (failing + "/" + tool + ":").toUtf8() + path); };
+    // Every file and folder under the XDG data and config folders, with its bytes.
+    const auto xdgFolders = [] {
+        QStringList out;
+        for (const QString &root : {dataHome(), testHome() + "/.config"}) {
+            out << root + (QFileInfo(root).isDir() ? "/" : QFileInfo::exists(root) ? " file" : " missing");
+            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();) {
+                const QString entry = it.next();
+                out << entry + (it.fileInfo().isDir() ? "/" : " " + QString::number(qHash(readFile(entry))));
+            }
+        }
+        out.sort();
+        return out;
+    };
     const struct {
         const char *name;
         std::function<void()> arrange;
         const char *expected; // part of the message
-        bool written;         // the desktop entry exists afterwards
     } cases[] = {
-        {"data folder is a file", [] { writeFile(dataHome(), "x"); }, "could not be created", false},
-        {"programs missing", [&] { qputenv("PATH", emptyBin.toUtf8()); }, "update-mime-database could not be started",
-         true},
-        {"empty extension", [] { settings().FileExtension = ""; }, "The file extension \"\" cannot be associated", false},
-        {"wildcard extension", [] { settings().FileExtension = "*"; }, "The file extension \"*\" cannot be associated",
-         false},
-        {"dotted extension", [] { settings().FileExtension = "K.VD"; }, "cannot be associated", false},
-        {"Greek extension", [] { settings().FileExtension = "ΚΒΔ"; }, "cannot be associated", false},
+        {"data folder is a file", [] { writeFile(dataHome(), "x"); }, "could not be created"},
+        {"programs missing", [&] { qputenv("PATH", emptyBin.toUtf8()); }, "update-mime-database could not be started"},
+        {"desktop database fails", [&] { failingFirst("update-desktop-database"); },
+         "update-desktop-database failed"},
+        // Beside an association made before, which stays as it was.
+        {"default application fails beside an earlier association",
+         [&] {
+             settings().FileExtension = "BLS";
+             associate();
+             settings().FileExtension = "KVD";
+             failingFirst("xdg-mime");
+         },
+         "xdg-mime failed"},
+        {"empty extension", [] { settings().FileExtension = ""; }, "The file extension \"\" cannot be associated"},
+        {"wildcard extension", [] { settings().FileExtension = "*"; }, "The file extension \"*\" cannot be associated"},
+        {"dotted extension", [] { settings().FileExtension = "K.VD"; }, "cannot be associated"},
+        {"Greek extension", [] { settings().FileExtension = "ΚΒΔ"; }, "cannot be associated"},
+        {"longer than a desktop pattern takes", [] { settings().FileExtension = QString(300, 'K'); },
+         "cannot be associated"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QDir(dataHome()).removeRecursively();
+        QDir(testHome() + "/.config").removeRecursively();
         QFile::remove(dataHome());
         settings().FileExtension = "KVD";
         c.arrange();
+        const QStringList before = xdgFolders();
         fakeMessageBox().boxes.clear();
         associate();
         qputenv("PATH", path);
@@ -262,6 +296,6 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepAndNeverClaimsSuccess)
         EXPECT_FALSE(box.text.contains("has been associated"));
         EXPECT_EQ(box.title, "Program Options: Error");
         EXPECT_TRUE(historyLog().text().contains(box.text));
-        EXPECT_EQ(QFile::exists(dataHome() + "/applications/tessolan-primer.desktop"), c.written);
+        EXPECT_EQ(xdgFolders(), before);
     }
 }

@@ -158,7 +158,9 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
         {folder, "4096", "K_D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
         {folder, "4096", "", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
         {folder, "4096", "  ", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
+        {folder, "4096", QString(17, 'K'), "File extension too long (at most 16 characters)", "Settings: Error", "Text1"},
         {folder, "16384", "KVD", nullptr, "", ""},
+        {folder, "4096", "KVD0123456789ABC", nullptr, "", ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString() + " " + c.size.toStdString() + " " + c.ext.toStdString());
