@@ -41,9 +41,13 @@ bool AssociateFileType(const QString &AppPath, const QString &AppName, const QSt
         ShowMessage(QStringLiteral("The file association could not be created: ") + failed + u'.', mb::OkOnly, title);
         return false;
     }
-    ShowMessage(QStringLiteral("The ") + Ext + QStringLiteral(" file extensions has been associated to ") + program
-                    + QStringLiteral("\r\n\r\nNote: if order for this function to be successfully completed the user "
-                                     "needs to have access to the registry"),
+    // The association is made in the user's own folders: it holds for this user only.
+    ShowMessage(IsEnglish() ? QStringLiteral("The ") + Ext + QStringLiteral(" file extensions has been associated to ")
+                                  + program
+                                  + QStringLiteral("\r\n\r\nNote: the association holds for the current user only")
+                            : QStringLiteral("Η επέκταση αρχείων ") + Ext
+                                  + QStringLiteral(" συσχετίστηκε με το πρόγραμμα ") + program
+                                  + QStringLiteral("\r\n\r\nΣημείωση: η συσχέτιση ισχύει μόνο για τον τρέχοντα χρήστη"),
                 mb::OkOnly);
     return true;
 }

@@ -126,13 +126,15 @@ QString AboutText()
 {
     const QString crlf = QStringLiteral("\r\n");
     const QString lf = QStringLiteral("\n");
-    return appState().ProgramName + crlf + lf                                           //
+    // The program names itself even though its ProgramName is empty.
+    const QString name = appState().ProgramName.isEmpty() ? appState().AppTitle : appState().ProgramName;
+    return name + crlf + lf                                                             //
            + QStringLiteral("Version: ") + GetVersionString(1) + crlf + lf               //
            + QStringLiteral("Revision Date: 20-Oct-2022") + crlf + lf                   //
            + QStringLiteral("This program was originally created by:") + crlf           //
            + QStringLiteral("   The Tessolan blasting engineering group") + crlf        //
            + QStringLiteral("   with the surface mining laboratory of its founders") + crlf + lf
-           + QStringLiteral("Development of second Windows version:") + crlf            //
+           + QStringLiteral("Development of ") + name + u':' + crlf                   //
            + QStringLiteral("   The Tessolan Primer development team") + crlf;
 }
 

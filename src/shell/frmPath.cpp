@@ -68,8 +68,11 @@ void frmPath::Drive1_Change()
     if (m_showing)
         return;
     if (!ui->Dir1->setPath(ui->Drive1->drive()))
-        ShowMessage(QStringLiteral("Windows is unable to read selected drive. Make sure the door is closed and the "
-                                   "disk is formatted and free of errors"),
+        ShowMessage(IsEnglish() ? QStringLiteral("The selected drive cannot be read. Make sure the disk is inserted "
+                                                 "and mounted, and that it is formatted and free of errors")
+                                : QStringLiteral("Η επιλεγμένη μονάδα δίσκου δεν μπορεί να διαβαστεί. Βεβαιωθείτε ότι ο "
+                                                 "δίσκος είναι συνδεδεμένος και προσαρτημένος, διαμορφωμένος και "
+                                                 "χωρίς σφάλματα"),
                     mb::OkOnly, messageState().TitleError);
 }
 

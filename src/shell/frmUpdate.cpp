@@ -107,12 +107,14 @@ private:
             return;
         }
         deleteLater();
-        const int answer =
-            MsgBox(QStringLiteral("A new Korvendo version is available. ") + QStringLiteral("\r\n\r\n")
-                       + QStringLiteral("Note that in order to download and install you may need administrator "
-                                        "priviledges and/or Windows may ask you for permission to do so. ")
-                       + QStringLiteral("\r\n\r\n") + QStringLiteral("Proceed with Download and Install?"),
-                   mb::YesNoCancel | mb::Question);
+        const QString text =
+            IsEnglish() ? QStringLiteral("A new Korvendo version is available. \r\n\r\n"
+                                         "Note that the desktop may ask you for permission to download and install it. "
+                                         "\r\n\r\nProceed with Download and Install?")
+                        : QStringLiteral("Υπάρχει νέα έκδοση του Korvendo. \r\n\r\n"
+                                         "Σημειώστε ότι το περιβάλλον εργασίας μπορεί να σας ζητήσει άδεια για τη λήψη "
+                                         "και την εγκατάστασή της. \r\n\r\nΝα γίνει λήψη και εγκατάσταση;");
+        const int answer = MsgBox(text, mb::YesNoCancel | mb::Question);
         if (answer != mb::Yes || !m_main)
             return;
         auto *w = new frmUpdate(m_main);
@@ -356,8 +358,11 @@ void frmUpdate::cmdInstall_Click()
         return;
     }
     if (AutoUpdate)
-        ShowMessage(QStringLiteral("Korvendo will now close to install the new update. You may be asked to grant "
-                                   "permission to Windows to allow installation of the new version. "),
+        ShowMessage(IsEnglish() ? QStringLiteral("Korvendo will now close to install the new update. The desktop may "
+                                                 "ask you for permission to install the new version. ")
+                                : QStringLiteral("Το Korvendo θα κλείσει τώρα για να εγκατασταθεί η νέα ενημέρωση. Το "
+                                                 "περιβάλλον εργασίας μπορεί να σας ζητήσει άδεια για την εγκατάσταση "
+                                                 "της νέας έκδοσης. "),
                     mb::OkOnly);
     // Unsaved work first: Cancel or a failed save keeps the program running.
     frmMain *main = mainWindow();

@@ -203,10 +203,11 @@ TEST(HelpMenu, ItemsReachTheViewerManualVideosAndAbout)
     const RecordedBox about = fakeMessageBox().boxes[0];
     EXPECT_EQ(about.buttons, 64);
     EXPECT_EQ(about.title, "About the  Program");
-    EXPECT_TRUE(about.text.contains("Version: " + GetVersionString(1) + "\r\n\n"));
+    EXPECT_TRUE(about.text.startsWith("Tessolan Primer\r\n\nVersion: " + GetVersionString(1) + "\r\n\n"));
     EXPECT_TRUE(about.text.contains("Revision Date: 20-Oct-2022\r\n\n"));
     EXPECT_TRUE(about.text.contains("This program was originally created by:\r\n   "));
-    EXPECT_TRUE(about.text.endsWith("\r\n") && about.text.contains("Development of second Windows version:\r\n   "));
+    EXPECT_TRUE(about.text.endsWith("\r\n") && about.text.contains("Development of Tessolan Primer:\r\n   "));
+    EXPECT_FALSE(about.text.contains("Windows"));
 
     // The help window closes with the program.
     w->close();

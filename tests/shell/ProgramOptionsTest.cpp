@@ -190,9 +190,8 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     associate();
     EXPECT_TRUE(newLog().contains(". " + paths().AppPath + " tessolan-primer KVD\r\n")) << newLog().toStdString();
     ASSERT_EQ(boxTexts().size(), 1);
-    EXPECT_EQ(boxTexts()[0], kSuccessStart + program()
-                                 + "\r\n\r\nNote: if order for this function to be successfully completed the user "
-                                   "needs to have access to the registry");
+    EXPECT_EQ(boxTexts()[0],
+              kSuccessStart + program() + "\r\n\r\nNote: the association holds for the current user only");
     EXPECT_EQ(fakeMessageBox().boxes[0].title, "Tessolan Primer");
 
     const QString type = "application/x-tessolan-primer-kvd";
@@ -220,7 +219,11 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     associate();
     EXPECT_EQ(readFile(desktop), firstEntry);
     settings().FileExtension = "BLS";
+    settings().EnglishMenus = 0; // and says so in Greek
+    fakeMessageBox().boxes.clear();
     associate();
+    EXPECT_EQ(boxTexts(), QStringList("Η επέκταση αρχείων BLS συσχετίστηκε με το πρόγραμμα " + program()
+                                      + "\r\n\r\nΣημείωση: η συσχέτιση ισχύει μόνο για τον τρέχοντα χρήστη"));
     EXPECT_TRUE(QString::fromUtf8(readFile(desktop)).contains("\nMimeType=" + type + ";application/x-tessolan-primer-bls;\n"));
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", "application/x-tessolan-primer-bls"}), "tessolan-primer.desktop");

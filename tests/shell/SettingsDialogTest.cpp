@@ -271,6 +271,26 @@ TEST_F(SettingsDialog, CancelAfterChoosingEditorAndFolderChangesNothing)
     EXPECT_EQ(readFile(iniPath()), fileBefore);
 }
 
+TEST_F(SettingsDialog, FolderPickerReportsADriveItCannotRead)
+{
+    const struct { int16_t english; const char *text; } cases[] = {
+        {1, "The selected drive cannot be read. Make sure the disk is inserted and mounted, and that it is formatted "
+            "and free of errors"},
+        {0, "Η επιλεγμένη μονάδα δίσκου δεν μπορεί να διαβαστεί. Βεβαιωθείτε ότι ο δίσκος είναι συνδεδεμένος και "
+            "προσαρτημένος, διαμορφωμένος και χωρίς σφάλματα"},
+    };
+    for (const auto &c : cases) {
+        settings().EnglishMenus = c.english;
+        frmPath picker;
+        auto *drives = picker.findChild<DriveList *>("Drive1");
+        drives->addItem(testHome() + "/unmounted/"); // a volume gone since the list was made
+        fakeMessageBox().boxes.clear();
+        drives->setCurrentIndex(drives->count() - 1);
+        ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
+        EXPECT_EQ(fakeMessageBox().boxes[0].text, QString::fromUtf8(c.text));
+    }
+}
+
 TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
 {
     const QString work = testHome() + "/work";

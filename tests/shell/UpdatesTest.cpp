@@ -403,9 +403,11 @@ TEST_F(StartupUpdate, YesDownloadsSavesHandsOverAndEnds)
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
     const QStringList texts = boxTexts();
     ASSERT_GE(texts.size(), 4);
-    EXPECT_TRUE(texts[0].startsWith("A new Korvendo version is available. "));
+    EXPECT_EQ(texts[0], "A new Korvendo version is available. \r\n\r\nNote that the desktop may ask you for permission "
+                        "to download and install it. \r\n\r\nProceed with Download and Install?");
     EXPECT_EQ(texts[1], "Download completed. Program at: " + path);
-    EXPECT_TRUE(texts[2].startsWith("Korvendo will now close to install the new update."));
+    EXPECT_EQ(texts[2], "Korvendo will now close to install the new update. The desktop may ask you for permission "
+                        "to install the new version. ");
     EXPECT_EQ(texts[3], "Save changes to: " + testHome() + "/work.KVD?");
     EXPECT_EQ(fakeOpener().documents, QStringList({path}));
     EXPECT_TRUE(QFile::exists(testHome() + "/work.KVD"));
@@ -415,6 +417,7 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
 {
     QPointer<frmMain> w = startWithNewerVersion();
     ASSERT_TRUE(w);
+    settings().EnglishMenus = 0; // asked in Greek
     fakeMessageBox().script(mb::No);
     // A window opened at once, before the server's answer: no question while it is open.
     qsizetype whileOpen = -1;
@@ -438,7 +441,9 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
     EXPECT_EQ(whileOpen, 0);
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
     ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
-    EXPECT_TRUE(fakeMessageBox().boxes[0].text.startsWith("A new Korvendo version is available. "));
+    EXPECT_EQ(fakeMessageBox().boxes[0].text,
+              "Υπάρχει νέα έκδοση του Korvendo. \r\n\r\nΣημειώστε ότι το περιβάλλον εργασίας μπορεί να σας ζητήσει "
+              "άδεια για τη λήψη και την εγκατάστασή της. \r\n\r\nΝα γίνει λήψη και εγκατάσταση;");
     EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     w->close();
 }
