@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -79,6 +80,7 @@ void frmHelp::loadContents()
 {
     m_contents = ParseHelpContents(readPage(m_base + QStringLiteral("index.html")));
     QStringList seenPages;
+    QStringList terms; // each index term once, at its first page
     for (const HelpEntry &e : m_contents) {
         auto *item = new QListWidgetItem(e.title, ui->lstContents);
         item->setData(Qt::UserRole, e.page);
@@ -89,9 +91,17 @@ void frmHelp::loadContents()
         for (const QString &term : ParseHelpKeywords(readPage(m_base + file))) {
             // A term may point into the page: "term|anchor".
             const QString anchor = term.section(u'|', 1);
-            m_index.append({anchor.isEmpty() ? file : file + u'#' + anchor, term.section(u'|', 0, 0).trimmed()});
+            const QString title = term.section(u'|', 0, 0).trimmed();
+            if (terms.contains(title, Qt::CaseInsensitive))
+                continue;
+            terms.append(title);
+            m_index.append({anchor.isEmpty() ? file : file + u'#' + anchor, title});
         }
     }
+    // The contents pane is as wide as its longest entry, so that every entry shows whole.
+    QListWidget *list = ui->lstContents;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                          + list->verticalScrollBar()->sizeHint().width());
     std::stable_sort(m_index.begin(), m_index.end(), [](const HelpEntry &a, const HelpEntry &b) {
         return QString::compare(a.title, b.title, Qt::CaseInsensitive) < 0;
     });

@@ -95,6 +95,15 @@ TEST(HelpPages, ContentsListsEveryPageAndLinksResolve)
     }
     for (int n : HelpContextNumbers())
         EXPECT_TRUE(files.contains(HelpTopicPage(n).section(u'#', 0, 0))) << n;
+    // Each index term is listed by one page only.
+    QStringList terms;
+    files.removeDuplicates();
+    for (const QString &f : files)
+        for (const QString &term : ParseHelpKeywords(page(f.section(u'#', 0, 0)))) {
+            const QString title = term.section(u'|', 0, 0).trimmed().toLower();
+            EXPECT_FALSE(terms.contains(title)) << title.toStdString() << " again in " << f.toStdString();
+            terms << title;
+        }
     // Every link between pages leads to a page that exists.
     for (const QString &f : files)
         for (const HelpEntry &link : ParseHelpContents(page(f)))
@@ -128,6 +137,10 @@ TEST(HelpWindow, ContentsIndexTopicsBackAndForward)
     auto *browser = w->findChild<QTextBrowser *>("txtPage");
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(contents->count(), ParseHelpContents(page("index.html")).size());
+    // Every entry shows whole.
+    for (int i = 0; i < contents->count(); ++i)
+        EXPECT_LT(contents->fontMetrics().horizontalAdvance(contents->item(i)->text()), contents->viewport()->width())
+            << contents->item(i)->text().toStdString();
     EXPECT_TRUE(browser->source().toString().endsWith("index.html"));
 
     ASSERT_TRUE(help.showTopic(file, 3010));
@@ -141,6 +154,11 @@ TEST(HelpWindow, ContentsIndexTopicsBackAndForward)
     auto *filter = w->findChild<QLineEdit *>("txtIndex");
     auto *index = w->findChild<QListWidget *>("lstIndex");
     const int all = index->count();
+    QStringList terms; // each term once
+    for (int i = 0; i < all; ++i) {
+        EXPECT_FALSE(terms.contains(index->item(i)->text(), Qt::CaseInsensitive)) << index->item(i)->text().toStdString();
+        terms << index->item(i)->text();
+    }
     filter->setText("scaled dist");
     ASSERT_GT(index->count(), 0);
     EXPECT_LT(index->count(), all);
