@@ -73,7 +73,9 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
             auto *text = Child<QPlainTextEdit>(d, "Text1");
             shown = text->toPlainText();
-            EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
+            // A fixed-pitch box: its narrow and wide letters take one advance.
+            const QFontMetrics metrics(text->font());
+            EXPECT_EQ(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W'));
             text->setPlainText(QString::fromUtf8(typed));
             Click(d, "Command2");
         });
