@@ -81,8 +81,10 @@ void frmTextBrow::Form_Load()
     m_loading = true;
     ui->Drive1->setDriveFor(folder);
     m_loading = false;
-    ui->Dir1->setPath(folder);
+    // The pattern first, so the folder's files are listed once, when the folder is set;
+    // the pattern box then repeats the same pattern and lists nothing anew.
     ui->File1->setPattern(s.BrowseDefaultFilter);
+    ui->Dir1->setPath(folder);
     ui->Text2->setText(s.BrowseDefaultFilter);
     ApplyBrowseFont();
     ui->Check1->setChecked(s.BrowseUseNotepad == 1);
@@ -180,10 +182,11 @@ void frmTextBrow::showInViewer(const QString &file)
 void frmTextBrow::showInWindow(const QString &file)
 {
     // A file larger than the view can take (or not a regular file) is refused with a
-    // message naming it, instead of stalling the window.
+    // message naming it, instead of stalling the window; a very long line is shown in
+    // pieces, which the box lays out at once.
     RunWithErrorTail([&] {
         WaitCursor busy;
-        ui->RichTextBox1->setPlainText(DecodeViewText(ReadRegularFile(file, kMaxFileBytes)));
+        SetLongPlainText(ui->RichTextBox1, BreakLongLines(DecodeViewText(ReadRegularFile(file, kMaxFileBytes))));
     });
 }
 
