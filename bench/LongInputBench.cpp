@@ -108,6 +108,10 @@ BENCHMARK(BM_BrowserShows16MBOneLine)->Unit(benchmark::kMillisecond)->Iterations
 void BM_BrowserShows16MBShortLines(benchmark::State &state) { showBigFile(state, 40); }
 BENCHMARK(BM_BrowserShows16MBShortLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The most lines 16 MB can hold: eight million of one character each.
+void BM_BrowserShows16MBOneCharacterLines(benchmark::State &state) { showBigFile(state, 1); }
+BENCHMARK(BM_BrowserShows16MBOneCharacterLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // From File > Browse to the window shown on a folder of state.range(0) files.
 void BM_BrowserOpensOnFolder(benchmark::State &state)
 {
