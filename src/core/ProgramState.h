@@ -242,6 +242,10 @@ private:
 struct LoadedWindows {
     QPointer<QObject> Main;
     std::array<QPointer<QObject>, 7> Calculators;
+    QPointer<QObject> TextBrowser; // while it is open
+    // The text browser's copy for the external viewer (a QTemporaryFile the application
+    // owns), made at its first use in a run.
+    QPointer<QObject> ViewerCopy;
 };
 
 AppState &appState();

@@ -9,6 +9,7 @@
 #include "core/Services.h"
 
 #include <QStringDecoder>
+#include <QStringTokenizer>
 
 #include <cfloat>
 #include <cmath>
@@ -24,7 +25,7 @@ constexpr int kWrapWidth = 60;
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 // True when the text is empty or holds only blanks.
-bool isBlankLine(const QString &s)
+bool isBlankLine(QStringView s)
 {
     for (QChar c : s)
         if (c != u' ')
@@ -33,7 +34,7 @@ bool isBlankLine(const QString &s)
 }
 
 // The text without its leading and trailing blanks (spaces only, as the wrap counts them).
-QString trimBlanks(const QString &s)
+QStringView trimBlanks(QStringView s)
 {
     qsizetype b = 0, e = s.size();
     while (b < e && s.at(b) == u' ')
@@ -41,6 +42,22 @@ QString trimBlanks(const QString &s)
     while (e > b && s.at(e - 1) == u' ')
         --e;
     return s.mid(b, e - b);
+}
+
+// Calls 'f' with each line of the text; CR LF, CR and LF each end a line.
+template <class F> void forEachLine(QStringView text, F f)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        f(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    f(text.mid(start));
 }
 
 // One value of a parameter line: a Single, an Integer, or an Integer written as 0 and
@@ -243,16 +260,41 @@ QString WrappedDescription(const QString &desc)
 {
     if (desc.isEmpty())
         return desc;
-    QString text = desc;
-    text.replace(kCrLf, QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    QStringList out;
-    for (const QString &line : text.split(u'\n')) {
-        if (isBlankLine(line))
-            continue;
-        out << (trimBlanks(line).size() > kWrapWidth ? WrapLine(line) : line);
-    }
-    return out.join(kCrLf);
+    QString out;
+    out.reserve(desc.size() + desc.size() / 30);
+    // Blank lines, and blank pieces of a long line, are dropped: the result wraps to
+    // itself, so a description already wrapped comes back unchanged.
+    auto add = [&out](QStringView piece) {
+        if (isBlankLine(piece))
+            return;
+        if (!out.isEmpty())
+            out += kCrLf;
+        out += piece;
+    };
+    forEachLine(desc, [&](QStringView line) {
+        if (trimBlanks(line).size() <= kWrapWidth) {
+            add(line);
+            return;
+        }
+        const QString wrapped = WrapLine(line.toString());
+        for (QStringView piece : QStringTokenizer(wrapped, kCrLf))
+            add(piece);
+    });
+    return out;
+}
+
+QString WrapLongLines(const QString &desc)
+{
+    QString out;
+    out.reserve(desc.size() + desc.size() / 30);
+    bool first = true;
+    forEachLine(desc, [&](QStringView line) {
+        if (!first)
+            out += kCrLf;
+        first = false;
+        out += trimBlanks(line).size() > kWrapWidth ? WrapLine(line.toString()) : line.toString();
+    });
+    return out;
 }
 
 void ReadDescription(ProjectLineReader &reader)
@@ -268,9 +310,13 @@ void ReadDescription(ProjectLineReader &reader)
     }
 }
 
-QString ProjectFileText(const ProjectState &p)
+namespace {
+
+// The file's text with the description as given, already wrapped.
+QString fileText(const ProjectState &p, const QString &wrappedDescription)
 {
     QString out;
+    out.reserve(wrappedDescription.size() + wrappedDescription.size() / 30 + 4096);
     auto line = [&out](const QString &text) { out += text + kCrLf; };
 
     line(appState().VersionTags[5].isEmpty() ? QStringLiteral("KORV_ENDO_209") : appState().VersionTags[5]);
@@ -283,10 +329,13 @@ QString ProjectFileText(const ProjectState &p)
     line(title);
 
     line(kStartDesc);
-    for (const QString &d : WrappedDescription(p.ProjectDescription).split(kCrLf)) {
+    for (QStringView d : QStringTokenizer(wrappedDescription, kCrLf)) {
         // A description line that reads like a marker gets a trailing blank, so that
         // it comes back as text instead of ending the block.
-        line(d == kStartDesc || d == kEndDesc ? d + u' ' : d);
+        out += d;
+        if (d == kStartDesc || d == kEndDesc)
+            out += u' ';
+        out += kCrLf;
     }
     line(kEndDesc);
 
@@ -306,13 +355,17 @@ QString ProjectFileText(const ProjectState &p)
     return out;
 }
 
+} // namespace
+
+QString ProjectFileText(const ProjectState &p) { return fileText(p, WrappedDescription(p.ProjectDescription)); }
+
 bool SaveProjectFile()
 {
     const QString path = project().CurrentFile;
     LogMessage(QStringLiteral("Saving: ") + path);
     // The description in memory becomes what the file holds.
     WrapDescription();
-    const QByteArray bytes = ProjectFileText(project()).toUtf8();
+    const QByteArray bytes = fileText(project(), project().ProjectDescription).toUtf8();
 
     WriteFileSafely(path, bytes);
     flags().ProjectSaved = kTrue;

@@ -22,8 +22,13 @@ bool CheckFileType(const QString &Tag);
 // line longer than 60 characters (without its surrounding blanks) is broken by
 // WrapLine; the lines are joined with CR LF, with none after the last.
 void WrapDescription();
-// The same for any description text, which it leaves as it is.
+// The same for any description text, which it leaves as it is. A wrapped text wraps
+// to itself.
 QString WrappedDescription(const QString &desc);
+// The description as the dialog shows it: each line longer than 60 characters (without
+// its surrounding blanks) broken by WrapLine, as a save breaks it; every other line,
+// blank ones too, as it is. Lines end with CR LF, none after the last.
+QString WrapLongLines(const QString &desc);
 // Breaks one line into pieces of at most 60 characters, preferring to end a piece
 // with a blank in columns 41 to 60; the pieces are joined with CR LF.
 QString WrapLine(const QString &Line);

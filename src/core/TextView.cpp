@@ -20,6 +20,34 @@ QString DecodeViewText(const QByteArray &bytes)
     return text;
 }
 
+QString BreakLongLines(const QString &text, qsizetype pieceLength)
+{
+    if (pieceLength <= 0)
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / pieceLength + 1);
+    qsizetype runStart = 0; // first character not yet copied
+    qsizetype column = 0;   // characters since the last line end
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
+            column = 0;
+            continue;
+        }
+        if (column >= pieceLength && !c.isLowSurrogate()) {
+            out += QStringView(text).mid(runStart, i - runStart);
+            out += u'\n';
+            runStart = i;
+            column = 0;
+        }
+        ++column;
+    }
+    if (runStart == 0)
+        return text;
+    out += QStringView(text).mid(runStart);
+    return out;
+}
+
 ViewerCommand ViewerCommandFor(const QString &externalEditor, const QString &file)
 {
     ViewerCommand command;

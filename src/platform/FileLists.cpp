@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 FilePattern::FilePattern(const QString &text)
 {
     const QString t = text.trimmed();
@@ -82,8 +86,29 @@ void DriveList::setDriveFor(const QString &path)
     setCurrentIndex(best);
 }
 
+namespace {
+
+// The names sorted as a file list shows them: ignoring case, then by their exact text.
+// Sorting the names alone spares the file information a sorted QDir listing builds.
+QStringList sortedNames(QStringList names)
+{
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(names.size());
+    for (QString &n : names)
+        keyed.emplace_back(n.toLower(), std::move(n));
+    std::sort(keyed.begin(), keyed.end());
+    names.clear();
+    for (auto &k : keyed)
+        names << std::move(k.second);
+    return names;
+}
+
+} // namespace
+
 FolderList::FolderList(QWidget *parent) : QListWidget(parent)
 {
+    // A folder of many entries is shown at once; the rest is laid out in the background.
+    setLayoutMode(QListView::Batched);
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { setPath(item->data(Qt::UserRole).toString()); });
 }
@@ -110,8 +135,7 @@ bool FolderList::setPath(const QString &path)
         ++depth;
     }
     setCurrentRow(count() - 1);
-    const QStringList subs =
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subs = sortedNames(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted));
     for (const QString &s : subs) {
         auto *item = new QListWidgetItem(QString(depth * 2, u' ') + s, this);
         item->setData(Qt::UserRole, folder == QLatin1String("/") ? folder + s : folder + u'/' + s);
@@ -123,7 +147,7 @@ bool FolderList::setPath(const QString &path)
     return true;
 }
 
-FileList::FileList(QWidget *parent) : QListWidget(parent) {}
+FileList::FileList(QWidget *parent) : QListWidget(parent) { setLayoutMode(QListView::Batched); }
 
 void FileList::setPath(const QString &path)
 {
@@ -133,6 +157,9 @@ void FileList::setPath(const QString &path)
 
 void FileList::setPattern(const QString &pattern)
 {
+    // The same pattern again lists nothing anew (the pattern box repeats what it was set to).
+    if (pattern == m_pattern)
+        return;
     m_pattern = pattern;
     refresh();
 }
@@ -157,7 +184,7 @@ void FileList::refresh()
         return;
     const FilePattern pattern(m_pattern);
     // Regular files only: a pipe or a device is never listed (nor opened).
-    const QStringList files = QDir(m_path).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList files = sortedNames(QDir(m_path).entryList(QDir::Files, QDir::Unsorted));
     for (const QString &f : files)
         if (pattern.matches(f))
             addItem(f);

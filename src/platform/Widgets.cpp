@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -129,4 +130,35 @@ QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &c
     auto *b = Named(new QPushButton(caption, parent), name);
     b->setAutoDefault(false);
     return b;
+}
+
+void SetLongPlainText(QPlainTextEdit *box, const QString &text)
+{
+    // A block ends after this many lines or once it holds this many characters.
+    constexpr int kBlockLines = 256;
+    constexpr qsizetype kBlockChars = 16384;
+    QString grouped;
+    grouped.reserve(text.size());
+    qsizetype runStart = 0;
+    qsizetype blockStart = 0; // in 'grouped'
+    int lines = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        // The characters that end a text block when a box takes text.
+        if (c != u'\n' && c != u'\r' && c != QChar::ParagraphSeparator && c != 0xFDD0 && c != 0xFDD1)
+            continue;
+        grouped += QStringView(text).mid(runStart, i - runStart);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        runStart = i + 1;
+        if (++lines >= kBlockLines || grouped.size() - blockStart >= kBlockChars) {
+            grouped += u'\n';
+            blockStart = grouped.size();
+            lines = 0;
+        } else {
+            grouped += QChar(QChar::LineSeparator);
+        }
+    }
+    grouped += QStringView(text).mid(runStart);
+    box->setPlainText(grouped);
 }

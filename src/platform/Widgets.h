@@ -11,6 +11,7 @@ class QObject;
 class QRadioButton;
 class QWidget;
 class QLineEdit;
+class QPlainTextEdit;
 
 // The last index whose button is checked; the lower bound (0) when none is.
 int GetOptionIndex(const QList<QRadioButton *> &Options);
@@ -52,6 +53,14 @@ public:
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
+
+// Puts a long text into a plain-text box at once, for any number of lines. The box
+// keeps a text block per paragraph, which costs far more than the text itself, so the
+// lines are gathered into blocks of a few hundred, broken inside a block by line
+// separators: they show as line breaks and toPlainText() gives them back as line
+// feeds, as it gives the box's own Shift+Enter. CR LF, CR and LF end a line, as in
+// setPlainText().
+void SetLongPlainText(QPlainTextEdit *box, const QString &text);
 
 // Centres the window on its screen (top-left when it is larger).
 void CenterForm(QWidget *Frm);

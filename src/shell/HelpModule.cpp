@@ -140,7 +140,7 @@ QString AboutText()
 
 void ShowAbout() { MsgBox(AboutText(), mb::Information | mb::OkOnly, AboutTitle()); }
 
-void HelpMenu(int Index, QWidget *owner)
+void HelpMenu(int Index, QWidget *owner, const ProgramCloser &closer)
 {
     switch (Index) {
     case 0: ShowHelpContents(0); break;
@@ -148,7 +148,7 @@ void HelpMenu(int Index, QWidget *owner)
     case 2: OpenManual(); break;
     case 4: OpenResourceWindow(owner); break;
     case 6: ShowDisclaimer(); break;
-    case 8: OpenUpdateWindow(owner); break;
+    case 8: OpenUpdateWindow(owner, closer); break;
     case 10: ShowAbout(); break;
     default: break;
     }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QWidget;
+struct ProgramCloser;
 
 // App.HelpFile: the contents page of the help.
 void SetHelpFile();
@@ -17,8 +18,9 @@ void CloseHelp(int Kind);
 void ShowHelpTopic(int Context);
 
 // The Help menu's item Index; separators and unknown indexes do nothing. 'owner' is the
-// window that modal windows opened here belong to.
-void HelpMenu(int Index, QWidget *owner);
+// window that modal windows opened here belong to; 'closer' ends the program when the
+// updates window installs a new version.
+void HelpMenu(int Index, QWidget *owner, const ProgramCloser &closer);
 // Help in PDF format: the manual beside the program.
 void OpenManual();
 // Video 1..3 (Index 0..2), files beside the program.

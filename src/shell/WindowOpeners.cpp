@@ -12,6 +12,9 @@
 #include "shell/frmPreview.h"
 #include "shell/frmSet.h"
 #include "shell/frmTextBrow.h"
+#include "shell/frmUpdate.h"
+
+#include <QPointer>
 
 void ConnectWindows(frmMain *w)
 {
@@ -28,10 +31,20 @@ void ConnectWindows(frmMain *w)
 
     // Help menu and videos.
     for (int i : {0, 1, 2, 4, 8, 10})
-        w->setWindowOpener(QStringLiteral("mnuHelpItem_%1").arg(i), [w, i] { HelpMenu(i, w); });
+        w->setWindowOpener(QStringLiteral("mnuHelpItem_%1").arg(i), [w, i] { HelpMenu(i, w, MainWindowCloser(w)); });
     for (int i = 0; i < 3; ++i)
         w->setWindowOpener(QStringLiteral("mnuVideosItem_%1").arg(i), [i] { PlayVideo(i); });
     InstallHelpKey(w);
     w->setWindowOpener(QStringLiteral("mnuEditItem_0"), [w] { OpenBlastDesc(w->fileCommands(), w); });
     w->setWindowOpener(QStringLiteral("mnuUtilItem_1"), [w] { OpenBlastOpts(w); });
+}
+
+ProgramCloser MainWindowCloser(frmMain *w)
+{
+    const QPointer<frmMain> main(w);
+    return ProgramCloser{[main] { return !main || main->QueryClose(); },
+                         [main] {
+                             if (main)
+                                 main->CloseWithoutPrompt();
+                         }};
 }

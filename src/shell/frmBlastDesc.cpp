@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/ProgramState.h"
+#include "core/ProjectFile.h"
 #include "platform/Widgets.h"
 #include "shell/FileCommands.h"
 #include "shell/frmBlastDescUi.h"
@@ -38,8 +39,9 @@ void frmBlastDesc::Form_Load()
     LogMessage(QStringLiteral("Editing Project Description"));
     Loading = true;
     OkPressed = false;
-    QString text = project().ProjectDescription;
-    ui->Text1->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // A line longer than a saved file holds (a description written by hand) is shown as
+    // the next save would break it.
+    SetLongPlainText(ui->Text1, WrapLongLines(project().ProjectDescription));
     // While parameters are loaded only Mixed and the current system can be chosen.
     const bool locked = flags().ParametersLoaded != kFalse;
     for (int i : {0, 1}) {

@@ -310,7 +310,7 @@ void frmMain::mnuFileArray_Click(int Index) { m_files.OpenRecent(Index); }
 
 void frmMain::LoadOutBuf0(int mode) { ::LoadOutBuf0(mode); }
 
-void frmMain::CheckForUpdates() { StartUpdateCheck(this); }
+void frmMain::CheckForUpdates() { StartUpdateCheck(this, MainWindowCloser(this)); }
 
 // ---------------------------------------------------------------------------------
 // Menu commands

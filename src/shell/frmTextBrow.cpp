@@ -21,37 +21,41 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
 
 namespace {
 
-QPointer<frmTextBrow> g_browser;
-QPointer<QTemporaryFile> g_copy;
+QTemporaryFile *existingCopy() { return qobject_cast<QTemporaryFile *>(loadedWindows().ViewerCopy.data()); }
+
+frmTextBrow *openBrowser() { return qobject_cast<frmTextBrow *>(loadedWindows().TextBrowser.data()); }
 
 // The viewer's copy: a file of this program's own (owner-only, a name no one else
 // can guess) in its temporary folder, made once a run and removed when it ends.
 QString viewerCopy()
 {
-    if (!g_copy) {
-        QString folder = paths().UserTempPath;
-        if (folder.isEmpty() || !QFileInfo(folder).isDir())
-            folder = QDir::tempPath();
-        auto *file = new QTemporaryFile(WithSlash(folder) + QStringLiteral("~tmpbr-XXXXXX.txt"),
-                                        QCoreApplication::instance());
-        if (!file->open()) {
-            delete file;
-            return QString();
-        }
-        g_copy = file;
+    if (QTemporaryFile *copy = existingCopy())
+        return copy->fileName();
+    QString folder = paths().UserTempPath;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::tempPath();
+    auto *file = new QTemporaryFile(WithSlash(folder) + QStringLiteral("~tmpbr-XXXXXX.txt"),
+                                    QCoreApplication::instance());
+    if (!file->open()) {
+        delete file;
+        return QString();
     }
-    return g_copy->fileName();
+    loadedWindows().ViewerCopy = file;
+    return file->fileName();
 }
 
 } // namespace
 
-QString ViewerCopyPath() { return g_copy ? g_copy->fileName() : QString(); }
+QString ViewerCopyPath()
+{
+    const QTemporaryFile *copy = existingCopy();
+    return copy ? copy->fileName() : QString();
+}
 
 frmTextBrow::frmTextBrow(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_unique<Ui_frmTextBrow>())
 {
@@ -81,8 +85,10 @@ void frmTextBrow::Form_Load()
     m_loading = true;
     ui->Drive1->setDriveFor(folder);
     m_loading = false;
-    ui->Dir1->setPath(folder);
+    // The pattern first, so the folder's files are listed once, when the folder is set;
+    // the pattern box then repeats the same pattern and lists nothing anew.
     ui->File1->setPattern(s.BrowseDefaultFilter);
+    ui->Dir1->setPath(folder);
     ui->Text2->setText(s.BrowseDefaultFilter);
     ApplyBrowseFont();
     ui->Check1->setChecked(s.BrowseUseNotepad == 1);
@@ -180,10 +186,11 @@ void frmTextBrow::showInViewer(const QString &file)
 void frmTextBrow::showInWindow(const QString &file)
 {
     // A file larger than the view can take (or not a regular file) is refused with a
-    // message naming it, instead of stalling the window.
+    // message naming it, instead of stalling the window; a very long line is shown in
+    // pieces, which the box lays out at once.
     RunWithErrorTail([&] {
         WaitCursor busy;
-        ui->RichTextBox1->setPlainText(DecodeViewText(ReadRegularFile(file, kMaxFileBytes)));
+        SetLongPlainText(ui->RichTextBox1, BreakLongLines(DecodeViewText(ReadRegularFile(file, kMaxFileBytes))));
     });
 }
 
@@ -215,19 +222,20 @@ void frmTextBrow::cmdSetFont_Click()
 
 void ShowTextBrowser()
 {
-    if (!g_browser) {
-        g_browser = new frmTextBrow;
-        g_browser->setAttribute(Qt::WA_DeleteOnClose);
+    frmTextBrow *w = openBrowser();
+    if (!w) {
+        w = new frmTextBrow;
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        loadedWindows().TextBrowser = w;
     }
-    g_browser->show();
-    g_browser->raise();
-    g_browser->activateWindow();
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void UnloadTextBrowser()
 {
-    if (g_browser) {
-        frmTextBrow *w = g_browser;
+    if (frmTextBrow *w = openBrowser()) {
         w->close();
         delete w;
     }

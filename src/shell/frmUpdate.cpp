@@ -5,7 +5,6 @@
 #include "core/Settings.h"
 #include "core/UpdateManifest.h"
 #include "core/Utilities.h"
-#include "shell/frmMain.h"
 #include "shell/frmUpdateUi.h"
 
 #include <QApplication>
@@ -65,7 +64,8 @@ void setLinkLook(QLabel *label, const char *colour, bool underline)
 // The check at every start: in the background, after the main window is shown.
 class StartupCheck : public QObject {
 public:
-    explicit StartupCheck(QWidget *mainWindow) : QObject(mainWindow), m_main(mainWindow)
+    StartupCheck(QWidget *mainWindow, const ProgramCloser &closer)
+        : QObject(mainWindow), m_main(mainWindow), m_closer(closer)
     {
         QTimer::singleShot(0, this, [this] { begin(); });
     }
@@ -117,18 +117,20 @@ private:
         const int answer = MsgBox(text, mb::YesNoCancel | mb::Question);
         if (answer != mb::Yes || !m_main)
             return;
-        auto *w = new frmUpdate(m_main);
+        auto *w = new frmUpdate(m_main, m_closer);
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->show();
         w->RunAutoUpdate();
     }
 
     QWidget *m_main;
+    ProgramCloser m_closer;
     std::unique_ptr<IDownload> m_download;
 };
 } // namespace
 
-frmUpdate::frmUpdate(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>())
+frmUpdate::frmUpdate(QWidget *parent, ProgramCloser closer)
+    : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>()), m_closer(std::move(closer))
 {
     ui->setupUi(this);
     connect(ui->cmdCheck, &QPushButton::clicked, this, &frmUpdate::cmdCheck_Click);
@@ -365,8 +367,7 @@ void frmUpdate::cmdInstall_Click()
                                                  "της νέας έκδοσης. "),
                     mb::OkOnly);
     // Unsaved work first: Cancel or a failed save keeps the program running.
-    frmMain *main = mainWindow();
-    if (main && !main->QueryClose())
+    if (m_closer.queryClose && !m_closer.queryClose())
         return;
     if (!services().opener->openDocument(path)) {
         ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
@@ -374,8 +375,8 @@ void frmUpdate::cmdInstall_Click()
     }
     // Then the program ends through its normal close, once this window is gone.
     close();
-    if (main)
-        QTimer::singleShot(0, main, [main] { main->CloseWithoutPrompt(); });
+    if (m_closer.close)
+        QTimer::singleShot(0, qApp, m_closer.close);
 }
 
 bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
@@ -399,15 +400,15 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void OpenUpdateWindow(QWidget *owner)
+void OpenUpdateWindow(QWidget *owner, const ProgramCloser &closer)
 {
-    frmUpdate dlg(owner);
+    frmUpdate dlg(owner, closer);
     dlg.exec();
 }
 
-void StartUpdateCheck(QWidget *mainWindow)
+void StartUpdateCheck(QWidget *mainWindow, const ProgramCloser &closer)
 {
     if (settings().RemindAnnualUpdates != 1 || !mainWindow)
         return;
-    new StartupCheck(mainWindow);
+    new StartupCheck(mainWindow, closer);
 }

@@ -6,14 +6,25 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <memory>
 
 struct Ui_frmUpdate;
 
+// How the window ends the program to install an update, given by the main window:
+// 'queryClose' offers unsaved work for saving (false: Cancel or a failed save, the
+// program keeps running); 'close' then closes the main window without asking again.
+// Without them (no main window) nothing is closed.
+struct ProgramCloser {
+    std::function<bool()> queryClose;
+    std::function<void()> close;
+};
+
 class frmUpdate : public QDialog {
     Q_OBJECT
 public:
-    explicit frmUpdate(QWidget *parent = nullptr);
+    explicit frmUpdate(QWidget *parent = nullptr, ProgramCloser closer = {});
     ~frmUpdate() override;
 
     // The start-up path after the user agreed: check, download without asking, install.
@@ -50,6 +61,7 @@ private:
     QString setupPath() const;
 
     std::unique_ptr<Ui_frmUpdate> ui;
+    ProgramCloser m_closer;
     std::unique_ptr<IDownload> m_download;
     QString SetupFile;        // setup file of the last valid manifest
     QString m_setupSha;       // its published checksum
@@ -60,7 +72,7 @@ private:
 };
 
 // Loads the window and shows it modally (Help > Program Updates).
-void OpenUpdateWindow(QWidget *owner);
+void OpenUpdateWindow(QWidget *owner, const ProgramCloser &closer);
 // The check at every start while RemindAnnualUpdates is 1: after the main window is
 // shown, in the background, giving up after five seconds, silent on any failure.
-void StartUpdateCheck(QWidget *mainWindow);
+void StartUpdateCheck(QWidget *mainWindow, const ProgramCloser &closer);

@@ -205,6 +205,7 @@ TEST(ProjectFile, DescriptionCases)
         {"a bare line feed in the title: one line", "after", {"after"}, "north\nface", "north face"},
         {"a bare carriage return in the title: one line", "after", {"after"}, "north\rface", "north face"},
         {"Greek counts characters", QString(45, u'λ') + ' ' + QString(30, u'ά'), {QString(45, u'λ') + ' ', QString(30, u'ά')}},
+        {"a piece of blanks only is dropped", 'a' + QString(120, ' ') + 'b', {'a' + QString(59, ' '), " b"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -216,6 +217,8 @@ TEST(ProjectFile, DescriptionCases)
         const QString text = QString::fromUtf8(readFile(project().CurrentFile));
         const QString block = joinLines(QStringList{"##StartDesc##"} + c.fileLines + QStringList{"##EndDesc##"});
         EXPECT_TRUE(text.contains("\r\n" + block)) << text.toStdString();
+        // The saved description wraps to itself: the same file text again.
+        EXPECT_EQ(ProjectFileText(project()), text);
         ASSERT_TRUE(OpenProjectFile());
         EXPECT_EQ(project().ProjectTitle, c.titleBack);
         EXPECT_EQ(project().ProjectDescription, c.description.isEmpty() ? QString() : joinLines(c.fileLines));

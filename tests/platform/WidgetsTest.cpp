@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -80,6 +81,24 @@ TEST(Widgets, FocusSelectsWholeText)
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_EQ(b->selectedText(), "other");
+}
+
+TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
+{
+    QString manyLines;
+    for (int i = 0; i < 1000; ++i)
+        manyLines += QString::number(i) + (i % 3 ? "\r\n" : "\n");
+    const QString texts[] = {"", "one line", "a\r\nb\rc\n\nd\n", QString(20000, 'x') + "\ny", manyLines,
+                             QStringLiteral("Γόμωση\u2029ά\u2028b")};
+    for (const QString &text : texts) {
+        SCOPED_TRACE(text.left(40).toStdString());
+        QPlainTextEdit plain, grouped;
+        plain.setPlainText(text);
+        SetLongPlainText(&grouped, text);
+        EXPECT_EQ(grouped.toPlainText(), plain.toPlainText());
+        // Lines share blocks: a few hundred lines to a block at most.
+        EXPECT_LE(grouped.blockCount(), plain.blockCount() / 256 + 2);
+    }
 }
 
 TEST(QtMessageBoxService, ButtonCodes)

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
+#include "core/ProjectFile.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
@@ -113,6 +114,23 @@ TEST_F(ProjectDescription, CancelChangesNothing)
     EXPECT_EQ(project().CurrentUnits, 1);
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     EXPECT_TRUE(newLog().endsWith(". Project Description Not Modified\r\n"));
+}
+
+TEST_F(ProjectDescription, AHandMadeLongLineIsShownAsTheSaveBreaksIt)
+{
+    editedProject(2);
+    const QString longLine = QString(50, 'a') + ' ' + QString(100, 'b');
+    project().ProjectDescription = "first\r\n\r\n" + longLine + "\r\n";
+    QString shown;
+    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [&](QDialog *d) {
+        shown = Child<QPlainTextEdit>(d, "Text1")->toPlainText();
+        Click(d, "Command2");
+    });
+    // The blank line stays until the save drops it; the long line is cut where a save cuts it.
+    const QString wrapped = WrapLine(longLine);
+    EXPECT_EQ(shown, "first\n\n" + QString(wrapped).replace("\r\n", "\n") + '\n');
+    EXPECT_EQ(project().ProjectDescription, "first\r\n\r\n" + wrapped + "\r\n");
+    EXPECT_EQ(WrappedDescription(project().ProjectDescription), WrappedDescription("first\r\n" + longLine));
 }
 
 TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)

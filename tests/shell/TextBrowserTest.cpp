@@ -96,6 +96,20 @@ TEST(TextView, DecodingAndViewerCommands)
     for (const auto &d : decoded)
         EXPECT_EQ(DecodeViewText(d.bytes), d.text) << d.bytes.toHex().toStdString();
 
+    // Long lines are shown in pieces; the inserted line feeds are all that changes.
+    const QString pair = QStringLiteral("\U0001D11E");
+    const struct { QString text, shown; } broken[] = {
+        {"short\r\nlines", "short\r\nlines"},
+        {QString(10, 'x'), QString(10, 'x')},
+        {QString(25, 'x') + "\r\n" + QString(10, 'y'), QString(10, 'x') + '\n' + QString(10, 'x') + '\n'
+             + QString(5, 'x') + "\r\n" + QString(10, 'y')},
+        {QString(9, 'a') + pair + "b", QString(9, 'a') + pair + "\nb"},
+        {QString(12, 'c') + QChar(QChar::LineSeparator) + QString(4, 'd'),
+         QString(10, 'c') + "\ncc" + QChar(QChar::LineSeparator) + QString(4, 'd')},
+    };
+    for (const auto &b : broken)
+        EXPECT_EQ(BreakLongLines(b.text, 10), b.shown);
+
     const QString copy = "/home/u/my temp/~tmpbr-1.txt";
     const struct { const char *setting; bool desktop, valid; const char *program; QStringList args; } commands[] = {
         {"xdg-open", true, true, "", {}},
@@ -170,6 +184,19 @@ TEST_F(TextBrowser, ShowsUtf8AndGreekWindowsFilesAlikeAndRefusesHugeOnes)
     EXPECT_EQ(view(w), expected);
     show(w, "empty.kvd");
     EXPECT_EQ(view(w), "");
+    // A long line and many lines: every character shown, the long line in pieces, the
+    // file unchanged.
+    QByteArray lines = QByteArray(2500, 'L') + "\r\n";
+    for (int i = 0; i < 3000; ++i)
+        lines += "line " + QByteArray::number(i) + "\n";
+    writeFile(folder + "/long.txt", lines);
+    w->findChild<QLineEdit *>("Text2")->setText("*.txt");
+    show(w, "long.txt");
+    w->findChild<QLineEdit *>("Text2")->setText("*");
+    const QStringList shown = view(w).split('\n');
+    EXPECT_EQ(shown.mid(0, 3), (QStringList{QString(1000, 'L'), QString(1000, 'L'), QString(500, 'L')}));
+    EXPECT_EQ(shown.mid(3).join('\n'), QString::fromLatin1(lines).mid(2502));
+    EXPECT_EQ(readFile(folder + "/long.txt"), lines);
     show(w, "image.bin");
     EXPECT_TRUE(view(w).contains(QChar(QChar::ReplacementCharacter)));
     EXPECT_FALSE(view(w).contains(QChar(0)));
