@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -73,7 +74,10 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
             auto *text = Child<QPlainTextEdit>(d, "Text1");
             shown = text->toPlainText();
-            EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
+            // A fixed-pitch box: narrow and wide letters take one advance in its font.
+            const QFontMetrics fm(text->font());
+            for (QChar c : QStringLiteral("MW."))
+                EXPECT_EQ(fm.horizontalAdvance(c), fm.horizontalAdvance(u'i')) << c.toLatin1();
             text->setPlainText(QString::fromUtf8(typed));
             Click(d, "Command2");
         });
