@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "core/UpdateManifest.h"
 #include "core/Utilities.h"
+#include "platform/Widgets.h"
 #include "shell/frmMain.h"
 #include "shell/frmUpdateUi.h"
 
@@ -129,6 +130,7 @@ private:
 frmUpdate::frmUpdate(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     connect(ui->cmdCheck, &QPushButton::clicked, this, &frmUpdate::cmdCheck_Click);
     connect(ui->cmdDownUpdate, &QPushButton::clicked, this, &frmUpdate::cmdDownUpdate_Click);
     connect(ui->cmdInstall, &QPushButton::clicked, this, &frmUpdate::cmdInstall_Click);
