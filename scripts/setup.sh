@@ -5,7 +5,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6charts6-dev libqt6svg6-dev libqt6opengl6-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation fonts-noto-mono
   poppler-utils xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils
 )

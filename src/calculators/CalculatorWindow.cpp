@@ -15,6 +15,7 @@ CalculatorWindow::CalculatorWindow(const CalculatorDef &def, QWidget *parent)
     : InputDialog(parent), m_def(def), ui(std::make_unique<Ui_CalculatorWindow>())
 {
     ui->setupUi(this, def);
+    CenterForm(this);
     connect(ui->txtFortio, &QLineEdit::textChanged, this, &CalculatorWindow::txtFortio_Change);
     connectButtons(ui->btnOk, ui->btnCancel, ui->btnHelp);
 }

@@ -40,7 +40,7 @@ void Ui_CalculatorWindow::setupUi(CalculatorWindow *w, const CalculatorDef &def)
 
 void Ui_CalculatorWindow::setupTabs()
 {
-    SSTab1 = new QTabWidget(m_window);
+    SSTab1 = WholeTabs(new QTabWidget(m_window));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     txtKb = new QLineEdit(m_window);
     txtKb->setObjectName(QStringLiteral("txtKb"));

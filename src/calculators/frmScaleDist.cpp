@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using numtext::General;
 using numtext::Val;
@@ -49,6 +52,7 @@ float single(const QString &text) { return static_cast<float>(Val(text)); }
 frmScaleDist::frmScaleDist(QWidget *parent) : InputDialog(parent), ui(std::make_unique<Ui_frmScaleDist>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     const std::pair<QLineEdit *, void (frmScaleDist::*)()> boxes[] = {
         {ui->txtK, &frmScaleDist::txtK_Change},       {ui->txtN, &frmScaleDist::txtN_Change},
         {ui->txtD, &frmScaleDist::txtD_Change},       {ui->txtQ, &frmScaleDist::txtQ_Change},
@@ -88,6 +92,17 @@ void frmScaleDist::Form_Load()
     // Loaded values are not checked: the table itself stops where the law does not hold.
     FillPredictionTable();
     ApplyBilingualCaptions(this, kCaptions, IsEnglish());
+    // The window opens showing the whole table, with room for a scroll bar should a
+    // longer one come.
+    QTableWidget *grid = ui->MSHFlexGrid1;
+    const int frame = 2 * grid->frameWidth();
+    int width = frame + grid->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        width += grid->columnWidth(c);
+    int height = frame;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        height += grid->rowHeight(r);
+    grid->setMinimumSize(grid->minimumSize().expandedTo(QSize(width, height)));
 }
 
 ScaleDistTexts frmScaleDist::texts() const
@@ -105,8 +120,6 @@ void frmScaleDist::FillPredictionTable()
     grid->clear();
     grid->setColumnCount(3);
     grid->setRowCount(int(table.rows.size()) + 1);
-    for (int c = 0; c < 3; ++c)
-        grid->setColumnWidth(c, kColumnWidths[c]);
     // Row 0 is the fixed header row.
     const QBrush fixedBack = grid->palette().button();
     for (int c = 0; c < 3; ++c) {
@@ -117,6 +130,11 @@ void frmScaleDist::FillPredictionTable()
     for (int r = 0; r < table.rows.size(); ++r)
         for (int c = 0; c < 3; ++c)
             grid->setItem(r + 1, c, new QTableWidgetItem(table.rows[r][size_t(c)]));
+    // A column is widened where its longest text would not fit.
+    for (int c = 0; c < 3; ++c) {
+        grid->resizeColumnToContents(c);
+        grid->setColumnWidth(c, std::max(kColumnWidths[c], grid->columnWidth(c)));
+    }
 }
 
 void frmScaleDist::CalcScaledDistance()

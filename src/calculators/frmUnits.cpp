@@ -103,14 +103,24 @@ void frmUnits::Form_Activate()
     ui->SSTab1->setCurrentIndex(appState().UnitsStartTab);
     SetTabStops(ui->SSTab1->currentIndex());
     Loading = false;
+    // The first keys typed go into the input box of the tab on view.
+    const int tab = ui->SSTab1->currentIndex();
+    if (tab >= 0 && tab < kQuantityCount) {
+        QLineEdit *input = converter(*ui, static_cast<Quantity>(tab)).input;
+        input->setFocus(Qt::TabFocusReason);
+        input->selectAll();
+    }
 }
 
 void frmUnits::convert(Quantity quantity)
 {
     const Converter c = converter(*ui, quantity);
     const QStringList texts = ConvertUnits(quantity, GetOptionIndex(c.options), c.input->text());
-    for (int i = 0; i < c.outputs.size() && i < texts.size(); ++i)
+    // A long result is shown from its first digit.
+    for (int i = 0; i < c.outputs.size() && i < texts.size(); ++i) {
         c.outputs[i]->setText(texts.at(i));
+        c.outputs[i]->setCursorPosition(0);
+    }
 }
 
 void frmUnits::txtLength_Change() { convert(Quantity::Length); }

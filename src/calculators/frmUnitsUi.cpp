@@ -3,6 +3,7 @@
 #include "calculators/InputDialog.h"
 #include "calculators/UnitConversion.h"
 #include "calculators/frmUnits.h"
+#include "platform/Widgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,7 +21,7 @@ void Ui_frmUnits::setupUi(frmUnits *w)
     w->setWindowTitle(QStringLiteral("Unit Conversions"));
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    SSTab1 = new QTabWidget(w);
+    SSTab1 = WholeTabs(new QTabWidget(w));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
 
     struct Page {

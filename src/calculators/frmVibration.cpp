@@ -10,6 +10,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -77,6 +80,7 @@ QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const Q
 frmVibration::frmVibration(QWidget *parent) : InputDialog(parent), ui(std::make_unique<Ui_frmVibration>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     for (QLineEdit *box : {ui->txtSyxnotita, ui->txtTaxytita})
         SelectTextOnFocus(box);
     connect(ui->txtTaxytita, &QLineEdit::textChanged, this, &frmVibration::txtTaxytita_Change);
@@ -97,6 +101,20 @@ void frmVibration::Form_Load()
     ui->txtSyxnotita->setText(numtext::General(project().VibFrequency));
     Loading = false;
     ApplyBilingualCaptions(this, kCaptions, IsEnglish());
+    // The chart is wide enough for the longest of its titles in the language of the
+    // moment: a chart shortens a title that has no room.
+    const QChart sample;
+    const QFontMetrics title(sample.titleFont());
+    int widest = 0;
+    for (int member = 0; member < kVibrationLimitCount; ++member) {
+        const VibrationLimit &m = VibrationLimitMember(member);
+        widest = std::max(widest, title.horizontalAdvance(IsEnglish() ? m.english : m.greek));
+    }
+    qreal left = 0, top = 0, right = 0, bottom = 0;
+    sample.layout()->getContentsMargins(&left, &top, &right, &bottom);
+    const int around = sample.margins().left() + sample.margins().right() + int(std::ceil(left + right))
+                       + 2 * ui->MSChart1->frameWidth() + title.averageCharWidth() * 2;
+    ui->MSChart1->setMinimumWidth(std::max(ui->MSChart1->minimumWidth(), widest + around));
 }
 
 void frmVibration::showEvent(QShowEvent *event)

@@ -52,6 +52,7 @@ const QColor kBlack(0, 0, 0);
 frmBlastDesign::frmBlastDesign(QWidget *owner) : QDialog(owner), ui(std::make_unique<Ui_frmBlastDesign>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     // The burden source starts with the user's own value; calculators that do not
     // exist yet cannot be chosen.
     ui->optFortio[7]->setChecked(true);
@@ -613,9 +614,12 @@ void frmBlastDesign::fillGrid(const ReportGrid &grid)
             ui->grdOutput->setItem(r, c, item);
         }
     }
-    // Widths are in twips, 15 to the pixel.
-    for (int c = 0; c < grid.Cols && c < int(grid.ColWidths.size()); ++c)
-        ui->grdOutput->setColumnWidth(c, grid.ColWidths[size_t(c)] / 15);
+    // Widths are in twips, 15 to the pixel; a column is widened where its longest text
+    // would wrap.
+    for (int c = 0; c < grid.Cols && c < int(grid.ColWidths.size()); ++c) {
+        ui->grdOutput->resizeColumnToContents(c);
+        ui->grdOutput->setColumnWidth(c, std::max(grid.ColWidths[size_t(c)] / 15, ui->grdOutput->columnWidth(c)));
+    }
 }
 
 // ---------------------------------------------------------------------------------

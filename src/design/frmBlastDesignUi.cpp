@@ -90,7 +90,7 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     w->setWindowTitle(QStringLiteral("Σχεδιασμός Ανατίναξης"));
     auto *main = new QVBoxLayout(w);
 
-    SSTab1 = named(new QTabWidget(w), QStringLiteral("SSTab1"));
+    SSTab1 = WholeTabs(named(new QTabWidget(w), QStringLiteral("SSTab1")));
     main->addWidget(SSTab1);
 
     // Tab 0: input data.
@@ -122,7 +122,7 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     page0Layout->addLayout(right0, 1);
 
     // Coefficients: x burden, x diameter, absolute.
-    SSTab2 = named(new QTabWidget(page0), QStringLiteral("SSTab2"));
+    SSTab2 = WholeTabs(named(new QTabWidget(page0), QStringLiteral("SSTab2")));
     struct CoefRow {
         const char *caption;
         QLineEdit **edit;
@@ -180,7 +180,7 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
     right0->addWidget(SSTab2);
 
     // Explosives, production, initiation, economics.
-    SSTab3 = named(new QTabWidget(page0), QStringLiteral("SSTab3"));
+    SSTab3 = WholeTabs(named(new QTabWidget(page0), QStringLiteral("SSTab3")));
     auto framedPage = [](QGroupBox *&frame, const QString &name) {
         auto *page = new QWidget;
         auto *layout = new QVBoxLayout(page);

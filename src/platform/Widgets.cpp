@@ -10,12 +10,16 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 int GetOptionIndex(const QList<QRadioButton *> &Options)
 {
@@ -89,18 +93,110 @@ void SelectTextOnFocus(QLineEdit *edit)
         edit->installEventFilter(new SelectAllOnFocus(edit));
 }
 
+namespace {
+// What a window manager adds around a window: until it has framed the window (after the
+// first showing) its frame is unknown, and a title bar and thin borders are assumed.
+const QMargins kFrameAllowance(4, 32, 4, 4);
+// Beside the title a title bar holds the window's icon and its buttons.
+constexpr int kTitleBarButtons = 120;
+
+// The width that shows the window's title whole in a title bar (set in bold type).
+int titleBarWidth(const QWidget *w)
+{
+    QFont bold = w->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
+}
+
+QMargins frameMargins(const QWidget *w)
+{
+    const QRect frame = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return QMargins(std::max(inner.left() - frame.left(), kFrameAllowance.left()),
+                    std::max(inner.top() - frame.top(), kFrameAllowance.top()),
+                    std::max(frame.right() - inner.right(), kFrameAllowance.right()),
+                    std::max(frame.bottom() - inner.bottom(), kFrameAllowance.bottom()));
+}
+
+void placeWindow(QWidget *Frm)
+{
+    QWidget *owner = Frm->parentWidget() ? Frm->parentWidget()->window() : nullptr;
+    if (owner && !owner->isVisible())
+        owner = nullptr;
+    QScreen *screen = owner ? owner->screen() : Frm->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = frameMargins(Frm);
+    const QSize wanted = Frm->size().expandedTo(QSize(titleBarWidth(Frm), 0));
+    const QRect placed = FittedWindowRect(wanted, Frm->minimumSize(), frame, area,
+                                          owner ? owner->frameGeometry().center() : area.center());
+    const QSize inner = placed.size().shrunkBy(frame);
+    const QSize before = Frm->size();
+    if (inner != before) {
+        Frm->resize(inner);
+        // As the window is being shown the new size would reach its layout only later:
+        // the window is laid out at that size now.
+        if (Frm->testAttribute(Qt::WA_PendingResizeEvent)) {
+            Frm->setAttribute(Qt::WA_PendingResizeEvent, false);
+            QResizeEvent resized(inner, before);
+            QCoreApplication::sendEvent(Frm, &resized);
+        }
+    }
+    // move() places the frame, but counts only the part of it the window manager has
+    // already reported: the rest is added here so that the inner area lands where the
+    // whole frame leaves room for it.
+    const QPoint inside = placed.topLeft() + QPoint(frame.left(), frame.top());
+    const QPoint reported = Frm->geometry().topLeft() - Frm->frameGeometry().topLeft();
+    Frm->move(inside - reported);
+}
+
+// Places a window as it is first shown: by then its layout has given it its size.
+class PlaceOnFirstShow : public QObject {
+public:
+    explicit PlaceOnFirstShow(QWidget *window) : QObject(window) {}
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            placeWindow(static_cast<QWidget *>(watched));
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+} // namespace
+
+QRect FittedWindowRect(QSize size, QSize minimum, const QMargins &frame, const QRect &area, QPoint centre)
+{
+    const QSize room = area.size().shrunkBy(frame);
+    const QSize inner = size.boundedTo(room).expandedTo(minimum);
+    const QSize outer = inner.grownBy(frame);
+    auto place = [](int wanted, int length, int first, int extent) {
+        return length > extent ? first : std::clamp(wanted, first, first + extent - length);
+    };
+    const int left = place(centre.x() - outer.width() / 2, outer.width(), area.left(), area.width());
+    const int top = place(centre.y() - outer.height() / 2, outer.height(), area.top(), area.height());
+    return QRect(QPoint(left, top), outer);
+}
+
 void CenterForm(QWidget *Frm)
 {
     if (!Frm)
         return;
-    QScreen *screen = Frm->screen() ? Frm->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = Frm->frameGeometry().size();
-    const int top = size.height() > area.height() ? area.top() : area.top() + (area.height() - size.height()) / 2;
-    const int left = size.width() > area.width() ? area.left() : area.left() + (area.width() - size.width()) / 2;
-    Frm->move(left, top);
+    if (Frm->isVisible())
+        placeWindow(Frm);
+    else
+        Frm->installEventFilter(new PlaceOnFirstShow(Frm));
+}
+
+QTabWidget *WholeTabs(QTabWidget *tabs)
+{
+    tabs->setUsesScrollButtons(false);
+    tabs->setElideMode(Qt::ElideNone);
+    return tabs;
 }
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -3,6 +3,8 @@
 // centring a window.
 
 #include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -34,6 +36,11 @@ void SetControlCaption(QWidget *window, const QString &control, int tab, const Q
 // after every message box it shows, and that is no new opening.
 void ActivateOnce(bool &activated, const std::function<void()> &Form_Activate);
 
+// Makes a tab widget at least as wide as its tabs side by side, each caption whole:
+// no scroll arrows, no shortened captions. Returns it.
+class QTabWidget;
+QTabWidget *WholeTabs(QTabWidget *tabs);
+
 // Gives the widget its documented name and returns it.
 template <class W> W *Named(W *w, const QString &name)
 {
@@ -62,5 +69,11 @@ public:
 // setPlainText().
 void SetLongPlainText(QPlainTextEdit *box, const QString &text);
 
-// Centres the window on its screen (top-left when it is larger).
+// Widens the window to show its title whole, fits it into the available area of its
+// screen, frame and title bar included, and centres it over its owner (over the screen
+// when it has none), keeping it on the screen. A window not yet shown is placed as it is first shown, once it has its size.
 void CenterForm(QWidget *Frm);
+// Where a window of 'size' (no smaller than 'minimum') goes with its 'frame' around it:
+// the frame's rectangle, inside 'area' where it fits, centred on 'centre' as far as the
+// area allows.
+QRect FittedWindowRect(QSize size, QSize minimum, const QMargins &frame, const QRect &area, QPoint centre);

@@ -1,5 +1,6 @@
 #include "platform/frmHelp.h"
 
+#include "platform/Widgets.h"
 #include "platform/frmHelpUi.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ frmHelp::frmHelp(const QString &contentsPage, QWidget *parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui_frmHelp>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     setAttribute(Qt::WA_DeleteOnClose);
     m_base = contentsPage.left(contentsPage.lastIndexOf(u'/') + 1);
     ui->txtPage->setSearchPaths({});

@@ -1,6 +1,7 @@
 // The widgets of the help window.
 
 #include "platform/frmHelp.h"
+#include "platform/Widgets.h"
 #include "platform/frmHelpUi.h"
 
 #include <QHBoxLayout>
@@ -35,7 +36,7 @@ void Ui_frmHelp::setupUi(frmHelp *w)
     outer->addLayout(buttons);
 
     auto *split = new QSplitter(Qt::Horizontal, w);
-    tabNav = new QTabWidget(split);
+    tabNav = WholeTabs(new QTabWidget(split));
     tabNav->setObjectName(QStringLiteral("tabNav"));
     lstContents = new QListWidget;
     lstContents->setObjectName(QStringLiteral("lstContents"));

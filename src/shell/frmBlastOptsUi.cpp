@@ -1,6 +1,7 @@
 #include "shell/frmBlastOptsUi.h"
 
 #include "calculators/InputDialog.h"
+#include "platform/Widgets.h"
 #include "shell/frmBlastOpts.h"
 
 #include <QCheckBox>
@@ -46,7 +47,7 @@ void Ui_frmBlastOpts::setupUi(frmBlastOpts *w)
     w->setWindowTitle(QStringLiteral("Program Options"));
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    SSTab1 = new QTabWidget(w);
+    SSTab1 = WholeTabs(new QTabWidget(w));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
 
     Check1 = checkBox("Check1", "English Menus");

@@ -4,6 +4,7 @@
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "core/Utilities.h"
+#include "platform/Widgets.h"
 #include "shell/frmResourceUi.h"
 
 #include <QPushButton>
@@ -32,6 +33,7 @@ frmResource::frmResource(QWidget *parent, const std::array<QString, 7> &titles, 
     : QDialog(parent), m_titles(titles), m_files(files), ui(std::make_unique<Ui_frmResource>())
 {
     ui->setupUi(this);
+    CenterForm(this);
     for (int i = 0; i < 7; ++i)
         connect(ui->cmdView[i], &QPushButton::clicked, this, [this, i] { cmdView_Click(i); });
     connect(ui->Command1, &QPushButton::clicked, this, &frmResource::Command1_Click);

@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "core/UpdateManifest.h"
 #include "core/Utilities.h"
+#include "platform/Widgets.h"
 #include "shell/frmUpdateUi.h"
 
 #include <QApplication>
@@ -133,6 +134,7 @@ frmUpdate::frmUpdate(QWidget *parent, ProgramCloser closer)
     : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>()), m_closer(std::move(closer))
 {
     ui->setupUi(this);
+    CenterForm(this);
     connect(ui->cmdCheck, &QPushButton::clicked, this, &frmUpdate::cmdCheck_Click);
     connect(ui->cmdDownUpdate, &QPushButton::clicked, this, &frmUpdate::cmdDownUpdate_Click);
     connect(ui->cmdInstall, &QPushButton::clicked, this, &frmUpdate::cmdInstall_Click);

@@ -58,6 +58,8 @@ TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZero)
         EXPECT_TRUE(child<QRadioButton>(QString::fromLatin1(option))->isChecked()) << option;
     EXPECT_TRUE(newLog().contains("Loading Unit Conversion Form"));
     EXPECT_EQ(messageState().TitleError, "Unit Conversion: Error");
+    // The first keys typed go into the shown tab's input.
+    EXPECT_EQ(w->focusWidget(), child("txtLoad"));
 }
 
 TEST_F(UnitsWindow, TypingAndChangingTheUnitConvert)
@@ -72,6 +74,9 @@ TEST_F(UnitsWindow, TypingAndChangingTheUnitConvert)
     child("txtLoad")->setText("1");
     child<QRadioButton>("Option5_4")->click(); // kips
     EXPECT_EQ(texts(21, 5), (QStringList{"1000", "0.5", "4.44822048939322", "0.00444822048939322", "1"}));
+    // Every result is shown from its first digit.
+    for (int i = 21; i <= 25; ++i)
+        EXPECT_EQ(child(QStringLiteral("Text%1").arg(i))->cursorPosition(), 0) << i;
 
     child<QRadioButton>("Option1_4")->click(); // MPa
     child("txtStress")->setText("1e308");

@@ -8,6 +8,7 @@
 #include "core/ProgramState.h"
 #include "core/Project.h"
 #include "support/TestSupport.h"
+#include "support/TextFit.h"
 
 #include <QApplication>
 #include <QChart>
@@ -259,6 +260,24 @@ TEST_F(VibrationWindow, LogAxesLabelEveryDecadeFromTheLowest)
         const QStringList shown = shownTexts();
         for (const QString &label : c.labels)
             EXPECT_TRUE(shown.contains(label)) << c.f << " " << c.v << ": no label " << label.toStdString();
+        w.reset();
+    }
+}
+
+TEST_F(VibrationWindow, EveryChartTitleIsShownWholeAtTheOpeningSize)
+{
+    for (int english : {1, 0}) {
+        settings().EnglishMenus = int16_t(english);
+        open();
+        for (int regulation = 0; regulation < 3; ++regulation) {
+            child<QRadioButton>(QStringLiteral("optKanonismos_%1").arg(regulation).toLatin1())->click();
+            for (int category = 0; category < 3; ++category) {
+                child<QRadioButton>(QStringLiteral("optKatigoria_%1").arg(category).toLatin1())->click();
+                const QStringList cut = CutTexts(w.get());
+                EXPECT_TRUE(cut.isEmpty()) << english << " " << regulation << " " << category << ": "
+                                           << cut.join(u'\n').toStdString();
+            }
+        }
         w.reset();
     }
 }

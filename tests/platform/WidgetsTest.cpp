@@ -101,6 +101,26 @@ TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
     }
 }
 
+TEST(Widgets, WindowsFitTheScreenAndCentreOverTheirOwner)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QMargins frame(4, 32, 4, 4);
+    const struct {
+        const char *what;
+        QSize size, minimum;
+        QPoint centre;
+        QRect expected; // the frame's rectangle
+    } cases[] = {
+        {"centred over the owner", {400, 300}, {0, 0}, {500, 400}, {296, 232, 408, 336}},
+        {"kept inside at the right", {400, 300}, {0, 0}, {1000, 400}, {616, 232, 408, 336}},
+        {"kept inside at the top", {400, 300}, {0, 0}, {500, 10}, {296, 0, 408, 336}},
+        {"a tall window shrinks to fit", {960, 760}, {0, 0}, {512, 384}, {28, 0, 968, 768}},
+        {"never below its minimum", {1200, 900}, {1100, 800}, {512, 384}, {0, 0, 1108, 836}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FittedWindowRect(c.size, c.minimum, frame, screen, c.centre), c.expected) << c.what;
+}
+
 TEST(QtMessageBoxService, ButtonCodes)
 {
     // Answer the real box from a timer: its default and escape buttons map to the codes.

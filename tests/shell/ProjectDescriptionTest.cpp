@@ -75,9 +75,10 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
             auto *text = Child<QPlainTextEdit>(d, "Text1");
             shown = text->toPlainText();
-            // A fixed-pitch box: its narrow and wide letters take one advance.
-            const QFontMetrics metrics(text->font());
-            EXPECT_EQ(metrics.horizontalAdvance(u'i'), metrics.horizontalAdvance(u'W'));
+            // A fixed-pitch box: narrow and wide letters take one advance in its font.
+            const QFontMetrics fm(text->font());
+            for (QChar c : QStringLiteral("MW."))
+                EXPECT_EQ(fm.horizontalAdvance(c), fm.horizontalAdvance(u'i')) << c.toLatin1();
             text->setPlainText(QString::fromUtf8(typed));
             Click(d, "Command2");
         });

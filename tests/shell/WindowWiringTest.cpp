@@ -1,63 +1,106 @@
-// The Input menu and the toolbar open the windows that exist.
+// Every window opens from its command and, at its opening size and in both languages,
+// fits the screen and shows its texts whole.
 
 #include "TestSupport.h"
+#include "TextFit.h"
 #include "core/ProgramState.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
+#include "shell/frmPath.h"
+#include "shell/frmPreview.h"
+#include "platform/frmHelp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 namespace {
-// Triggers the action and closes the modal window it opens; returns its objectName.
-QString openAndClose(QAction *action)
+// Opens a window, and while it is up checks that it fits the screen and shows its texts
+// whole; then closes it (the main window stays). False when no such window came up.
+bool openAndMeasure(const QString &name, const std::function<void()> &open)
 {
-    QString seen;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            seen = dlg->objectName();
-            poll.stop();
-            dlg->reject();
+    bool seen = false;
+    auto measure = [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (seen || !top->isVisible() || top->objectName() != name)
+                continue;
+            seen = true;
+            EXPECT_TRUE(top->screen()->availableGeometry().contains(top->frameGeometry()))
+                << "window at " << top->x() << "," << top->y() << " size " << top->width() << "x" << top->height();
+            const QStringList cut = CutTexts(top);
+            EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
+            if (top != mainWindow())
+                top->close();
         }
-    });
+    };
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, measure);
     poll.start(5);
-    action->trigger();
+    open();
+    measure();
     return seen;
 }
 } // namespace
 
-TEST(WindowWiring, InputMenuOpensCalculatorAndDesignWindow)
+TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
-    const char *calculators[] = {"frmAnderson", "frmAsh",   "frmFraenkel", "frmKonya",
-                                 "frmLangefors", "frmPearse", "frmJimeno"};
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_TRUE(w->findChild<QAction *>(QStringLiteral("mnuFortioItem_%1").arg(i))->isEnabled()) << i;
-        EXPECT_EQ(openAndClose(w->findChild<QAction *>(QStringLiteral("mnuFortioItem_%1").arg(i))), calculators[i]);
+    auto menu = [&](const char *item) { return [&w, item] { w->findChild<QAction *>(item)->trigger(); }; };
+    std::vector<std::unique_ptr<QWidget>> owned;
+    std::unique_ptr<HelpBrowser> help;
+    auto shown = [&](QWidget *window) {
+        owned.emplace_back(window);
+        window->show();
+    };
+    const struct {
+        const char *window;
+        std::function<void()> open;
+    } windows[] = {
+        {"frmMain", [] {}},
+        {"frmBlastDesc", menu("mnuEditItem_0")},
+        {"frmBlastOpts", menu("mnuUtilItem_1")},
+        {"frmSet", menu("mnuUtilItem_0")},
+        {"frmPath", [&] { shown(new frmPath(w)); }},
+        {"frmTextBrow", menu("mnuFileItem_9")},
+        {"frmPreview", [&] { shown(new frmPreview(w)); }},
+        {"frmResource", menu("mnuHelpItem_4")},
+        {"frmUpdate", menu("mnuHelpItem_8")},
+        {"frmHelp",
+         [&] {
+             help = std::make_unique<HelpBrowser>();
+             help->showContents(QStringLiteral("qrc:/help/index.html"));
+         }},
+        {"frmBlastDesign", menu("mnuEditItem_2")},
+        {"frmBlastDesign", menu("Toolbar1_5")},
+        {"frmAnderson", menu("mnuFortioItem_0")},
+        {"frmAsh", menu("mnuFortioItem_1")},
+        {"frmFraenkel", menu("mnuFortioItem_2")},
+        {"frmKonya", menu("mnuFortioItem_3")},
+        {"frmLangefors", menu("mnuFortioItem_4")},
+        {"frmPearse", menu("mnuFortioItem_5")},
+        {"frmJimeno", menu("mnuFortioItem_6")},
+        {"frmVibration", menu("mnuDonisiItem_0")},
+        {"frmScaleDist", menu("mnuDonisiItem_1")},
+        {"frmUnits", menu("mnuUtilItem_2")},
+    };
+    for (int english : {1, 0}) {
+        for (const auto &window : windows) {
+            SCOPED_TRACE(std::string(window.window) + (english ? " in English" : " in Greek"));
+            settings().EnglishMenus = int16_t(english);
+            EXPECT_TRUE(openAndMeasure(QString::fromLatin1(window.window), window.open));
+            help.reset();
+            owned.clear();
+        }
     }
-    EXPECT_TRUE(w->findChild<QAction *>("mnuEditItem_2")->isEnabled());
-    EXPECT_TRUE(w->findChild<QAction *>("Toolbar1_5")->isEnabled());
-
-    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuEditItem_2")), "frmBlastDesign");
-    EXPECT_EQ(openAndClose(w->findChild<QAction *>("Toolbar1_5")), "frmBlastDesign");
     // Nothing was confirmed: the project is unchanged.
-    EXPECT_EQ(flags().ProjectSaved, kTrue);
-    w->close();
-}
-
-TEST(WindowWiring, VibrationAndUtilityWindowsOpenFromTheirMenus)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
-    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuDonisiItem_0")), "frmVibration");
-    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuDonisiItem_1")), "frmScaleDist");
-    EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuUtilItem_2")), "frmUnits");
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
 }
