@@ -27,6 +27,30 @@ double decade(double v, bool up)
         d *= 10;
     return d;
 }
+
+// A linear Y axis that grows past the member's maximum keeps the member's step: its
+// maximum is the next multiple of the step at or above the velocity. Where that makes
+// too many divisions to label, they are grouped by the largest whole number of steps
+// that divides the axis into no more than twice the member's count.
+void growLinearY(VibrationChart &c, double v)
+{
+    const double step = c.yMax / c.yDivisions;
+    const double steps = std::ceil(v / step);
+    c.yMax = steps * step;
+    const int most = 2 * c.yDivisions;
+    if (steps <= most) {
+        c.yDivisions = static_cast<int>(steps);
+        return;
+    }
+    if (steps > 1e9)
+        return; // keeps the member's count
+    const auto n = static_cast<long long>(steps);
+    for (int count = most; count >= c.yDivisions / 2; --count)
+        if (n % count == 0) {
+            c.yDivisions = count;
+            return;
+        }
+}
 } // namespace
 
 const VibrationLimit &VibrationLimitMember(int member)
@@ -102,10 +126,17 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
     for (const QPointF &p : all)
         xLargest = std::max(xLargest, p.x());
 
+    // The measured point is always on the chart: a velocity beyond the member's Y
+    // maximum grows the axis to take it in.
+    const double v = c.measured.y();
+    const bool beyond = v > c.yMax;
+
     if (!m.logAxes) {
         c.xMin = 0;
         c.xMax = xLargest;
         c.yMin = 0;
+        if (beyond)
+            growLinearY(c, v);
         c.limit = m.points;
         c.point = c.measured;
         return c;
@@ -122,6 +153,8 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
             c.yMin = std::min(c.yMin, decade(p.y(), false));
     }
     c.xMax = std::max(1.0, decade(xLargest, true));
+    if (beyond)
+        c.yMax = decade(v, true);
     // A zero has no logarithm: it is drawn at the lower end of its axis.
     const auto drawn = [&c](const QPointF &p) {
         return QPointF(p.x() > 0 ? p.x() : c.xMin, p.y() > 0 ? p.y() : c.yMin);

@@ -38,7 +38,10 @@ std::optional<VibrationPointFailure> FirstVibrationPointFailure(const QString &t
                                                                 const QString &txtTaxytita);
 
 // What the chart shows. Points are where they are drawn: on logarithmic axes a
-// coordinate of 0 lies at that axis's lower end.
+// coordinate of 0 lies at that axis's lower end. The measured point is always inside:
+// the Y axis ends at the member's maximum, or, for a larger velocity, at the next
+// decade (logarithmic) or the next multiple of the member's step (linear); X takes in
+// the largest frequency.
 struct VibrationChart {
     int member = 0;
     QString title;
@@ -49,7 +52,7 @@ struct VibrationChart {
     QPointF point;        // as drawn
     QPointF measured;     // the measured frequency and velocity; (0, 0) when a check fails
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
-    int yDivisions = 0;   // major divisions of a linear Y axis
+    int yDivisions = 0;   // major divisions of a linear Y axis (of the member's step while they fit)
 };
 VibrationChart ChartContent(int regulation, int category, const QString &txtSyxnotita,
                             const QString &txtTaxytita, bool english);
