@@ -5,6 +5,7 @@
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -13,8 +14,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Triggers the action and closes the modal window it opens; returns its objectName.
-QString openAndClose(QAction *action)
+// Triggers the action and closes the modal window it opens, by its button 'ok' when
+// one is named; returns the window's objectName.
+QString openAndClose(QAction *action, const char *ok = nullptr)
 {
     QString seen;
     QTimer poll;
@@ -22,7 +24,10 @@ QString openAndClose(QAction *action)
         if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
             seen = dlg->objectName();
             poll.stop();
-            dlg->reject();
+            if (auto *button = ok ? dlg->findChild<QAbstractButton *>(QString::fromLatin1(ok)) : nullptr)
+                button->click();
+            if (dlg->isVisible())
+                dlg->reject();
         }
     });
     poll.start(5);
@@ -60,4 +65,31 @@ TEST(WindowWiring, VibrationAndUtilityWindowsOpenFromTheirMenus)
     EXPECT_EQ(openAndClose(w->findChild<QAction *>("mnuUtilItem_2")), "frmUnits");
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
+}
+
+TEST(WindowWiring, TheCaptionMarksUnsavedWorkAfterAnInputWindowsOk)
+{
+    const struct {
+        const char *action, *ok, *caption;
+    } cases[] = {
+        {"mnuEditItem_0", "Command2", "Korvendo: Untitled*"},  // project description
+        {"mnuFortioItem_0", "btnOk", "Korvendo: Untitled*"},   // a calculator
+        {"mnuEditItem_2", "cmdOK", "Korvendo: Untitled*"},     // the design window
+        {"mnuDonisiItem_1", "btnOk", "Korvendo: Untitled*"},   // scaled distance
+        {"mnuDonisiItem_0", "btnOk", "Tessolan Primer"},       // the vibration point leaves the saved state
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.action);
+        QPointer<frmMain> w = StartProgram({}, testHome());
+        ASSERT_TRUE(w);
+        openAndClose(w->findChild<QAction *>(c.action), c.ok);
+        EXPECT_EQ(w->windowTitle(), c.caption);
+        // A save takes the mark away.
+        const QString path = testHome() + "/site.KVD";
+        fakeFileDialog().script(path);
+        w->findChild<QAction *>("mnuFileItem_3")->trigger();
+        EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
