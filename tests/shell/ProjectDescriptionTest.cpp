@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -63,7 +64,6 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
     editedProject(2);
     flags().ProjectSaved = kTrue;
     flags().ParametersLoaded = kFalse;
-    const QString caption = w->windowTitle();
     for (const char *typed : {"North bench\nSecond line", "Bench 4\n  Ϊ indented\n\nlast"}) {
         SCOPED_TRACE(typed);
         flags().ProjectSaved = kTrue;
@@ -73,7 +73,9 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
             auto *text = Child<QPlainTextEdit>(d, "Text1");
             shown = text->toPlainText();
-            EXPECT_TRUE(text->font().fixedPitch() || QFontInfo(text->font()).fixedPitch());
+            // A fixed-pitch face: every glyph has one advance.
+            const QFontMetrics metrics(text->font());
+            EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
             text->setPlainText(QString::fromUtf8(typed));
             Click(d, "Command2");
         });
@@ -85,11 +87,11 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
         EXPECT_EQ(flags().ParametersLoaded, kTrue);
         EXPECT_TRUE(newLog().contains(". Editing Project Description\r\n"));
         EXPECT_TRUE(newLog().endsWith(". Project Description Modified\r\n"));
-        // The file and every parameter stay; the caption is not rebuilt here.
+        // The file and every parameter stay; the caption shows the unsaved mark.
         EXPECT_EQ(project().CurrentFile, testHome() + "/site.KVD");
         EXPECT_EQ(project().ProjectTitle, "Quarry");
         EXPECT_EQ(project().CurrentUnits, 2);
-        EXPECT_EQ(w->windowTitle(), caption);
+        EXPECT_EQ(w->windowTitle(), "Korvendo: " + testHome() + "/site.KVD*");
         if (QString::fromUtf8(typed).startsWith("North"))
             EXPECT_EQ(shown, "North bench\nSecond line");
     }
