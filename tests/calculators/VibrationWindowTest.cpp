@@ -197,6 +197,7 @@ TEST_F(VibrationWindow, TheDrawnChartShowsTheLineAndTheMarker)
         {1, "60", "50", {60, 50}},
         {1, "60", "80", {60, 80}},
         {2, "60", "500", {60, 500}},
+        {1, "150", "80", {150, 80}},
     };
     for (const auto &c : cases) {
         open();
