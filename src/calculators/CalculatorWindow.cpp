@@ -121,16 +121,19 @@ bool CalculatorWindow::ValidateInput()
     if (!failure)
         return true;
     QLineEdit *box = inputBox(failure->box);
+    // A box being typed into that holds no number yet ("." on the way to ".5", "-" on
+    // the way to "-5") keeps its text unselected, so the next key goes on with it.
+    const bool typingANumber = box && box == focusWidget() && !IsNumericOrEmpty(box->text());
     if (failure->kind == CheckKind::Range)
         CheckRange(box ? box->text() : QString(), failure->lower, failure->upper, failure->english, failure->greek);
     else
         MsgBox(Lang(failure->english, failure->greek), mb::Critical | mb::OkOnly);
     if (failure->kind != CheckKind::NotNumeric && box)
-        moveFocusTo(box);
+        moveFocusTo(box, !typingANumber);
     return false;
 }
 
-void CalculatorWindow::moveFocusTo(QLineEdit *box)
+void CalculatorWindow::moveFocusTo(QLineEdit *box, bool select)
 {
     if (!isVisible()) {
         m_pendingFocus = box;
@@ -139,7 +142,8 @@ void CalculatorWindow::moveFocusTo(QLineEdit *box)
     m_pendingFocus = nullptr;
     revealBox(box);
     box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
+    if (select)
+        box->selectAll();
 }
 
 void CalculatorWindow::showEvent(QShowEvent *event)

@@ -27,6 +27,34 @@ double decade(double v, bool up)
         d *= 10;
     return d;
 }
+
+// Grows a linear axis from 0 to 'max', drawn in 'divisions' equal steps, to take in a
+// value beyond it: the axis ends at the next multiple of the step above the value, so
+// that the whole marker shows. Its ticks are whole multiples of the step (1, 2 or 5
+// times a power of ten of it), no more of them than before, so that every label keeps
+// its room. Returns the tick interval.
+double growLinear(double &max, int &divisions, double value)
+{
+    const double step = max / divisions;
+    max = (std::floor(value / step) + 1) * step;
+    for (double power = 1; power < 1e300; power *= 10)
+        for (double factor : {1.0, 2.0, 5.0}) {
+            const double interval = step * factor * power;
+            if (max / interval <= divisions) {
+                divisions = static_cast<int>(std::floor(max / interval));
+                return interval;
+            }
+        }
+    return 0;
+}
+
+// Grows a logarithmic axis ending at 'max' to the decade above a value beyond it.
+void growLog(double &max, double value)
+{
+    max = decade(value, true);
+    if (max <= value)
+        max *= 10;
+}
 } // namespace
 
 const VibrationLimit &VibrationLimitMember(int member)
@@ -98,21 +126,32 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
 
     QList<QPointF> all = m.points;
     all << c.measured;
-    double xLargest = 0;
-    for (const QPointF &p : all)
-        xLargest = std::max(xLargest, p.x());
+    double xLimit = 0;
+    for (const QPointF &p : m.points)
+        xLimit = std::max(xLimit, p.x());
+
+    // The measured point is always on the chart: a frequency or velocity beyond the
+    // axis that the limit line needs grows that axis to take it in.
+    const double f = c.measured.x();
+    const double v = c.measured.y();
 
     if (!m.logAxes) {
         c.xMin = 0;
-        c.xMax = xLargest;
+        c.xMax = xLimit;
         c.yMin = 0;
+        if (f > c.xMax) {
+            int xDivisions = kLinearXDivisions;
+            c.xTickInterval = growLinear(c.xMax, xDivisions, f);
+        }
+        if (v > c.yMax)
+            c.yTickInterval = growLinear(c.yMax, c.yDivisions, v);
         c.limit = m.points;
         c.point = c.measured;
         return c;
     }
 
     // Logarithmic axes start at 1, or lower at the decade of a smaller positive value;
-    // X ends at the decade at or above the largest frequency.
+    // X ends at the decade at or above the largest limit frequency.
     c.xMin = 1;
     c.yMin = 1;
     for (const QPointF &p : all) {
@@ -121,7 +160,11 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
         if (p.y() > 0)
             c.yMin = std::min(c.yMin, decade(p.y(), false));
     }
-    c.xMax = std::max(1.0, decade(xLargest, true));
+    c.xMax = std::max(1.0, decade(xLimit, true));
+    if (f > c.xMax)
+        growLog(c.xMax, f);
+    if (v > c.yMax)
+        growLog(c.yMax, v);
     // A zero has no logarithm: it is drawn at the lower end of its axis.
     const auto drawn = [&c](const QPointF &p) {
         return QPointF(p.x() > 0 ? p.x() : c.xMin, p.y() > 0 ? p.y() : c.yMin);

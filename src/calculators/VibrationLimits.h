@@ -38,7 +38,10 @@ std::optional<VibrationPointFailure> FirstVibrationPointFailure(const QString &t
                                                                 const QString &txtTaxytita);
 
 // What the chart shows. Points are where they are drawn: on logarithmic axes a
-// coordinate of 0 lies at that axis's lower end.
+// coordinate of 0 lies at that axis's lower end. The measured point is always inside:
+// Y ends at the member's maximum and X at its largest limit frequency (on logarithmic
+// axes the decade at or above it), or, for a larger velocity or frequency, at the
+// decade (logarithmic) or the multiple of the axis's step (linear) next above it.
 struct VibrationChart {
     int member = 0;
     QString title;
@@ -50,6 +53,10 @@ struct VibrationChart {
     QPointF measured;     // the measured frequency and velocity; (0, 0) when a check fails
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     int yDivisions = 0;   // major divisions of a linear Y axis
+    // A grown linear axis ticks at the multiples of these from 0 (0: not grown).
+    double xTickInterval = 0, yTickInterval = 0;
 };
+// The steps a linear frequency axis is drawn in.
+constexpr int kLinearXDivisions = 4;
 VibrationChart ChartContent(int regulation, int category, const QString &txtSyxnotita,
                             const QString &txtTaxytita, bool english);

@@ -54,7 +54,8 @@ double logAxisMin(double min)
     return std::ceil(std::log(min) / std::log(10.0)) > decade ? min * (1 - 1e-12) : min;
 }
 
-QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const QString &title)
+QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const QString &title,
+                        double tickInterval = 0)
 {
     QAbstractAxis *axis = nullptr;
     if (log) {
@@ -67,8 +68,14 @@ QAbstractAxis *makeAxis(bool log, double min, double max, int divisions, const Q
     } else {
         auto *a = new QValueAxis;
         a->setRange(min, max);
-        if (divisions > 0)
+        if (tickInterval > 0) {
+            // An axis grown to take in the point ends between two ticks.
+            a->setTickType(QValueAxis::TicksDynamic);
+            a->setTickAnchor(0);
+            a->setTickInterval(tickInterval);
+        } else if (divisions > 0) {
             a->setTickCount(divisions + 1);
+        }
         a->setLabelFormat(QStringLiteral("%g"));
         axis = a;
     }
@@ -200,8 +207,8 @@ void frmVibration::plot(int regulation, int category)
     chart->addSeries(limit);
     chart->addSeries(point);
 
-    QAbstractAxis *x = makeAxis(c.logAxes, c.xMin, c.xMax, 0, c.xTitle);
-    QAbstractAxis *y = makeAxis(c.logAxes, c.yMin, c.yMax, c.logAxes ? 0 : c.yDivisions, c.yTitle);
+    QAbstractAxis *x = makeAxis(c.logAxes, c.xMin, c.xMax, c.logAxes ? 0 : kLinearXDivisions, c.xTitle, c.xTickInterval);
+    QAbstractAxis *y = makeAxis(c.logAxes, c.yMin, c.yMax, c.logAxes ? 0 : c.yDivisions, c.yTitle, c.yTickInterval);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries *s : {static_cast<QAbstractSeries *>(limit), static_cast<QAbstractSeries *>(point)}) {

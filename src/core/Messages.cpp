@@ -122,3 +122,10 @@ QString BoundedText(const QString &text, int maxChars)
         --cut;
     return text.left(cut) + QStringLiteral("...");
 }
+
+void ShowNotOpened(const QString &target)
+{
+    ShowMessage(Lang(QStringLiteral("Unable to open: "), QStringLiteral("Δεν ήταν δυνατό να ανοιχτεί: ")) +
+                    BoundedText(target),
+                mb::OkOnly | mb::Exclamation);
+}

@@ -30,6 +30,9 @@ void SetModuleTitles(int FormIndex);
 // The Help button of every input window.
 void ShowHelpHint();
 
+// Tells (and logs) that the desktop could not open a file or web address, naming it.
+void ShowNotOpened(const QString &target);
+
 // The text of the current language: English when EnglishMenus is 1.
 QString Lang(const QString &english, const QString &greek);
 bool IsEnglish();

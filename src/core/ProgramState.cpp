@@ -13,6 +13,7 @@ struct AllState {
     PrintJob printJob;
     HistoryLog log;
     LoadedWindows windows;
+    std::function<void()> projectChanged;
 };
 
 AllState &all()
@@ -41,7 +42,11 @@ void MarkProjectChanged()
     flags().ProjectSaved = kFalse;
     flags().FileEmpty = kFalse;
     flags().ParametersLoaded = kTrue;
+    if (all().projectChanged)
+        all().projectChanged();
 }
+
+void SetProjectChangedListener(std::function<void()> listener) { all().projectChanged = std::move(listener); }
 
 int VersionMajor() { return PRIMER_VERSION_MAJOR; }
 int VersionMinor() { return PRIMER_VERSION_MINOR; }

@@ -263,8 +263,10 @@ LoadedWindows &loadedWindows();
 // Back to the zero-filled state of process start (tests).
 void ResetProgramState();
 
-// A confirmed input window marks the project changed.
+// A confirmed input window marks the project changed, and the listener (the main
+// window, which shows the unsaved mark in its caption) is told.
 void MarkProjectChanged();
+void SetProjectChangedListener(std::function<void()> listener);
 
 // The application's version, from the build.
 int VersionMajor();

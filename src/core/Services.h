@@ -77,7 +77,10 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-// Opens a document with the desktop's opener, or starts a program.
+// Opens a document or a web address with the desktop's opener, or starts a program.
+// Each answers whether it worked: false when the opener or program could not start or
+// ended with a failure (no viewer for the file); one still running after a few seconds
+// has worked. The event loop runs meanwhile.
 class IOpener {
 public:
     virtual ~IOpener() = default;

@@ -2,6 +2,7 @@
 
 #include "calculators/AttenuationLaw.h"
 #include "core/Checks.h"
+#include "core/Messages.h"
 #include "core/NumText.h"
 
 #include <cmath>
@@ -33,7 +34,11 @@ std::optional<QString> length(const QString &coefficient, const QString &base, d
 const QString kZeroLength = QStringLiteral("0.00 m");
 } // namespace
 
-QString NotNumericMessage() { return QStringLiteral("Κάποια τιμή δεν έχει αριθμητική μορφή!"); }
+QString NotNumericMessage()
+{
+    return Lang(QStringLiteral("One of the input values is not numeric!"),
+                QStringLiteral("Κάποια τιμή δεν έχει αριθμητική μορφή!"));
+}
 
 std::optional<VibrationCheckFailure> ValidateVibrationInputs(const VibrationTexts &t)
 {

@@ -21,7 +21,8 @@ struct VibrationTexts {
     QString txtStatheran;                // site exponent n
 };
 
-// The message of a text that is not a number (shared by the design checks).
+// The message of a text that is not a number (shared by the design checks), in the
+// language of the menus; the design window's other check messages are Greek only.
 QString NotNumericMessage();
 
 // The first vibration input that is not usable. 'control' is the field that gets the

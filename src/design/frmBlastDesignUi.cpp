@@ -177,6 +177,9 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
                                     {QStringLiteral("Επιγόμωση:"), QStringLiteral("Υποδιάτρηση:"),
                                      QStringLiteral("Απόσταση Διατρημάτων:")}),
                    QStringLiteral("Απόλυτο"));
+    // No computation reads the absolute lengths: their boxes are shown disabled.
+    for (QLineEdit *box : {Text1, Text2, Text3})
+        box->setEnabled(false);
     right0->addWidget(SSTab2);
 
     // Explosives, production, initiation, economics.

@@ -7,8 +7,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -19,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -98,14 +100,62 @@ QString QtFonts::fixedFont() const
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
 
+namespace {
+// How long an opener is waited for. One still running then has found its viewer (some
+// openers run it in the foreground): the file counts as opened.
+constexpr int kOpenerWaitMs = 4000;
+
+// Runs the program and waits for its exit with the event loop running, so the window
+// stays live. Fails when the program cannot start or exits with a failure (xdg-open
+// exits 3 or 4 when nothing can open the file).
+bool runOpener(const QString &program, const QStringList &args)
+{
+    auto *process = new QProcess;
+    process->setProgram(program);
+    process->setArguments(args);
+    // No pipes: a viewer that writes much would stall on a pipe nobody reads.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+
+    enum class Outcome { Waiting, Opened, Failed } outcome = Outcome::Waiting;
+    QEventLoop loop;
+    QObject::connect(process, &QProcess::finished, &loop, [&](int code, QProcess::ExitStatus status) {
+        outcome = status == QProcess::NormalExit && code == 0 ? Outcome::Opened : Outcome::Failed;
+        loop.quit();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            outcome = Outcome::Failed;
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(kOpenerWaitMs, &loop, &QEventLoop::quit);
+    process->start();
+    if (outcome == Outcome::Waiting)
+        loop.exec();
+
+    if (process->state() == QProcess::NotRunning) {
+        process->deleteLater();
+    } else {
+        // Still running: the viewer is up. The process is left to end on its own
+        // (never killed with the program) and the object goes with it.
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        QObject::connect(process, &QProcess::errorOccurred, process, &QObject::deleteLater);
+        return true;
+    }
+    return outcome == Outcome::Opened;
+}
+} // namespace
+
 bool DesktopOpener::openDocument(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // An absolute path: a name starting with "-" is never taken for an option.
+    return runOpener(QStringLiteral("xdg-open"), {QFileInfo(path).absoluteFilePath()});
 }
-bool DesktopOpener::openUrl(const QString &url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool DesktopOpener::openUrl(const QString &url) { return runOpener(QStringLiteral("xdg-open"), {url}); }
 bool DesktopOpener::startProgram(const QString &program, const QStringList &args)
 {
-    return QProcess::startDetached(program, args);
+    return runOpener(program, args);
 }
 
 std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)

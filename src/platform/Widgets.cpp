@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QFocusEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -74,12 +75,27 @@ void SelectActiveText()
 }
 
 namespace {
+// Whether the focus arrives because the user or a check moves into the box.
+bool MovesIntoBox(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason: // a check sending the user to the box
+        return true;
+    default: // back from a message box, a menu or another window: the text is left as it was
+        return false;
+    }
+}
+
 class SelectAllOnFocus : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn)
+        if (event->type() == QEvent::FocusIn && MovesIntoBox(static_cast<QFocusEvent *>(event)->reason()))
             if (auto *edit = qobject_cast<QLineEdit *>(watched))
                 QTimer::singleShot(0, edit, [edit] { if (edit->hasFocus()) edit->selectAll(); });
         return false;

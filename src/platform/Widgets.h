@@ -25,8 +25,10 @@ void SetArrayIndex(const QList<QRadioButton *> &Options, int Index);
 void ConnectOptionArray(QObject *context, const QList<QRadioButton *> &Options, const std::function<void(int)> &Click);
 // Selects the whole text of the focused line edit.
 void SelectActiveText();
-// Makes a line edit select its whole text whenever it gets the focus (deferred, so a
-// mouse click does not undo it).
+// Makes a line edit select its whole text whenever the user (Tab, Backtab, a click, a
+// shortcut) or a check moves the focus into it (deferred, so a mouse click does not
+// undo it); never when the focus only comes back from a message box, a menu or
+// another window, which would let the next key replace what was typed.
 void SelectTextOnFocus(QLineEdit *edit);
 // Puts a caption on the named control of a window: the window's own title for "",
 // the tab text of a tab widget (tab >= 0), or the text of a label, button or frame.

@@ -3,6 +3,8 @@
 #include "platform/Widgets.h"
 #include "platform/frmHelpUi.h"
 
+#include "core/Messages.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -66,8 +68,9 @@ frmHelp::frmHelp(const QString &contentsPage, QWidget *parent)
     // Links out of the help go to the desktop's browser, not into this window.
     connect(ui->txtPage, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
-            services().opener->openUrl(url.toString());
             ui->txtPage->setSource(ui->txtPage->source()); // stay on the page
+            if (!services().opener->openUrl(url.toString()))
+                ShowNotOpened(url.toString());
         }
     });
     ui->cmdBack->setEnabled(false);

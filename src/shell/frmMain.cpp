@@ -62,6 +62,8 @@ frmMain::frmMain(QWidget *parent)
 
     // The pane mirrors the history log, which keeps lines logged before it existed.
     historyLog().setListener([this](const QString &text) { mirrorLog(text); });
+    // Whatever input window marks the project changed, the caption shows the "*".
+    SetProjectChangedListener([this] { SetFormCaption(); });
     mirrorLog(historyLog().text());
     ConnectWindows(this);
     Form_Load();
@@ -70,6 +72,7 @@ frmMain::frmMain(QWidget *parent)
 frmMain::~frmMain()
 {
     historyLog().setListener(nullptr);
+    SetProjectChangedListener(nullptr);
 }
 
 // ---------------------------------------------------------------------------------

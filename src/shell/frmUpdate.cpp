@@ -394,7 +394,8 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
             setLinkLook(ui->lblURL, "blue", true);
             // A click: the button released over the label, not after dragging off it.
             if (ui->lblURL->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-                services().opener->openUrl(ui->lblURL->text());
+                if (!services().opener->openUrl(ui->lblURL->text()))
+                    ShowNotOpened(ui->lblURL->text());
             break;
         default: break;
         }

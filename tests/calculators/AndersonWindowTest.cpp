@@ -2,8 +2,10 @@
 #include "calculators/frmAnderson.h"
 
 #include "core/Services.h"
+#include "platform/QtServices.h"
 
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -108,6 +110,44 @@ TEST_F(AndersonWindow, FailingCheckShowsItsMessageAndOkKeepsTheWindowOpen)
         EXPECT_EQ(LoadedCalculator(0), w);
         EXPECT_EQ(flags().ProjectSaved, kTrue);
         w->close();
+    }
+}
+
+TEST_F(AndersonWindow, ATypedPointSurvivesTheRealMessageBox)
+{
+    // The real modal box, answered from the event loop it runs: when it closes, the
+    // focus comes back to the box without selecting what was typed. Anderson shows its
+    // own numeric message, Ash the range check's.
+    services().messageBox = std::make_unique<QtMessageBox>();
+    settings().EnglishMenus = 1;
+    const struct { int index; const char *burden; } cases[] = {{0, "3.87"}, {1, "1.06"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.index);
+        QWidget *w = CalculatorTest::open(c.index);
+        QApplication::setActiveWindow(w);
+        QLineEdit *d = child<QLineEdit>(w, "txtDiametros");
+        d->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        d->setFocus(Qt::BacktabFocusReason);
+        QApplication::processEvents();
+        EXPECT_EQ(d->selectedText(), "4"); // moving in selects the whole text
+        int shown = 0;
+        QTimer::singleShot(0, [&shown] {
+            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++shown;
+                m->defaultButton()->click();
+            }
+        });
+        typeKeys(d, ".");
+        // The window manager hands the activation back to the window the box belonged to.
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+        typeKeys(d, "5");
+        QApplication::processEvents();
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(d->text(), ".5");
+        EXPECT_EQ(text(w, "txtFortio"), c.burden); // from a diameter of 0.5 in
+        w->close();
+        UnloadAllCalculators();
     }
 }
 

@@ -77,13 +77,25 @@ TEST(VibrationLimits, ChartContentAxesAndZeros)
         // The US line starts at 0 Hz: on log axes it starts at the lower end.
         {0, 0, "60", "50", 1, 100, 1, 100, {60, 50}, {1, 5.08}},
         {1, 0, "60", "50", 0, 100, 0, 60, {60, 50}, {0, 20}},
-        {1, 2, "150", "5", 0, 150, 0, 60, {150, 5}, {0, 3}},
+        // So does a frequency beyond the limit line (step 25 Hz on linear axes).
+        {1, 2, "150", "5", 0, 175, 0, 60, {150, 5}, {0, 3}},
+        {0, 0, "1000", "50", 1, 10000, 1, 100, {1000, 50}, {1, 5.08}},
         {2, 0, "0.5", "0.02", 0.1, 100, 0.01, 100, {0.5, 0.02}, {2, 11}},
         {2, 0, "150", "5", 1, 1000, 1, 100, {150, 5}, {2, 11}},
         // A failed check or an empty box puts the point at 0: the lower ends of log axes.
         {0, 0, "60", "-5", 1, 100, 1, 100, {1, 1}, {1, 5.08}},
         {2, 1, "", "", 1, 100, 1, 100, {1, 1}, {2, 10}},
         {0, 0, "100", "0.001", 1, 100, 0.001, 100, {100, 0.001}, {1, 5.08}},
+        // A velocity beyond the member's maximum grows Y to the decade (log axes) or the
+        // multiple of the step (5 mm/s, linear) next above it; at the maximum it stays.
+        {0, 0, "60", "150", 1, 100, 1, 1000, {60, 150}, {1, 5.08}},
+        {2, 0, "60", "500", 1, 100, 1, 1000, {60, 500}, {2, 11}},
+        {2, 2, "60", "1000", 1, 100, 1, 10000, {60, 1000}, {2, 4}},
+        {2, 0, "60", "100", 1, 100, 1, 100, {60, 100}, {2, 11}},
+        {1, 0, "60", "80", 0, 100, 0, 85, {60, 80}, {0, 20}},
+        {1, 1, "60", "61", 0, 100, 0, 65, {60, 61}, {0, 5}},
+        {1, 2, "60", "60", 0, 100, 0, 60, {60, 60}, {0, 3}},
+        {1, 0, "250", "500", 0, 275, 0, 505, {250, 500}, {0, 20}},
     };
     for (const auto &c : cases) {
         const VibrationChart chart = ChartContent(c.regulation, c.category, c.f, c.v, true);
@@ -95,6 +107,12 @@ TEST(VibrationLimits, ChartContentAxesAndZeros)
         EXPECT_NEAR(chart.point.y(), c.point.y(), 1e-6) << c.f << " " << c.v;
         EXPECT_EQ(chart.limit.first(), c.firstLimit) << c.f << " " << c.v;
     }
+    // A grown axis ticks at multiples of the step, no more of them than the member has.
+    const struct { const char *v; double interval; } grown[] = {{"50", 0}, {"80", 10}, {"120", 25}, {"500", 50}};
+    for (const auto &g : grown)
+        EXPECT_EQ(ChartContent(1, 0, "60", g.v, true).yTickInterval, g.interval) << g.v;
+    EXPECT_EQ(ChartContent(1, 0, "150", "5", true).xTickInterval, 50);
+    EXPECT_EQ(ChartContent(1, 0, "100", "5", true).xTickInterval, 0);
     const VibrationChart german = ChartContent(1, 1, "60", "50", false);
     EXPECT_EQ(german.yDivisions, 12);
     EXPECT_FALSE(german.logAxes);

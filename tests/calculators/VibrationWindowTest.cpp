@@ -188,27 +188,44 @@ TEST_F(VibrationWindow, OkStoresThePointOnlyCancelNothing)
 
 TEST_F(VibrationWindow, TheDrawnChartShowsTheLineAndTheMarker)
 {
-    for (int regulation : {0, 1}) {
+    // The measured point inside the plot area, also where it lies above every limit.
+    const struct {
+        int regulation;
+        const char *f, *v;
+        QPointF point;
+    } cases[] = {
+        {0, "60", "50", {60, 50}},
+        {1, "60", "50", {60, 50}},
+        {1, "60", "80", {60, 80}},
+        {2, "60", "500", {60, 500}},
+        {1, "150", "80", {150, 80}},
+    };
+    for (const auto &c : cases) {
         open();
         view()->resize(600, 500);
-        child<QRadioButton>(regulation ? "optKanonismos_1" : "optKanonismos_0")->click();
+        child<QRadioButton>(QStringLiteral("optKanonismos_%1").arg(c.regulation).toLatin1().constData())->click();
+        child("txtSyxnotita")->setText(c.f);
+        child("txtTaxytita")->setText(c.v);
         QApplication::processEvents();
         const QImage image = view()->grab().toImage();
         const auto toView = [this](QPointF value, int series) {
             const QPointF scene = chart()->mapToScene(chart()->mapToPosition(value, chart()->series().at(series)));
             return view()->mapFromScene(scene);
         };
-        // The marker at the measured point.
-        EXPECT_TRUE(colourNear(image, toView({60, 50}, 1), true)) << regulation;
+        const QRect plot = view()->mapFromScene(chart()->mapToScene(chart()->plotArea())).boundingRect();
+        // The marker at the measured point, within the plot area.
+        const QPoint marker = toView(c.point, 1);
+        EXPECT_TRUE(plot.contains(marker)) << c.v;
+        EXPECT_TRUE(colourNear(image, marker, true)) << c.v;
         // The line at the middle of each segment, where the axes put its ends.
         const QList<QPointF> limit = seriesPoints("limit");
         for (int i = 0; i + 1 < limit.size(); ++i) {
             const QPoint a = toView(limit[i], 0), b = toView(limit[i + 1], 0);
-            EXPECT_TRUE(colourNear(image, (a + b) / 2, false)) << regulation << " segment " << i;
+            EXPECT_TRUE(colourNear(image, (a + b) / 2, false)) << c.v << " segment " << i;
         }
         // Nowhere near the middle of the plot area is the line drawn on the German chart
-        // at 60 mm/s (above every limit).
-        if (regulation == 1) {
+        // at 58 mm/s (above every limit).
+        if (c.regulation == 1) {
             EXPECT_FALSE(colourNear(image, toView({20, 58}, 0), false));
             EXPECT_FALSE(colourNear(image, toView({20, 58}, 0), true));
         }

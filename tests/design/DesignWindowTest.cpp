@@ -15,6 +15,7 @@
 namespace {
 
 const QString kNumeric = "Κάποια τιμή δεν έχει αριθμητική μορφή!";
+const QString kNumericEnglish = "One of the input values is not numeric!";
 const QString kModified = "Blast Design Parameters Modified";
 constexpr int kCriticalOk = 16;
 
@@ -40,14 +41,14 @@ TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
         {"txtDX", "40000", "Τα διατρήματα ανά σειρά πρέπει να είναι Θετικά!", 0, 2, 1, nullptr},
         {"cmbNoEpif", "3", "Ο Αριθμός Ελευθέρων Επιφανειών πρέπει να είναι 1<=N<=2 !", 0, 2, 2, "cmbNoEpif"},
         // Values the record cannot hold, on their own fields.
-        {"txtCostExpl", "1e39", kNumeric, 0, 2, 3, "txtCostExpl"},
-        {"txtCostBooster", "1e39", kNumeric, 0, 2, 3, "txtCostBooster"},
-        {"txtCostDrill", "1e39", kNumeric, 0, 2, 3, "txtCostDrill"},
-        {"txtCostCap", "-1e39", kNumeric, 0, 2, 3, "txtCostCap"},
-        {"txtCostInit", "1e39", kNumeric, 0, 2, 3, "txtCostInit"},
-        {"txtDistance", "1e39", kNumeric, 2, 2, 3, "txtDistance"},
+        {"txtCostExpl", "1e39", kNumericEnglish, 0, 2, 3, "txtCostExpl"},
+        {"txtCostBooster", "1e39", kNumericEnglish, 0, 2, 3, "txtCostBooster"},
+        {"txtCostDrill", "1e39", kNumericEnglish, 0, 2, 3, "txtCostDrill"},
+        {"txtCostCap", "-1e39", kNumericEnglish, 0, 2, 3, "txtCostCap"},
+        {"txtCostInit", "1e39", kNumericEnglish, 0, 2, 3, "txtCostInit"},
+        {"txtDistance", "1e39", kNumericEnglish, 2, 2, 3, "txtDistance"},
         // The numeric test moves no tab and no focus.
-        {"txtFortio", "abc", kNumeric, 0, 2, 3, "txtCostDrill"},
+        {"txtFortio", "abc", kNumericEnglish, 0, 2, 3, "txtCostDrill"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(std::string(r.control) + " " + r.text);
@@ -336,6 +337,26 @@ TEST_F(DesignWindow, HelpAndCalculatorButtons)
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(edit("txtFortio")->text(), r.burden);
         EXPECT_EQ(find<QAbstractButton>("optFortio_0")->isChecked(), r.calculator);
+    }
+}
+
+// The numeric test of the vibration page speaks the menus' language (as the one on OK
+// does); the boxes of the absolute page are shown disabled.
+TEST_F(DesignWindow, NumericMessageFollowsTheLanguageAndTheAbsoluteBoxesAreDisabled)
+{
+    const struct {
+        int16_t english;
+        QString message;
+    } rows[] = {{1, kNumericEnglish}, {0, kNumeric}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.english);
+        settings().EnglishMenus = r.english;
+        fakeMessageBox().boxes.clear();
+        open();
+        type("txtDistance", "abc");
+        EXPECT_EQ(lastBox(), r.message);
+        for (const char *box : {"Text1", "Text2", "Text3"})
+            EXPECT_FALSE(edit(box)->isEnabled()) << box;
     }
 }
 

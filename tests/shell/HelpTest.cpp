@@ -4,6 +4,7 @@
 #include "core/HelpTopics.h"
 #include "core/ProgramState.h"
 #include "core/Utilities.h"
+#include "platform/QtServices.h"
 #include "platform/frmHelp.h"
 #include "shell/HelpModule.h"
 #include "shell/Korvendo.h"
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -230,6 +232,31 @@ TEST(HelpMenu, ItemsReachTheViewerManualVideosAndAbout)
     // The help window closes with the program.
     w->close();
     EXPECT_EQ(fakeHelpViewer().closes, 1);
+}
+
+TEST(HelpMenu, TheDesktopOpenerReportsWhetherTheManualOpened)
+{
+    // The real opener runs an xdg-open stand-in found first on PATH: exit 3 is the
+    // desktop's "no method available", exit 0 an opened file.
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    services().opener = std::make_unique<DesktopOpener>();
+    const QString manual = writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ':' + path);
+    const QString opener = bin.path() + "/xdg-open", asked = bin.path() + "/asked";
+    const struct { int exitCode; QStringList boxes; } cases[] = {{3, {"Operation Failed"}}, {0, {}}};
+    for (const auto &c : cases) {
+        writeFile(opener, QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n").arg(asked).arg(c.exitCode).toUtf8());
+        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        fakeMessageBox().boxes.clear();
+        w->findChild<QAction *>("mnuHelpItem_2")->trigger();
+        EXPECT_EQ(boxTexts(), c.boxes) << c.exitCode;
+        EXPECT_EQ(readFile(asked), manual.toUtf8());
+    }
+    qputenv("PATH", path);
+    w->close();
 }
 
 TEST(HelpMenu, F1InTheDesignWindowOpensItsTopic)

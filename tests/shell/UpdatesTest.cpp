@@ -338,6 +338,16 @@ TEST_F(UpdateWindow, TheWebAddressOpensOnAClickOverIt)
         QApplication::sendEvent(link, &release);
         EXPECT_EQ(fakeOpener().urls, c.opened ? QStringList({appState().HomePageURL}) : QStringList());
     }
+    // A desktop that cannot open it says so, naming the address.
+    fakeOpener().result = false;
+    fakeMessageBox().boxes.clear();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(link, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(link, &release);
+    EXPECT_EQ(boxTexts(), QStringList({"Unable to open: " + appState().HomePageURL}));
 }
 
 class StartupUpdate : public UpdateWindow {

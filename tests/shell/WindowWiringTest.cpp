@@ -10,6 +10,7 @@
 #include "shell/frmPreview.h"
 #include "platform/frmHelp.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -46,6 +47,23 @@ bool openAndMeasure(const QString &name, const std::function<void()> &open)
     open();
     measure();
     return seen;
+}
+
+// Triggers the action and closes the modal window it opens, by its button 'ok'.
+void openAndConfirm(QAction *action, const char *ok)
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            poll.stop();
+            if (auto *button = dlg->findChild<QAbstractButton *>(QString::fromLatin1(ok)))
+                button->click();
+            if (dlg->isVisible())
+                dlg->reject();
+        }
+    });
+    poll.start(5);
+    action->trigger();
 }
 } // namespace
 
@@ -103,4 +121,31 @@ TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
     // Nothing was confirmed: the project is unchanged.
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     w->close();
+}
+
+TEST(WindowWiring, TheCaptionMarksUnsavedWorkAfterAnInputWindowsOk)
+{
+    const struct {
+        const char *action, *ok, *caption;
+    } cases[] = {
+        {"mnuEditItem_0", "Command2", "Korvendo: Untitled*"},  // project description
+        {"mnuFortioItem_0", "btnOk", "Korvendo: Untitled*"},   // a calculator
+        {"mnuEditItem_2", "cmdOK", "Korvendo: Untitled*"},     // the design window
+        {"mnuDonisiItem_1", "btnOk", "Korvendo: Untitled*"},   // scaled distance
+        {"mnuDonisiItem_0", "btnOk", "Tessolan Primer"},       // the vibration point leaves the saved state
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.action);
+        QPointer<frmMain> w = StartProgram({}, testHome());
+        ASSERT_TRUE(w);
+        openAndConfirm(w->findChild<QAction *>(c.action), c.ok);
+        EXPECT_EQ(w->windowTitle(), c.caption);
+        // A save takes the mark away.
+        const QString path = testHome() + "/site.KVD";
+        fakeFileDialog().script(path);
+        w->findChild<QAction *>("mnuFileItem_3")->trigger();
+        EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
