@@ -111,8 +111,9 @@ void SelectTextOnFocus(QLineEdit *edit)
 
 namespace {
 // What a window manager adds around a window: until it has framed the window (after the
-// first showing) its frame is unknown, and a title bar and thin borders are assumed.
-const QMargins kFrameAllowance(4, 32, 4, 4);
+// first showing) its frame is unknown, and a title bar, thin borders and a bottom
+// handle are assumed.
+const QMargins kFrameAllowance(4, 32, 4, 8);
 // Beside the title a title bar holds the window's icon and its buttons.
 constexpr int kTitleBarButtons = 120;
 
