@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds into ./build.
+# Configures and builds into ./build: the targets named (such as tessolan-primer), or
+# everything (the program, its documents, the tests and the benchmarks) when none is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build build -j"$(nproc)" "${targets[@]}"

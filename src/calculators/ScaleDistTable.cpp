@@ -8,11 +8,7 @@
 
 using numtext::Format;
 using numtext::General;
-using numtext::Val;
-
-namespace {
-float single(const QString &text) { return static_cast<float>(Val(text)); }
-} // namespace
+using numtext::ValSingle;
 
 std::optional<ScaleDistCheckFailure> FirstScaleDistFailure(const ScaleDistTexts &t)
 {
@@ -28,21 +24,21 @@ std::optional<ScaleDistCheckFailure> FirstScaleDistFailure(const ScaleDistTexts 
         const char *english;
         const char *greek;
     } checks[] = {
-        {single(t.txtK) < 0, "txtK", "K should be positive", "Ο συντελεστής Κ πρέπει να είναι θετικός!"},
-        {single(t.txtN) < 0, "txtN", "n should be positive", "Ο συντελεστής n πρέπει να είναι θετικός!"},
-        {single(t.txtD) < 0, "txtD", "D should be positive", "Ο συντελεστής D πρέπει να είναι θετικός!"},
-        {single(t.txtQ) < 0, "txtQ", "q should be positive", "Ο συντελεστής q πρέπει να είναι θετικός!"},
-        {single(t.txtDist) < 0, "txtDist", "The distance for scaled distance calculation should be positive",
+        {ValSingle(t.txtK) < 0, "txtK", "K should be positive", "Ο συντελεστής Κ πρέπει να είναι θετικός!"},
+        {ValSingle(t.txtN) < 0, "txtN", "n should be positive", "Ο συντελεστής n πρέπει να είναι θετικός!"},
+        {ValSingle(t.txtD) < 0, "txtD", "D should be positive", "Ο συντελεστής D πρέπει να είναι θετικός!"},
+        {ValSingle(t.txtQ) < 0, "txtQ", "q should be positive", "Ο συντελεστής q πρέπει να είναι θετικός!"},
+        {ValSingle(t.txtDist) < 0, "txtDist", "The distance for scaled distance calculation should be positive",
          "Η απόσταση για τον υπολογισμός της Ανηγμ. Απόστασης πρέπει να είναι θετική!"},
-        {!(single(t.txtWeight) > 0), "txtWeight", "The mass for scaled distance calculation should be greater than zero",
+        {!(ValSingle(t.txtWeight) > 0), "txtWeight", "The mass for scaled distance calculation should be greater than zero",
          "Η μάζα για τον υπολογισμό της Ανηγμ. Απόστασης πρέπει να είναι μεγαλύτερη από το μηδέν!"},
-        {single(t.txtMin) < 0 || single(t.txtMax) < 0 || single(t.txtStep) < 0, "txtMin",
+        {ValSingle(t.txtMin) < 0 || ValSingle(t.txtMax) < 0 || ValSingle(t.txtStep) < 0, "txtMin",
          "The range for scaled distance calculation should be positive",
          "Το εύρος τιμών Ανηγμ. Απόστασης πρέπει να είναι θετικό!"},
-        {single(t.txtMax) < single(t.txtMin), "txtMin",
+        {ValSingle(t.txtMax) < ValSingle(t.txtMin), "txtMin",
          "The minimum distance for scaled distance calculation should be less than the maximum distance",
          "Η ελάχιστη τιμή Ανηγμ. Απόστασης πρέπει να είναι μικρότερη από την μέγιστη!"},
-        {!(single(t.txtStep) > 0), "txtMin", "The step distance for scaled distance calculation should be positive",
+        {!(ValSingle(t.txtStep) > 0), "txtMin", "The step distance for scaled distance calculation should be positive",
          "Το βήμα Ανηγμ. Απόστασης πρέπει να είναι θετικό!"},
     };
     for (const auto &c : checks)
@@ -63,8 +59,8 @@ PredictionTable FillPredictionRows(const ScaleDistTexts &t, int vibrationMode, i
     const auto addRow = [&](float sd) {
         if (table.rows.size() >= kMaxPredictionRows)
             return false;
-        const auto value = air ? AttenuationLaw(single(t.txtD), sd, single(t.txtQ))
-                               : AttenuationLaw(single(t.txtK), sd, single(t.txtN));
+        const auto value = air ? AttenuationLaw(ValSingle(t.txtD), sd, ValSingle(t.txtQ))
+                               : AttenuationLaw(ValSingle(t.txtK), sd, ValSingle(t.txtN));
         if (!value)
             return false;
         table.rows.append({QString::number(table.rows.size() + 1), Format(*value, QStringLiteral("0.0")),
@@ -78,10 +74,10 @@ PredictionTable FillPredictionRows(const ScaleDistTexts &t, int vibrationMode, i
                 break;
         return table;
     }
-    const float max = single(t.txtMax);
-    const float step = single(t.txtStep);
+    const float max = ValSingle(t.txtMax);
+    const float step = ValSingle(t.txtStep);
     // The 20-row limit also ends a step of 0 or one too small to move the running value.
-    for (float sd = single(t.txtMin); step >= 0 ? sd <= max : sd >= max; sd += step)
+    for (float sd = ValSingle(t.txtMin); step >= 0 ? sd <= max : sd >= max; sd += step)
         if (!addRow(sd))
             break;
     return table;
@@ -89,10 +85,10 @@ PredictionTable FillPredictionRows(const ScaleDistTexts &t, int vibrationMode, i
 
 std::optional<ScaledDistanceTexts> ScaledDistances(const QString &txtDist, const QString &txtWeight)
 {
-    const float w = single(txtWeight);
+    const float w = ValSingle(txtWeight);
     if (!(w > 0))
         return std::nullopt;
-    const double r = single(txtDist);
+    const double r = ValSingle(txtDist);
     const float sd = static_cast<float>(r / std::sqrt(double(w)));
     const float sdAir = static_cast<float>(r / std::pow(double(w), 1.0 / 3));
     if (!std::isfinite(sd) || !std::isfinite(sdAir))

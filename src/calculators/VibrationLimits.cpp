@@ -7,13 +7,13 @@
 #include <cmath>
 
 using numtext::Val;
+using numtext::ValSingle;
 
 namespace {
-float single(const QString &text) { return static_cast<float>(Val(text)); }
 
 // A box's value as a single, taken at its shortest general form (12.3, not the
 // 12.2999992... of the single itself), as the chart's data cells hold it.
-double shortest(const QString &text) { return Val(numtext::General(single(text))); }
+double shortest(const QString &text) { return Val(numtext::General(ValSingle(text))); }
 
 // The decade at or below (floor) or at or above (ceiling) a positive value.
 double decade(double v, bool up)
@@ -98,10 +98,10 @@ std::optional<VibrationPointFailure> FirstVibrationPointFailure(const QString &t
     if (!IsSingleOrEmpty(txtSyxnotita) || !IsSingleOrEmpty(txtTaxytita))
         return VibrationPointFailure{QString(), QStringLiteral("One of the input values is not numeric!"),
                                      QStringLiteral("Κάποια τιμή δέν έχει αριθμητική μορφή!")};
-    if (single(txtTaxytita) < 0)
+    if (ValSingle(txtTaxytita) < 0)
         return VibrationPointFailure{QStringLiteral("txtTaxytita"), QStringLiteral("Particle velocity must be positive!"),
                                      QStringLiteral("Η Ταχύτητα πρέπει να είναι θετική!")};
-    if (single(txtSyxnotita) < 0)
+    if (ValSingle(txtSyxnotita) < 0)
         return VibrationPointFailure{QStringLiteral("txtSyxnotita"),
                                      QStringLiteral("Particle vibration frequency must be positive!"),
                                      QStringLiteral("Η Συχνότητα πρέπει να είναι θετική!")};

@@ -7,10 +7,6 @@
 
 #include <cmath>
 
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-}
-
 QString BoundText(double v) { return numtext::General(v); }
 
 bool IsNumericOrEmpty(const QString &Text) { return Text.isEmpty() || numtext::IsNumeric(Text); }

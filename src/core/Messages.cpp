@@ -5,10 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-}
-
 void HistoryLog::setText(const QString &text)
 {
     m_text = text;

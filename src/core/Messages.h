@@ -6,6 +6,9 @@
 
 #include <QString>
 
+// The end of every line of a message, a report, the history log and the files.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // Text from a file, a setting or the user, cut for a message box: at most maxChars
 // characters, a cut text ending in "...".
 QString BoundedText(const QString &text, int maxChars = 300);

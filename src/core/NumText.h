@@ -15,6 +15,8 @@ namespace numtext {
 // "12abc" -> 12, " -3.5e2x" -> -350, "1,5" -> 1, ".5" -> 0.5, "e5" -> 0, "1e" -> 1.
 // A value that overflows a double gives 0 (never inf/nan).
 double Val(const QString &text);
+// Val stored in a single-precision field.
+inline float ValSingle(const QString &text) { return static_cast<float>(Val(text)); }
 // The same rule, but nothing when the number lies beyond the range of a double
 // ("1e400", "-1e400", a run of 400 nines); one too close to zero gives 0.
 std::optional<double> ValInRange(const QString &text);

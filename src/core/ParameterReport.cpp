@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 struct Row {
     const char16_t *english;
     const char16_t *greek;

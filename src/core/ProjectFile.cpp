@@ -17,7 +17,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kStartDesc = QStringLiteral("##StartDesc##");
 const QString kEndDesc = QStringLiteral("##EndDesc##");
 constexpr int kWrapWidth = 60;

@@ -1,5 +1,6 @@
 #include "design/DesignReport.h"
 
+#include "core/Messages.h"
 #include "core/NumText.h"
 #include "design/DesignRun.h"
 
@@ -9,7 +10,6 @@ using numtext::Val;
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kLabelWidth = 45;
 
 // Labels of both languages side by side.

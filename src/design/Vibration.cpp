@@ -9,10 +9,9 @@
 
 using numtext::Format;
 using numtext::Val;
+using numtext::ValSingle;
 
 namespace {
-// A box's value by the leading-number rule, as a single.
-float single(const QString &text) { return static_cast<float>(Val(text)); }
 
 // Value x factor, "0.00", then the unit text; nothing when it is not finite.
 std::optional<QString> echo(double value, const QString &unit)
@@ -25,7 +24,7 @@ std::optional<QString> echo(double value, const QString &unit)
 // A length c x base / divisor, rounded to a single, "0.00 m"; nothing when not finite.
 std::optional<QString> length(const QString &coefficient, const QString &base, double divisor)
 {
-    const float len = static_cast<float>(double(single(coefficient)) * double(single(base)) / divisor);
+    const float len = static_cast<float>(double(ValSingle(coefficient)) * double(ValSingle(base)) / divisor);
     if (!std::isfinite(len))
         return std::nullopt;
     return Format(len, QStringLiteral("0.00")) + QStringLiteral(" m");
@@ -71,8 +70,8 @@ std::optional<float> PeakParticleVelocity(float Q, float D, float K, float n)
 
 std::optional<QString> VelocityText(const VibrationTexts &t)
 {
-    const auto v = PeakParticleVelocity(single(t.txtKatanalosiAnaEpivradynsi), single(t.txtDistance),
-                                        single(t.txtStatherak), single(t.txtStatheran));
+    const auto v = PeakParticleVelocity(ValSingle(t.txtKatanalosiAnaEpivradynsi), ValSingle(t.txtDistance),
+                                        ValSingle(t.txtStatherak), ValSingle(t.txtStatheran));
     if (!v)
         return std::nullopt;
     return Format(*v, QStringLiteral("0.00"));
@@ -82,26 +81,26 @@ std::optional<QString> DistanceEcho(const QString &text)
 {
     if (text.isEmpty() || !IsNumericOrEmpty(text))
         return QStringLiteral("0.00 ft");
-    return echo(double(single(text)) * 3.2808, QStringLiteral(" ft"));
+    return echo(double(ValSingle(text)) * 3.2808, QStringLiteral(" ft"));
 }
 
 std::optional<QString> ChargeEcho(const QString &text)
 {
     if (text.isEmpty() || !IsNumericOrEmpty(text))
         return QStringLiteral("0.00 lbs");
-    return echo(double(single(text)) * 2.2046, QStringLiteral(" lbs"));
+    return echo(double(ValSingle(text)) * 2.2046, QStringLiteral(" lbs"));
 }
 
 std::optional<QString> VelocityEcho(const QString &text)
 {
     if (text.isEmpty())
         return QStringLiteral("0.00 in/sec");
-    return echo(double(single(text)) * 0.03937, QStringLiteral(" in/sec"));
+    return echo(double(ValSingle(text)) * 0.03937, QStringLiteral(" in/sec"));
 }
 
 std::optional<float> StoredVelocity(const QString &text)
 {
-    const float v = single(Format(Val(text), QStringLiteral("0.00")));
+    const float v = ValSingle(Format(Val(text), QStringLiteral("0.00")));
     if (!std::isfinite(v))
         return std::nullopt;
     return v;

@@ -9,25 +9,45 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
+#include <QPainter>
+#include <QPicture>
 #include <QPlainTextEdit>
+#include <QSvgRenderer>
 #include <QToolBar>
 
 namespace {
 
 QString itemName(const char *array, int index) { return QLatin1String(array) + u'_' + QString::number(index); }
 
-// The window's images are drawn from their SVG sources once per run: the next main
+QString imagePath(const QString &name) { return QStringLiteral(":/shell/images/%1.svg").arg(name); }
+
+// The window's images are read from their SVG sources once per run: the next main
 // window of the run takes them from here.
-template <class Image> const Image &shellImage(const QString &name)
+template <class Image> const Image &shellImage(const QString &name, Image (*read)(const QString &))
 {
     static QHash<QString, Image> images;
     // Released with the application object, as images must be.
     [[maybe_unused]] static const bool released = (qAddPostRoutine([] { images.clear(); }), true);
     auto it = images.find(name);
     if (it == images.end())
-        it = images.insert(name, Image(QStringLiteral(":/shell/images/%1.svg").arg(name)));
+        it = images.insert(name, read(imagePath(name)));
     return *it;
+}
+
+QIcon readIcon(const QString &path) { return QIcon(path); }
+
+// The background is kept as its drawing commands and drawn from them when the window
+// paints: as pixels it would hold 1.5 MB for the whole run.
+QPicture readPicture(const QString &path)
+{
+    QSvgRenderer svg(path);
+    const QRect frame(QPoint(0, 0), svg.defaultSize());
+    QPicture picture;
+    QPainter painter(&picture);
+    svg.render(&painter, frame);
+    painter.end();
+    picture.setBoundingRect(frame);
+    return picture;
 }
 
 } // namespace
@@ -44,7 +64,7 @@ void Ui_frmMain::setupUi(frmMain *w)
 
     Picture1 = new QLabel(body);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(shellImage<QPixmap>(QStringLiteral("background")));
+    Picture1->setPicture(shellImage(QStringLiteral("background"), readPicture));
     Picture1->adjustSize();
 
     lblver = new QLabel(body);
@@ -196,7 +216,7 @@ void Ui_frmMain::setupToolbar(frmMain *w)
                     {"blast", "Blast Calculations"}};
     for (int i = 1; i <= 5; ++i) {
         const auto &b = buttons[i - 1];
-        QAction *a = Toolbar1->addAction(shellImage<QIcon>(QLatin1String(b.image)), QString::fromLatin1(b.tip));
+        QAction *a = Toolbar1->addAction(shellImage(QLatin1String(b.image), readIcon), QString::fromLatin1(b.tip));
         a->setObjectName(itemName("Toolbar1", i));
         a->setToolTip(QString::fromLatin1(b.tip));
         Toolbar1Button[i] = a;

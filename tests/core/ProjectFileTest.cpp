@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // The 79 parameter lines of a default project, after its six lines of tag, units,
 // title and empty description.
 QStringList defaultParameterLines() { return testDataText("project/default.kvd").split(kCrLf).mid(6, 79); }
