@@ -8,10 +8,11 @@
 #include "core/Services.h"
 #include "core/Startup.h"
 #include "platform/FileLists.h"
-#include "platform/QtServices.h"
 #include "shell/FileCommands.h"
 #include "shell/frmBlastDesc.h"
 #include "shell/frmTextBrow.h"
+
+#include "WindowBench.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,24 +21,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <clocale>
 #include <memory>
 
 namespace {
 
-// Message boxes answer at once with their default button.
-class AnsweringBox : public IMessageBox {
-public:
-    int show(const QString &, int buttons, const QString &) override { return mb::DefaultAnswer(buttons); }
-};
-
-QString g_home;
-
-void settleEvents()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 frmTextBrow *openBrowser(const QString &folder)
 {
@@ -155,24 +142,8 @@ BENCHMARK(BM_DescriptionOpensOn10MBLine)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home;
-    g_home = home.path();
-    qputenv("HOME", g_home.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (g_home + QStringLiteral("/.config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (g_home + QStringLiteral("/.local/share")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    InstallQtServices();
-    services().messageBox = std::make_unique<AnsweringBox>();
-    // The program's start-up state (settings, fonts, captions), without its main window.
-    StartupBeforeWindow();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, [] {
+        // The program's start-up state (settings, fonts, captions), without its main window.
+        StartupBeforeWindow();
+    });
 }

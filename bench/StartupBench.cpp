@@ -5,48 +5,34 @@
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
-#include "platform/QtServices.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
 #include "BareMainWindow.h"
 
+#include "WindowBench.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <clocale>
 #include <memory>
 
 namespace {
 
-// Message boxes answer at once with their default button (the disclaimer at start).
-class AnsweringBox : public IMessageBox {
-public:
-    int show(const QString &, int buttons, const QString &) override { return mb::DefaultAnswer(buttons); }
-};
-
-QString g_home;
 QString g_iniFile;
-
-void settleEvents()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void BM_StartToMainWindowShown(benchmark::State &state)
 {
     for (auto _ : state) {
         ResetProgramState();
         historyLog().setText(QString());
-        frmMain *w = StartProgram({}, g_home);
+        frmMain *w = StartProgram({}, benchHome());
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(w->isVisible());
         state.PauseTiming();
-        delete w;
+        w->deleteLater();
         settleEvents();
         state.ResumeTiming();
     }
@@ -102,7 +88,7 @@ void BM_BareMainWindowShown(benchmark::State &state)
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(w->isVisible());
         state.PauseTiming();
-        delete w;
+        w->deleteLater();
         settleEvents();
         state.ResumeTiming();
     }
@@ -113,26 +99,10 @@ BENCHMARK(BM_BareMainWindowShown)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    QTemporaryDir home;
-    g_home = home.path();
-    qputenv("HOME", g_home.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (g_home + QStringLiteral("/.config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (g_home + QStringLiteral("/.local/share")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
-    InstallQtServices();
-    services().messageBox = std::make_unique<AnsweringBox>();
-    // A frmMain first, so the shell's resources (the toolbar images) are registered for both.
-    delete StartProgram({}, g_home);
-    g_iniFile = paths().IniFile;
-    settleEvents();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, [] {
+        // A frmMain first, so the shell's resources (the toolbar images) are registered for both.
+        StartProgram({}, benchHome())->deleteLater();
+        settleEvents();
+        g_iniFile = paths().IniFile;
+    });
 }
