@@ -311,6 +311,9 @@ def main():
     os.makedirs(src, exist_ok=True)
     os.makedirs(logs, exist_ok=True)
     started = time.monotonic()
+    # What was copied: the commit and whether tracked files differed from it.
+    commit = git(repo, "rev-parse", "HEAD").decode().strip()
+    dirty = bool(git(repo, "status", "--porcelain", "--untracked-files=no").strip())
     try:
         copied, removed = sync_copy(repo, src)
         log("scratch copy %s: %d files copied, %d removed" % (src, copied, removed))
@@ -334,8 +337,8 @@ def main():
         build(build_dir, args.jobs, os.path.join(logs, "final.build.log"))
 
         data = {
-            "commit": git(repo, "rev-parse", "HEAD").decode().strip(),
-            "dirty": bool(git(repo, "status", "--porcelain", "--untracked-files=no").strip()),
+            "commit": commit,
+            "dirty": dirty,
             "date": datetime.datetime.now().isoformat(timespec="seconds"),
             "jobs": args.jobs,
             "seconds": round(time.monotonic() - started, 1),
