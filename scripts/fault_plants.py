@@ -43,7 +43,7 @@ PLANTS = [
     plant("units-cm-to-ft", CALC + "UnitConversion.cpp", "cm to ft multiplies by 12",
           '{"x / 2.54", "x / 2.54 / 12", "x", "x / 100"},', '{"x / 2.54", "x / 2.54 * 12", "x", "x / 100"},'),
     plant("scaledist-min-max", CALC + "ScaleDistTable.cpp", "a range with minimum equal to maximum refused",
-          "{single(t.txtMax) < single(t.txtMin),", "{single(t.txtMax) <= single(t.txtMin),"),
+          "{ValSingle(t.txtMax) < ValSingle(t.txtMin),", "{ValSingle(t.txtMax) <= ValSingle(t.txtMin),"),
     plant("scaledist-row-limit", CALC + "ScaleDistTable.cpp", "prediction table holds 21 rows",
           "if (table.rows.size() >= kMaxPredictionRows)", "if (table.rows.size() > kMaxPredictionRows)"),
     plant("scaledist-cube-root", CALC + "ScaleDistTable.cpp", "air scaled distance by the square root",
