@@ -12,7 +12,7 @@
 #include "shell/frmBlastDesc.h"
 #include "shell/frmTextBrow.h"
 
-#include "WindowBench.h"
+#include "BenchHarness.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,7 +10,7 @@
 
 #include "BareMainWindow.h"
 
-#include "WindowBench.h"
+#include "BenchHarness.h"
 
 #include <QApplication>
 #include <QFile>

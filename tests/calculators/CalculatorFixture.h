@@ -8,6 +8,7 @@
 #include "core/ProgramState.h"
 #include "core/Project.h"
 #include "support/TestSupport.h"
+#include "support/WindowDriver.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,30 +16,6 @@
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
-
-// Types into a box key by key; "\b" is Backspace.
-inline void typeKeys(QLineEdit *box, const QString &keys)
-{
-    for (const QChar c : keys) {
-        const int key = c == u'\b' ? int(Qt::Key_Backspace) : int(c.toUpper().unicode());
-        const QString text = c == u'\b' ? QString() : QString(c);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(box, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(box, &release);
-    }
-}
-
-// Replaces the whole text of a box by typing.
-inline void retype(QLineEdit *box, const QString &keys)
-{
-    box->setFocus();
-    box->selectAll();
-    if (keys.isEmpty())
-        typeKeys(box, QStringLiteral("\b"));
-    else
-        typeKeys(box, keys);
-}
 
 class CalculatorTest : public ::testing::Test {
 protected:
@@ -55,7 +32,7 @@ protected:
     }
 
     // What the history log gained since the test began.
-    QString newLog() const { return historyLog().text().mid(m_logStart); }
+    QString newLog() const { return LogSince(m_logStart); }
 
     static QWidget *open(int index)
     {
@@ -80,13 +57,7 @@ protected:
         auto *label = child<QLabel>(w, name);
         return label ? label->text() : QString();
     }
-    static QStringList boxTexts()
-    {
-        QStringList texts;
-        for (const auto &b : fakeMessageBox().boxes)
-            texts << b.text;
-        return texts;
-    }
+    static QStringList boxTexts() { return MessageTexts(); }
 
     qsizetype m_logStart = 0;
 };

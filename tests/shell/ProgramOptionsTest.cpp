@@ -2,7 +2,7 @@
 // and writes to the settings file, the language switch it drives, and the file
 // association it creates for real in the test's private XDG folders.
 
-#include "DialogDriver.h"
+#include "support/WindowDriver.h"
 #include "TestSupport.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"

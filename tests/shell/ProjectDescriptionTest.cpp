@@ -2,7 +2,7 @@
 // and unit system it edits, its captions in both languages, and the unit change that
 // starts a new project only after unsaved work was offered for saving.
 
-#include "DialogDriver.h"
+#include "support/WindowDriver.h"
 #include "TestSupport.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"

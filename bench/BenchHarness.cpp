@@ -1,4 +1,4 @@
-#include "WindowBench.h"
+#include "BenchHarness.h"
 
 #include "core/Messages.h"
 #include "core/Services.h"
