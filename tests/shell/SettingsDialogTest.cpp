@@ -45,31 +45,22 @@ protected:
 
 } // namespace
 
-TEST(FileExtension, OnlyCapitalLettersAndDigits)
-{
-    const struct { const char *text; bool ok; } cases[] = {
-        {"KVD", true}, {"K2", true}, {"0", true}, {"", false}, {"K_D", false},
-        {"kvd", false}, {"K D", false}, {"ΚΒΔ", false}, {"K.D", false},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(ValidFileExtension(QString::fromUtf8(c.text)), c.ok) << c.text;
-}
-
 // Every stored value is shown in its own box and OK stores each box back, one by one:
-// the settings alternate between 0 and 1, and every box is turned over before OK.
+// the settings are mixed 0 and 1, and every box is turned over before OK. Boxes that
+// depend on others follow them, and two boxes say when they act.
 TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
 {
     const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
         {"optUnits_1", &SettingsState::DefaultUnits, 0},
-        {"chkDispHist", &SettingsState::DisplayHistoryWin, 1},
-        {"chkKeepRecentFL", &SettingsState::KeepFileNames, 0},
-        {"chkShowDiscl", &SettingsState::ShowDisclaim, 1},
-        {"chkMaxMenu", &SettingsState::MaxMainMenu, 0},
-        {"chkEnableTB", &SettingsState::EnableMainMenuToolbar, 1},
-        {"chkShortNames", &SettingsState::ShortRecentFiles, 0},
-        {"chkLoadLastInputFile", &SettingsState::LoadLastInputFile, 1},
-        {"chkUpdate", &SettingsState::RemindAnnualUpdates, 0},
-        {"chkCopyExamples", &SettingsState::CopyExampleFiles, 1},
+        {"chkDispHist", &SettingsState::DisplayHistoryWin, 0},
+        {"chkKeepRecentFL", &SettingsState::KeepFileNames, 1},
+        {"chkShowDiscl", &SettingsState::ShowDisclaim, 0},
+        {"chkMaxMenu", &SettingsState::MaxMainMenu, 1},
+        {"chkEnableTB", &SettingsState::EnableMainMenuToolbar, 0},
+        {"chkShortNames", &SettingsState::ShortRecentFiles, 1},
+        {"chkLoadLastInputFile", &SettingsState::LoadLastInputFile, 0},
+        {"chkUpdate", &SettingsState::RemindAnnualUpdates, 1},
+        {"chkCopyExamples", &SettingsState::CopyExampleFiles, 0},
     };
     SettingsState &s = settings();
     for (const auto &b : boxes)
@@ -81,19 +72,31 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
     s.FileExtension = "BLS";
     s.ExternalEditor = "gedit";
     open();
-    EXPECT_TRUE(historyLog().text().contains(". Editing Settings\r\n"));
-    EXPECT_EQ(Child<QRadioButton>(dlg.get(), "optUnits_1")->text(), "m, cm, kN, MPa, kN/m3");
+    EXPECT_EQ((QStringList{box("Text2")->text(), box("Text3")->text(), box("Text1")->text(), box("Text4")->text()}),
+              (QStringList{testHome() + "/", "5000", "BLS", "gedit"}));
+    // The history size and font follow "Display command history window", "Short names"
+    // follows "Keep recent filelist".
+    EXPECT_FALSE(box("Text3")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(dlg.get(), "Command5")->isEnabled());
+    EXPECT_TRUE(check("chkShortNames")->isEnabled());
     for (const auto &b : boxes) {
         auto *button = Child<QAbstractButton>(dlg.get(), b.box);
         EXPECT_EQ(button->isChecked(), b.loaded == 1) << b.box;
         button->setChecked(b.loaded == 0);
     }
-    Child<QRadioButton>(dlg.get(), "optUnits_1")->setChecked(true);
-    EXPECT_EQ((QStringList{box("Text2")->text(), box("Text3")->text(), box("Text1")->text(), box("Text4")->text()}),
-              (QStringList{testHome() + "/", "5000", "BLS", "gedit"}));
+    EXPECT_TRUE(box("Text3")->isEnabled());
+    EXPECT_FALSE(check("chkShortNames")->isEnabled());
+    // Turning "Short names" over, and ticking "Copy examples", say when they act.
+    ASSERT_EQ(MessageTexts().size(), 2);
+    EXPECT_EQ(MessageTexts()[0], "Option will take effect upon restarting this program");
+    EXPECT_TRUE(MessageTexts()[1].contains("to the " + UserHomeFolder() + " directory")) << MessageTexts()[1].toStdString();
+
     box("Text2")->setText("  " + folder + " ");
     box("Text3")->setText("8192.4");
-    box("Text1")->setText("prj");
+    retype(box("Text1"), "prj"); // upper case as it is typed
+    EXPECT_EQ(box("Text1")->text(), "PRJ");
+    Click(dlg.get(), "cmdSetDefault");
+    EXPECT_EQ(box("Text4")->text(), "xdg-open");
     box("Text4")->setText("  kate --new ");
     const int savesBefore = saves();
     Click(dlg.get(), "cmdOK");
@@ -105,44 +108,14 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
     EXPECT_EQ(s.MaxDisplaySize, 8192);
     EXPECT_EQ(s.FileExtension, "PRJ");
     EXPECT_EQ(s.ExternalEditor, "kate --new");
-    // The history pane is off now, so the log lines go nowhere; the file tells.
-    EXPECT_EQ(saves(), savesBefore);
+    EXPECT_EQ(saves(), savesBefore + 1);
     EXPECT_EQ(iniSection(paths().IniFile, "Settings"),
-              (QStringList{"DefaultUnits=1", "DisplayHistoryWin=0", "MaxDisplaySize=8192",
+              (QStringList{"DefaultUnits=1", "DisplayHistoryWin=1", "MaxDisplaySize=8192",
                            "DisplayFontName=" + s.DisplayFontName, "DisplayFontSize=" + QString::number(s.DisplayFontSize),
-                           "DisplayFontBold=0", "DisplayFontItalic=0", "KeepFileNames=1", "ShowDisclaim=0",
-                           "MaxMainMenu=1", "EnableMainMenuToolbar=0", "ShortRecentFiles=1", "LoadLastInputFile=0",
-                           "RemindAnnualUpdates=1", "CopyExampleFiles=0", "DataPath=" + folder + "/",
+                           "DisplayFontBold=0", "DisplayFontItalic=0", "KeepFileNames=0", "ShowDisclaim=1",
+                           "MaxMainMenu=0", "EnableMainMenuToolbar=1", "ShortRecentFiles=0", "LoadLastInputFile=1",
+                           "RemindAnnualUpdates=0", "CopyExampleFiles=1", "DataPath=" + folder + "/",
                            "FileExtension=PRJ", "ExternalEditor=kate --new"}));
-}
-
-TEST_F(SettingsDialog, BoxesFollowEachOther)
-{
-    // The history size and font follow "Display command history window".
-    check("chkDispHist")->setChecked(false);
-    EXPECT_FALSE(box("Text3")->isEnabled());
-    EXPECT_FALSE(Child<QPushButton>(dlg.get(), "Command5")->isEnabled());
-    check("chkDispHist")->setChecked(true);
-    EXPECT_TRUE(box("Text3")->isEnabled());
-    EXPECT_TRUE(MessageTexts().isEmpty()) << "loading shows no message";
-
-    // "Short names" follows "Keep recent filelist"; ticking it says when it acts.
-    check("chkKeepRecentFL")->setChecked(false);
-    EXPECT_FALSE(check("chkShortNames")->isEnabled());
-    check("chkKeepRecentFL")->setChecked(true);
-    check("chkShortNames")->setChecked(!check("chkShortNames")->isChecked());
-    EXPECT_EQ(MessageTexts(), QStringList{"Option will take effect upon restarting this program"});
-    check("chkCopyExamples")->setChecked(false);
-    check("chkCopyExamples")->setChecked(true);
-    ASSERT_EQ(MessageTexts().size(), 2);
-    EXPECT_TRUE(MessageTexts()[1].contains("to the " + UserHomeFolder() + " directory")) << MessageTexts()[1].toStdString();
-
-    // The extension is upper case as it is typed.
-    retype(box("Text1"), "kvd");
-    EXPECT_EQ(box("Text1")->text(), "KVD");
-    box("Text4")->clear();
-    Click(dlg.get(), "cmdSetDefault");
-    EXPECT_EQ(box("Text4")->text(), "xdg-open");
 }
 
 TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
@@ -150,7 +123,7 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
     const QString folder = testHome() + "/projects";
     QDir().mkpath(folder);
     const struct {
-        QString path, size, ext;
+        QString path, size, ext; // typed, as upper case
         const char *message; // nullptr: accepted
         const char *title, *focus;
     } cases[] = {
@@ -161,6 +134,9 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
         {folder, "4096", "K_D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
         {folder, "4096", "", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
         {folder, "4096", "  ", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
+        {folder, "4096", "K D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
+        {folder, "4096", "K.D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
+        {folder, "4096", "ΚΒΔ", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
         {folder, "4096", QString(17, 'K'), "File extension too long (at most 16 characters)", "Settings: Error", "Text1"},
         {folder, "16384", "KVD", nullptr, "", ""},
         {folder, "4096", "KVD0123456789ABC", nullptr, "", ""},
@@ -193,12 +169,13 @@ TEST_F(SettingsDialog, OkOnAnUntouchedDialogKeepsTheEmptyDataPathAndLogs)
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
     EXPECT_EQ(settings().DataPath, "");
     const QString log = historyLog().text();
+    EXPECT_TRUE(log.contains(". Editing Settings\r\n"));
     EXPECT_LT(log.indexOf(". Settings Modified\r\n"), log.indexOf(". Saving default settings to file: "));
     EXPECT_EQ(saves(), 1);
     EXPECT_TRUE(iniSection(paths().IniFile, "Settings").contains("DataPath="));
 }
 
-TEST_F(SettingsDialog, CancelAfterChoosingEditorAndFolderChangesNothing)
+TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
 {
     const QByteArray fileBefore = readFile(paths().IniFile);
     const SettingsState before = settings();
@@ -211,16 +188,7 @@ TEST_F(SettingsDialog, CancelAfterChoosingEditorAndFolderChangesNothing)
     // A cancelled file dialog leaves the box alone.
     Click(dlg.get(), "cmdSelect");
     EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
-
-    paths().UserTempPath = WithSlash(testHome());
-    QTimer::singleShot(0, [] {
-        auto *picker = qobject_cast<frmPath *>(QApplication::activeModalWidget());
-        ASSERT_TRUE(picker);
-        Child<QRadioButton>(picker, "Option1_3")->setChecked(true);
-        Click(picker, "Command2");
-    });
-    Click(dlg.get(), "cmdSetPath");
-    EXPECT_EQ(box("Text2")->text(), WithSlash(testHome()));
+    box("Text2")->setText(testHome());
     box("Text1")->setText("ABC");
 
     Click(dlg.get(), "cmdCancel");
@@ -255,6 +223,7 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
     const QString work = testHome() + "/work";
     QDir().mkpath(work + "/inner");
     box("Text2")->setText(work + "/");
+    paths().UserTempPath = WithSlash(testHome());
     const struct {
         int option; // -1: double-click the first subfolder
         bool ok;
@@ -262,6 +231,7 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
     } steps[] = {
         {0, true, UserHomeFolder()},  // "User home" is the home folder
         {2, false, UserHomeFolder()}, // Cancel keeps the text
+        {3, true, WithSlash(testHome())}, // the temporary folder
         {1, true, WithSlash(paths().AppPath)},
         {-1, true, WithSlash(paths().AppPath)}, // AppPath has no subfolder: stays
     };
