@@ -215,8 +215,7 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereA
         QStringList out;
         for (const QString &root : {dataHome(), testHome() + "/.config"}) {
             out << root + (QFileInfo(root).isDir() ? "/" : QFileInfo::exists(root) ? " file" : " missing");
-            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                 QDirIterator::Subdirectories);
+            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
                  it.hasNext();) {
                 const QString entry = it.next();
                 out << entry + (it.fileInfo().isDir() ? "/" : " " + QString::number(qHash(readFile(entry))));
