@@ -113,6 +113,7 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
                                                   "ShowBurdenCalcWarning=0"}));
     // The menus are Greek at once, the history toggle naming the hidden pane's restore.
     EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
+    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_0")->text(), "Γενικές Ρυθμίσεις");
     EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
     EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
 
