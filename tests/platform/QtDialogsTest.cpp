@@ -1,34 +1,15 @@
 // The desktop's own font and file dialogs, driven for real and answered from a timer:
 // what they open on and what OK with nothing changed gives back.
 
-#include "TestSupport.h"
+#include "support/WindowDriver.h"
 #include "core/Utilities.h"
 #include "platform/QtServices.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-namespace {
-// Runs 'inside' on the next modal dialog of type T once it is open.
-template <typename T> void whileOpen(const std::function<void(T *)> &inside, const std::function<void()> &open)
-{
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto *dlg = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            poll.stop();
-            inside(dlg);
-        }
-    });
-    poll.start(5);
-    open();
-}
-} // namespace
 
 TEST(QtFontDialog, OkWithNothingChangedKeepsBoldAndItalic)
 {
@@ -49,12 +30,12 @@ TEST(QtFontDialog, OkWithNothingChangedKeepsBoldAndItalic)
             float size = 11;
             int16_t Bold = bold ? -1 : 0, Italic = italic ? -1 : 0;
             QFont shown;
-            whileOpen<QFontDialog>(
-                [&](QFontDialog *dlg) {
-                    shown = dlg->currentFont();
-                    dlg->accept();
-                },
-                [&] { ChooseScreenFont(name, size, Bold, Italic); });
+            QAction choose;
+            QObject::connect(&choose, &QAction::triggered, [&] { ChooseScreenFont(name, size, Bold, Italic); });
+            DriveDialog(&choose, [&](QDialog *dlg) {
+                shown = qobject_cast<QFontDialog *>(dlg)->currentFont();
+                dlg->accept();
+            });
             // The dialog opened on the font's own style, and OK kept it.
             EXPECT_EQ(shown.italic(), italic);
             EXPECT_EQ(shown.bold(), bold);
@@ -77,13 +58,13 @@ TEST(QtFileDialogService, OpensInItsFolderWithTheRequestedFilter)
     request.filterIndex = 2;
     QString dir, filter;
     std::optional<QString> answer = QString("x");
-    whileOpen<QFileDialog>(
-        [&](QFileDialog *dlg) {
-            dir = dlg->directory().absolutePath();
-            filter = dlg->selectedNameFilter();
-            dlg->reject();
-        },
-        [&] { answer = QtFileDialog().run(request); });
+    QAction open;
+    QObject::connect(&open, &QAction::triggered, [&] { answer = QtFileDialog().run(request); });
+    DriveDialog(&open, [&](QDialog *dlg) {
+        dir = qobject_cast<QFileDialog *>(dlg)->directory().absolutePath();
+        filter = qobject_cast<QFileDialog *>(dlg)->selectedNameFilter();
+        dlg->reject();
+    });
     EXPECT_EQ(dir, folder);
     EXPECT_EQ(filter, "Files (*.KVD *.kvd)");
     EXPECT_FALSE(answer);

@@ -2,7 +2,6 @@
 
 #include "TestSupport.h"
 #include "core/Messages.h"
-#include "core/ProgramState.h"
 #include "platform/QtServices.h"
 #include "platform/Widgets.h"
 
@@ -14,48 +13,38 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <gtest/gtest.h>
 
-namespace {
-struct OptionArray {
-    QWidget parent;
-    QList<QRadioButton *> buttons;
-    QList<int> clicked;
-    explicit OptionArray(int n)
-    {
-        for (int i = 0; i < n; ++i) {
-            auto *b = new QRadioButton(&parent);
-            b->setObjectName(QString("optTest_%1").arg(i));
-            QObject::connect(b, &QRadioButton::toggled, [this, i](bool on) { if (on) clicked << i; });
-            buttons << b;
-        }
-    }
-};
-} // namespace
-
-TEST(OptionArrays, GetAndSet)
+// The index of the checked button of an array, and setting it (its handler runs); an
+// index past the array is reported and leaves every button clear.
+TEST(OptionArrays, GetSetAndBadIndex)
 {
-    OptionArray a(4);
+    StartCoreForTest();
+    struct {
+        QWidget parent;
+        QList<QRadioButton *> buttons;
+        QList<int> clicked;
+    } a;
+    for (int i = 0; i < 4; ++i) {
+        a.buttons << new QRadioButton(&a.parent);
+        QObject::connect(a.buttons[i], &QRadioButton::toggled, [&a, i](bool on) {
+            if (on)
+                a.clicked << i;
+        });
+    }
     EXPECT_EQ(GetOptionIndex(a.buttons), 0); // none checked: the lower bound
     SetArrayIndex(a.buttons, 2);
     EXPECT_EQ(GetOptionIndex(a.buttons), 2);
-    EXPECT_EQ(a.clicked, QList<int>{2}); // the handler of the selected button ran
+    EXPECT_EQ(a.clicked, QList<int>{2});
     SetArrayIndex(a.buttons, 1);
     EXPECT_TRUE(a.buttons[1]->isChecked());
     EXPECT_FALSE(a.buttons[2]->isChecked());
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-}
 
-TEST(OptionArrays, LastCheckedWinsAndBadIndex)
-{
-    StartCoreForTest();
-    OptionArray a(4);
     for (auto *b : a.buttons)
         b->setAutoExclusive(false);
     a.buttons[0]->setChecked(true);
-    a.buttons[2]->setChecked(true);
-    EXPECT_EQ(GetOptionIndex(a.buttons), 2);
+    EXPECT_EQ(GetOptionIndex(a.buttons), 1) << "the last checked wins";
     SetModuleTitles(10);
     SetArrayIndex(a.buttons, 5);
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);

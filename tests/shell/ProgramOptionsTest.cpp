@@ -3,15 +3,11 @@
 // association it creates for real in the test's private XDG folders.
 
 #include "support/WindowDriver.h"
-#include "TestSupport.h"
-#include "core/IniFile.h"
 #include "core/Messages.h"
-#include "core/ProgramState.h"
 #include "platform/XdgFileAssociation.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -21,31 +17,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
 QString dataHome() { return testHome() + "/.local/share"; }
-const char *const kSuccessStart = "The KVD file extensions has been associated to ";
-
-// The [BlastOptions] section of the settings file as written, key=value lines.
-QStringList blastOptionsSection()
-{
-    const QStringList lines = QString::fromUtf8(readFile(iniPath())).split(QRegularExpression("\r?\n"));
-    QStringList out;
-    bool inside = false;
-    for (const QString &l : lines) {
-        if (l.startsWith('['))
-            inside = l == "[BlastOptions]";
-        else if (inside && !l.isEmpty())
-            out << l;
-    }
-    return out;
-}
 
 QString runTool(const QString &program, const QStringList &args, int *exitCode = nullptr)
 {
@@ -78,17 +54,9 @@ protected:
         fakeMessageBox().boxes.clear();
         logStart = historyLog().text().size();
     }
-    QString newLog() const { return historyLog().text().mid(logStart); }
-    QStringList boxTexts() const
-    {
-        QStringList out;
-        for (const RecordedBox &b : fakeMessageBox().boxes)
-            out << b.text;
-        return out;
-    }
     DialogOutcome options(const std::function<void(QDialog *)> &steps)
     {
-        return DriveDialog(w->findChild<QAction *>("mnuUtilItem_1"), steps);
+        return DriveDialog(Child<QAction>(w, "mnuUtilItem_1"), steps);
     }
     // Creates the association from the dialog, then leaves it with Cancel.
     void associate()
@@ -106,45 +74,48 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart)
+// Each option is shown in its own box and stored back from it, one by one: the options
+// alternate between 0 and 1 and every box is turned over before OK. English menus
+// off switches the menus to Greek at once and at the next start.
+TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
 {
+    const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
+        {"Check1", &SettingsState::EnglishMenus, 1},
+        {"Check2", &SettingsState::ShowAllBlastDesign, 0},
+        {"Check6", &SettingsState::PrintModuleHeader, 1},
+        {"Check3", &SettingsState::ShowInternalPlotCoords, 0},
+        {"chkBurdenCalc", &SettingsState::ShowBurdenCalcWarning, 1},
+    };
+    for (const auto &b : boxes)
+        settings().*b.value = b.loaded;
     settings().EnableMohrCircles = 0;
-    settings().ShowAllBlastDesign = 0;
-    w->findChild<QPlainTextEdit *>("txtMain")->hide(); // the history pane hidden before the language changes
-    const DialogOutcome out = options([](QDialog *d) {
-        const struct { const char *box, *caption; bool ticked; } boxes[] = {
-            {"Check1", "English Menus", true},
-            {"Check2", "Show All Blast Design Solutions", false},
-            {"Check6", "Print Module Version Information", true},
-            {"Check3", "Show Internal Coordinates in Graphs", true},
-            {"chkBurdenCalc", "Warning about Burden Calculation Parameters", true},
-        };
+    Child<QPlainTextEdit>(w, "txtMain")->hide(); // the history pane hidden before the language changes
+    const DialogOutcome out = options([&](QDialog *d) {
         for (const auto &b : boxes) {
             auto *box = Child<QCheckBox>(d, b.box);
             ASSERT_TRUE(box) << b.box;
-            EXPECT_EQ(box->text(), b.caption);
-            EXPECT_EQ(box->isChecked(), b.ticked) << b.box;
+            EXPECT_EQ(box->isChecked(), b.loaded == 1) << b.box;
+            box->click();
         }
-        EXPECT_EQ(d->windowTitle(), "Program Options");
-        EXPECT_EQ(Child<QPushButton>(d, "cmdFileAssoc")->text(), "Create File Association");
-        EXPECT_GE(Child<QTabWidget>(d, "SSTab1")->count(), 2);
-        Child<QCheckBox>(d, "Check1")->click();
-        Child<QCheckBox>(d, "Check2")->click();
         Click(d, "Command2");
     });
     EXPECT_EQ(out.name, "frmBlastOpts");
     EXPECT_FALSE(out.stayedOpen);
-    EXPECT_TRUE(newLog().contains(". Editing Profile Function Options\r\n"));
-    EXPECT_TRUE(newLog().endsWith(QString::number(messageState().MsgCounter - 1) + ". Saving default settings to file: "
-                                  + paths().IniFile + "\r\n" + QString::number(messageState().MsgCounter)
-                                  + ". Korvendo options modified\r\n"));
-    EXPECT_EQ(blastOptionsSection(), (QStringList{"EnglishMenus=0", "ShowAllBlastDesign=1", "PrintModuleHeader=1",
+    for (const auto &b : boxes)
+        EXPECT_EQ(settings().*b.value, 1 - b.loaded) << b.box;
+    const QString log = LogSince(logStart);
+    EXPECT_TRUE(log.contains(". Editing Profile Function Options\r\n"));
+    EXPECT_TRUE(log.endsWith(QString::number(messageState().MsgCounter - 1) + ". Saving default settings to file: "
+                             + paths().IniFile + "\r\n" + QString::number(messageState().MsgCounter)
+                             + ". Korvendo options modified\r\n"));
+    EXPECT_EQ(iniSection(paths().IniFile, "BlastOptions"), (QStringList{"EnglishMenus=0", "ShowAllBlastDesign=1", "PrintModuleHeader=0",
                                                   "EnableMohrCircles=0", "ShowInternalPlotCoords=1",
-                                                  "ShowBurdenCalcWarning=1"}));
+                                                  "ShowBurdenCalcWarning=0"}));
     // The menus are Greek at once, the history toggle naming the hidden pane's restore.
-    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
-    EXPECT_EQ(w->findChild<QAction *>("mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
-    EXPECT_EQ(w->findChild<QAction *>("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
+    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
+    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_0")->text(), "Γενικές Ρυθμίσεις");
+    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
+    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
 
     // And at the next start.
     w->close();
@@ -152,20 +123,20 @@ TEST_F(ProgramOptions, OkWritesTheSectionAndSwitchesTheMenusNowAndAtTheNextStart
     ResetProgramState();
     start();
     EXPECT_EQ(settings().EnglishMenus, 0);
-    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
+    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
 }
 
 TEST_F(ProgramOptions, CancelStoresNothing)
 {
-    const QByteArray before = readFile(iniPath());
+    const QByteArray before = readFile(paths().IniFile);
     options([](QDialog *d) {
         Child<QCheckBox>(d, "Check1")->click();
         Click(d, "Command1");
     });
     EXPECT_EQ(settings().EnglishMenus, 1);
-    EXPECT_EQ(readFile(iniPath()), before);
-    EXPECT_TRUE(newLog().endsWith(". Korvendo options Not modified\r\n"));
-    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "&File");
+    EXPECT_EQ(readFile(paths().IniFile), before);
+    EXPECT_TRUE(LogSince(logStart).endsWith(". Korvendo options Not modified\r\n"));
+    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "&File");
 }
 
 TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHold)
@@ -180,18 +151,18 @@ TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHo
     EXPECT_EQ(box.title, "Program Options: Error");
     EXPECT_TRUE(box.text.contains("could not be saved")) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(paths().IniFile)) << box.text.toStdString();
-    EXPECT_TRUE(newLog().contains(box.text));
+    EXPECT_TRUE(LogSince(logStart).contains(box.text));
     EXPECT_EQ(settings().EnglishMenus, 0);
-    EXPECT_EQ(w->findChild<QMenu *>("mnuFile")->title(), "Αρχείο");
+    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
 }
 
 TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
 {
     associate();
-    EXPECT_TRUE(newLog().contains(". " + paths().AppPath + " tessolan-primer KVD\r\n")) << newLog().toStdString();
-    ASSERT_EQ(boxTexts().size(), 1);
-    EXPECT_EQ(boxTexts()[0],
-              kSuccessStart + program() + "\r\n\r\nNote: the association holds for the current user only");
+    EXPECT_TRUE(LogSince(logStart).contains(". " + paths().AppPath + " tessolan-primer KVD\r\n")) << LogSince(logStart).toStdString();
+    ASSERT_EQ(MessageTexts().size(), 1);
+    EXPECT_EQ(MessageTexts()[0],
+              "The KVD file extensions has been associated to " + program() + "\r\n\r\nNote: the association holds for the current user only");
     EXPECT_EQ(fakeMessageBox().boxes[0].title, "Tessolan Primer");
 
     const QString type = "application/x-tessolan-primer-kvd";
@@ -202,11 +173,9 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     EXPECT_EQ(status, 0) << validation.toStdString();
     const QString entry = QString::fromUtf8(readFile(desktop));
     EXPECT_TRUE(entry.contains("\nExec=\"" + program() + "\" %f\n")) << entry.toStdString();
-    EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
     EXPECT_TRUE(entry.contains("\nMimeType=" + type + ";\n"));
     EXPECT_TRUE(QFile::exists(dataHome() + "/icons/hicolor/scalable/apps/tessolan-primer.svg"));
     const QString xml = QString::fromUtf8(readFile(dataHome() + "/mime/packages/tessolan-primer-kvd.xml"));
-    EXPECT_TRUE(xml.contains("<comment>TESSOLAN-PRIMER_File</comment>"));
     EXPECT_TRUE(xml.contains("<glob pattern=\"*.kvd\"/>"));
 
     // The MIME database, read for the first time in this process, knows both cases.
@@ -222,13 +191,13 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     settings().EnglishMenus = 0; // and says so in Greek
     fakeMessageBox().boxes.clear();
     associate();
-    EXPECT_EQ(boxTexts(), QStringList("Η επέκταση αρχείων BLS συσχετίστηκε με το πρόγραμμα " + program()
+    EXPECT_EQ(MessageTexts(), QStringList("Η επέκταση αρχείων BLS συσχετίστηκε με το πρόγραμμα " + program()
                                       + "\r\n\r\nΣημείωση: η συσχέτιση ισχύει μόνο για τον τρέχοντα χρήστη"));
     EXPECT_TRUE(QString::fromUtf8(readFile(desktop)).contains("\nMimeType=" + type + ";application/x-tessolan-primer-bls;\n"));
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", "application/x-tessolan-primer-bls"}), "tessolan-primer.desktop");
     // Cancel after each run stored no option.
-    EXPECT_EQ(newLog().count("Korvendo options Not modified"), 3);
+    EXPECT_EQ(LogSince(logStart).count("Korvendo options Not modified"), 3);
 }
 
 TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereAndNeverClaimsSuccess)
@@ -247,8 +216,7 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereA
         QStringList out;
         for (const QString &root : {dataHome(), testHome() + "/.config"}) {
             out << root + (QFileInfo(root).isDir() ? "/" : QFileInfo::exists(root) ? " file" : " missing");
-            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                 QDirIterator::Subdirectories);
+            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
                  it.hasNext();) {
                 const QString entry = it.next();
                 out << entry + (it.fileInfo().isDir() ? "/" : " " + QString::number(qHash(readFile(entry))));

@@ -3,15 +3,11 @@
 // starts a new project only after unsaved work was offered for saving.
 
 #include "support/WindowDriver.h"
-#include "TestSupport.h"
 #include "core/Messages.h"
-#include "core/ProgramState.h"
 #include "core/ProjectFile.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -22,13 +18,14 @@
 
 namespace {
 
+QRadioButton *option(QWidget *d, int i) { return Child<QRadioButton>(d, QStringLiteral("Option1_%1").arg(i).toLatin1()); }
+
 class ProjectDescription : public ::testing::Test {
 protected:
     void SetUp() override
     {
         w = StartProgram({}, testHome());
         fakeMessageBox().boxes.clear();
-        logStart = historyLog().text().size();
     }
     void TearDown() override
     {
@@ -38,7 +35,6 @@ protected:
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QString newLog() const { return historyLog().text().mid(logStart); }
     // A project that was opened or edited: named, changed, its units locked.
     void editedProject(int16_t units)
     {
@@ -49,9 +45,10 @@ protected:
         MarkProjectChanged();
         w->SetFormCaption();
     }
-    static QRadioButton *option(QWidget *d, int i)
+    DialogOutcome edit(const std::function<void(QDialog *)> &steps, const char *command = "mnuEditItem_0")
     {
-        return d->findChild<QRadioButton *>(QStringLiteral("Option1_%1").arg(i));
+        logStart = historyLog().text().size();
+        return DriveDialog(Child<QAction>(w, command), steps);
     }
 
     QPointer<frmMain> w;
@@ -63,39 +60,39 @@ protected:
 TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
 {
     editedProject(2);
-    flags().ProjectSaved = kTrue;
     flags().ParametersLoaded = kFalse;
     for (const char *typed : {"North bench\nSecond line", "Bench 4\n  Ϊ indented\n\nlast"}) {
         SCOPED_TRACE(typed);
         flags().ProjectSaved = kTrue;
         flags().FileEmpty = kTrue;
-        logStart = historyLog().text().size();
         QString shown;
-        const DialogOutcome out = DriveDialog(w->findChild<QAction *>("Toolbar1_4"), [&](QDialog *d) {
-            auto *text = Child<QPlainTextEdit>(d, "Text1");
-            shown = text->toPlainText();
-            // A fixed-pitch box: narrow and wide letters take one advance in its font.
-            const QFontMetrics fm(text->font());
-            for (QChar c : QStringLiteral("MW."))
-                EXPECT_EQ(fm.horizontalAdvance(c), fm.horizontalAdvance(u'i')) << c.toLatin1();
-            text->setPlainText(QString::fromUtf8(typed));
-            Click(d, "Command2");
-        });
+        const DialogOutcome out = edit(
+            [&](QDialog *d) {
+                auto *text = Child<QPlainTextEdit>(d, "Text1");
+                shown = text->toPlainText();
+                // A fixed-pitch box: narrow and wide letters take one advance in its font.
+                const QFontMetrics fm(text->font());
+                for (QChar c : QStringLiteral("MW."))
+                    EXPECT_EQ(fm.horizontalAdvance(c), fm.horizontalAdvance(u'i')) << c.toLatin1();
+                text->setPlainText(QString::fromUtf8(typed));
+                Click(d, "Command2");
+            },
+            "Toolbar1_4");
         EXPECT_EQ(out.name, "frmBlastDesc");
         EXPECT_FALSE(out.stayedOpen);
+        EXPECT_EQ(shown, "North bench\nSecond line");
         EXPECT_EQ(project().ProjectDescription, QString::fromUtf8(typed).replace("\n", "\r\n"));
         EXPECT_EQ(flags().ProjectSaved, kFalse);
         EXPECT_EQ(flags().FileEmpty, kFalse);
         EXPECT_EQ(flags().ParametersLoaded, kTrue);
-        EXPECT_TRUE(newLog().contains(". Editing Project Description\r\n"));
-        EXPECT_TRUE(newLog().endsWith(". Project Description Modified\r\n"));
+        EXPECT_TRUE(LogSince(logStart).contains(". Editing Project Description\r\n"));
+        EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Modified\r\n"));
         // The file and every parameter stay; the caption shows the unsaved mark.
         EXPECT_EQ(project().CurrentFile, testHome() + "/site.KVD");
         EXPECT_EQ(project().ProjectTitle, "Quarry");
         EXPECT_EQ(project().CurrentUnits, 2);
         EXPECT_EQ(w->windowTitle(), "Korvendo: " + testHome() + "/site.KVD*");
-        if (QString::fromUtf8(typed).startsWith("North"))
-            EXPECT_EQ(shown, "North bench\nSecond line");
+        project().ProjectDescription = QStringLiteral("North bench\r\nSecond line");
     }
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 }
@@ -104,16 +101,15 @@ TEST_F(ProjectDescription, CancelChangesNothing)
 {
     editedProject(1);
     flags().ProjectSaved = kTrue;
-    const ProjectState before = project();
-    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
+    edit([](QDialog *d) {
         Child<QPlainTextEdit>(d, "Text1")->setPlainText("typed and dropped");
         option(d, 2)->click();
         Click(d, "Command1");
     });
-    EXPECT_EQ(project().ProjectDescription, before.ProjectDescription);
+    EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
     EXPECT_EQ(project().CurrentUnits, 1);
     EXPECT_EQ(flags().ProjectSaved, kTrue);
-    EXPECT_TRUE(newLog().endsWith(". Project Description Not Modified\r\n"));
+    EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Not Modified\r\n"));
 }
 
 TEST_F(ProjectDescription, AHandMadeLongLineIsShownAsTheSaveBreaksIt)
@@ -122,7 +118,7 @@ TEST_F(ProjectDescription, AHandMadeLongLineIsShownAsTheSaveBreaksIt)
     const QString longLine = QString(50, 'a') + ' ' + QString(100, 'b');
     project().ProjectDescription = "first\r\n\r\n" + longLine + "\r\n";
     QString shown;
-    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [&](QDialog *d) {
+    edit([&](QDialog *d) {
         shown = Child<QPlainTextEdit>(d, "Text1")->toPlainText();
         Click(d, "Command2");
     });
@@ -137,75 +133,69 @@ TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
 {
     const struct {
         int16_t english;
+        bool loaded; // parameters loaded: the current units and Mixed can be chosen, the third not
         const char *title, *frame, *options[3];
     } cases[] = {
-        {1, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
-        {0, "Περιγραφή έργου", "Τρέχον σύστημα μονάδων", {"Αγγλικό", "Μετρικό", "Εμπειρικό"}},
+        {1, true, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
+        {0, true, "Περιγραφή έργου", "Τρέχον σύστημα μονάδων", {"Αγγλικό", "Μετρικό", "Εμπειρικό"}},
+        {1, false, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.english);
+        SCOPED_TRACE(c.english + 2 * c.loaded);
         settings().EnglishMenus = c.english;
         editedProject(0);
-        DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [&](QDialog *d) {
+        flags().ParametersLoaded = c.loaded ? kTrue : kFalse;
+        edit([&](QDialog *d) {
             EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.title));
             EXPECT_EQ(Child<QGroupBox>(d, "Frame1")->title(), QString::fromUtf8(c.frame));
-            for (int i = 0; i < 3; ++i)
+            for (int i = 0; i < 3; ++i) {
                 EXPECT_EQ(option(d, i)->text(), QString::fromUtf8(c.options[i]));
-            EXPECT_EQ(Child<QAbstractButton>(d, "Command2")->text(), "OK");
-            EXPECT_EQ(Child<QAbstractButton>(d, "Command1")->text(), "Cancel");
-            EXPECT_EQ(Child<QAbstractButton>(d, "Command3")->text(), "Help");
-            // Parameters are loaded: English (current) and Mixed can be chosen, Metric not.
+                EXPECT_EQ(option(d, i)->isEnabled(), !c.loaded || i != 1) << i;
+            }
             EXPECT_TRUE(option(d, 0)->isChecked());
-            EXPECT_TRUE(option(d, 0)->isEnabled());
-            EXPECT_FALSE(option(d, 1)->isEnabled());
-            EXPECT_TRUE(option(d, 2)->isEnabled());
             Click(d, "Command1");
         });
     }
-    // A new project locks nothing.
-    flags().ParametersLoaded = kFalse;
-    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
-        for (int i = 0; i < 3; ++i)
-            EXPECT_TRUE(option(d, i)->isEnabled()) << i;
-        Click(d, "Command1");
-    });
 }
 
-TEST_F(ProjectDescription, AnotherUnitSystemOffersToSaveThenStartsANewProject)
+TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStartsANewProject)
 {
     const QString saveAs = testHome() + "/saved.KVD";
     const struct {
         const char *name;
-        int answer;               // to "Save changes to: ...?"
-        bool dialogChoosesFile;   // the Save As dialog gives a file (else it is cancelled)
-        bool newProject;          // the project was reset
-        bool savedFirst;
+        bool saved;             // the project had no unsaved changes: nothing is asked
+        int answer;             // to "Save changes to: ...?"
+        bool dialogChoosesFile; // the Save As dialog gives a file (else it is cancelled)
+        bool newProject;        // the project was reset
     } cases[] = {
-        {"cancel", mb::Cancel, false, false, false},
-        {"yes, save as cancelled", mb::Yes, false, false, false},
-        {"no", mb::No, false, true, false},
-        {"yes and saved", mb::Yes, true, true, true},
+        {"cancel", false, mb::Cancel, false, false},
+        {"yes, save as cancelled", false, mb::Yes, false, false},
+        {"no", false, mb::No, false, true},
+        {"yes and saved", false, mb::Yes, true, true},
+        {"saved before", true, 0, false, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(saveAs);
         editedProject(0);
-        project().CurrentFile = QStringLiteral("Untitled");
+        if (!c.saved)
+            project().CurrentFile = QStringLiteral("Untitled");
+        flags().ProjectSaved = c.saved ? kTrue : kFalse;
         w->SetFormCaption();
         fakeMessageBox().boxes.clear();
         fakeMessageBox().script(c.answer);
         if (c.answer == mb::Yes)
             fakeFileDialog().script(c.dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
-        const DialogOutcome out = DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
+        const DialogOutcome out = edit([](QDialog *d) {
             Child<QPlainTextEdit>(d, "Text1")->setPlainText("changed");
             option(d, 2)->click();
             Click(d, "Command2");
         });
-        ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-        EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: Untitled?");
-        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
+        EXPECT_EQ(MessageTexts(), c.saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
+        if (!c.saved)
+            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
         EXPECT_EQ(out.stayedOpen, !c.newProject);
-        EXPECT_EQ(QFile::exists(saveAs), c.savedFirst);
+        EXPECT_EQ(QFile::exists(saveAs), c.dialogChoosesFile);
         if (c.newProject) {
             EXPECT_EQ(project().CurrentFile, "Untitled");
             EXPECT_EQ(project().CurrentUnits, 2);
@@ -214,7 +204,7 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersToSaveThenStartsANewProject)
             EXPECT_EQ(flags().ProjectSaved, kFalse);
             EXPECT_EQ(flags().ParametersLoaded, kTrue);
             EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
-            EXPECT_TRUE(newLog().endsWith(". Project Description Modified\r\n"));
+            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Modified\r\n"));
         } else {
             // The dialog stayed open and was then cancelled: the project is as it was.
             EXPECT_EQ(project().CurrentUnits, 0);
@@ -223,21 +213,4 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersToSaveThenStartsANewProject)
             EXPECT_EQ(flags().ProjectSaved, kFalse);
         }
     }
-}
-
-TEST_F(ProjectDescription, UnitChangeOfASavedProjectAsksNothingAndLeavesItsFile)
-{
-    editedProject(2);
-    flags().ProjectSaved = kTrue;
-    flags().ParametersLoaded = kFalse;
-    w->SetFormCaption();
-    DriveDialog(w->findChild<QAction *>("mnuEditItem_0"), [](QDialog *d) {
-        option(d, 1)->click();
-        Click(d, "Command2");
-    });
-    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-    EXPECT_EQ(project().CurrentUnits, 1);
-    EXPECT_EQ(project().CurrentFile, "Untitled");
-    EXPECT_EQ(project().ProjectDescription, "");
-    EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
 }

@@ -2,9 +2,9 @@
 // files, empty, binary and too large files, the external viewer through the opener
 // fake, the font dialog, and the [TextBrowse] section on closing.
 
-#include "TestSupport.h"
+#include "support/WindowDriver.h"
+#include "core/CommandLine.h"
 #include "core/Messages.h"
-#include "core/ProgramState.h"
 #include "core/TextView.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
@@ -12,13 +12,10 @@
 #include "shell/frmMain.h"
 #include "shell/frmTextBrow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -29,13 +26,7 @@ namespace {
 
 const QString kGreek = QStringLiteral("Γόμωση και Διάτρηση: 12,5 m\r\nΕπιβράδυνση\r\n");
 
-QStringList fileNames(const FileList *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
+frmTextBrow *openBrowser() { return qobject_cast<frmTextBrow *>(loadedWindows().TextBrowser.data()); }
 
 class TextBrowser : public ::testing::Test {
 protected:
@@ -45,53 +36,48 @@ protected:
         folder = testHome() + "/data files";
         QDir().mkpath(folder + "/sub");
         writeFile(folder + "/greek-utf8.txt", kGreek.toUtf8());
-        QStringEncoder to1253("windows-1253");
-        writeFile(folder + "/greek-1253.TXT", QByteArray(to1253.encode(kGreek)));
+        writeFile(folder + "/greek-1253.TXT", QStringEncoder("windows-1253").encode(kGreek));
         writeFile(folder + "/empty.kvd", QByteArray());
         writeFile(folder + "/project.KVD", "KORV_ENDO_209\r\n");
         writeFile(folder + "/image.bin", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         settings().DataPath = folder + "/";
         fakeMessageBox().boxes.clear();
+        ShowTextBrowser();
+        w = openBrowser();
+        ASSERT_TRUE(w);
     }
     void TearDown() override { UnloadTextBrowser(); }
 
-    frmTextBrow *open()
+    QLineEdit *pattern() const { return Child<QLineEdit>(w, "Text2"); }
+    QStringList fileNames() const
     {
-        ShowTextBrowser();
-        auto *w = qobject_cast<frmTextBrow *>(QApplication::topLevelWidgets().isEmpty() ? nullptr : find());
-        return w;
-    }
-    static frmTextBrow *find()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *b = qobject_cast<frmTextBrow *>(w); b && b->isVisible())
-                return b;
-        return nullptr;
+        QStringList out;
+        for (const QListWidgetItem *item : Child<FileList>(w, "File1")->findItems("*", Qt::MatchWildcard))
+            out << item->text();
+        return out;
     }
     // Shows a file as a double-click does.
-    void show(frmTextBrow *w, const QString &name)
+    void show(const QString &name)
     {
-        auto *list = w->findChild<FileList *>("File1");
+        auto *list = Child<FileList>(w, "File1");
         list->selectFile(name);
         ASSERT_EQ(list->fileName(), name);
         emit list->itemActivated(list->currentItem());
     }
-    QString view(frmTextBrow *w) { return w->findChild<QPlainTextEdit *>("RichTextBox1")->toPlainText(); }
+    QString view() const { return Child<QPlainTextEdit>(w, "RichTextBox1")->toPlainText(); }
 
     QString folder;
+    frmTextBrow *w = nullptr;
 };
 
 } // namespace
 
 TEST(TextView, DecodingAndViewerCommands)
 {
-    QStringEncoder to1253("windows-1253");
+    // (UTF-8 and Windows Greek files are shown through the window below.)
     const struct { QByteArray bytes; QString text; } decoded[] = {
-        {kGreek.toUtf8(), QString(kGreek).replace("\r\n", "\r\n")},
-        {QByteArray(to1253.encode(kGreek)), kGreek},
         {QByteArray("\xEF\xBB\xBFplain"), "plain"},
         {QByteArray("a\0b\x01\tc", 6), QStringLiteral("a\uFFFDb\uFFFD\tc")},
-        {QByteArray(), ""},
     };
     for (const auto &d : decoded)
         EXPECT_EQ(DecodeViewText(d.bytes), d.text) << d.bytes.toHex().toStdString();
@@ -110,26 +96,31 @@ TEST(TextView, DecodingAndViewerCommands)
     for (const auto &b : broken)
         EXPECT_EQ(BreakLongLines(b.text, 10), b.shown);
 
+    // The viewer setting is split as a shell splits a command; the copy comes last.
     const QString copy = "/home/u/my temp/~tmpbr-1.txt";
-    const struct { const char *setting; bool desktop, valid; const char *program; QStringList args; } commands[] = {
-        {"xdg-open", true, true, "", {}},
-        {"", true, true, "", {}},
-        {"notepad.EXE", true, true, "", {}},
-        {"gedit --new-window", false, true, "gedit", {"--new-window", copy}},
-        {"\"/opt/my viewer/view\"", false, true, "/opt/my viewer/view", {copy}},
-        {"less; rm -rf ~", false, true, "less;", {"rm", "-rf", "~", copy}},
-        {"\"/opt/open", false, false, "", {}},
+    const struct { const char *setting; bool desktop, valid; QStringList words; } commands[] = {
+        {"xdg-open", true, true, {}},
+        {"", true, true, {}},
+        {"notepad.EXE", true, true, {}},
+        {"  gedit   --new-window ", false, true, {"gedit", "--new-window"}},
+        {"\"/opt/my viewer/view\" -r", false, true, {"/opt/my viewer/view", "-r"}},
+        {"'/opt/it''s'", false, true, {"/opt/its"}},
+        {"a\\ b \"c\\\"d\" 'e\\f'", false, true, {"a b", "c\"d", "e\\f"}},
+        {"less; rm -rf ~", false, true, {"less;", "rm", "-rf", "~"}},
+        {"\"/opt/open", false, false, {}},
     };
     for (const auto &c : commands) {
         SCOPED_TRACE(c.setting);
         const ViewerCommand v = ViewerCommandFor(QString::fromUtf8(c.setting), copy);
         EXPECT_EQ(v.desktopOpener, c.desktop);
         EXPECT_EQ(v.valid, c.valid);
-        if (!c.desktop && c.valid) {
-            EXPECT_EQ(v.program, c.program);
-            EXPECT_EQ(v.arguments, c.args);
-        }
+        if (!c.desktop && c.valid)
+            EXPECT_EQ(QStringList(v.program) + v.arguments, c.words + QStringList(copy));
     }
+    // A chosen program is quoted so that it splits back whole.
+    for (const char *path : {"/usr/bin/gedit", "/opt/my editor/edit", "/a\"b$c`d\\e", "/it's here"})
+        EXPECT_EQ(SplitCommandLine(QuoteArgument(QString::fromUtf8(path))), QStringList{QString::fromUtf8(path)})
+            << path;
 }
 
 TEST(FilePattern, IgnoresCaseAndFallsBackToAll)
@@ -147,22 +138,17 @@ TEST(FilePattern, IgnoresCaseAndFallsBackToAll)
 
 TEST_F(TextBrowser, FirstUseShowsTheProjectPatternInTheDataFolder)
 {
-    frmTextBrow *w = open();
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), "View Source Files");
     EXPECT_FALSE(w->isModal());
-    EXPECT_EQ(w->findChild<QLineEdit *>("Text2")->text(), "*.KVD");
-    auto *files = w->findChild<FileList *>("File1");
-    EXPECT_EQ(files->path(), folder);
-    EXPECT_EQ(fileNames(files), (QStringList{"empty.kvd", "project.KVD"}));
+    EXPECT_EQ(pattern()->text(), "*.KVD");
+    EXPECT_EQ(Child<FileList>(w, "File1")->path(), folder);
+    EXPECT_EQ(fileNames(), (QStringList{"empty.kvd", "project.KVD"}));
 
     // Typing filters at once; an invalid pattern lists every file and stays typed.
-    auto *pattern = w->findChild<QLineEdit *>("Text2");
-    pattern->setText("*.txt");
-    EXPECT_EQ(fileNames(files), (QStringList{"greek-1253.TXT", "greek-utf8.txt"}));
-    pattern->setText("x/y");
-    EXPECT_EQ(fileNames(files).size(), 5);
-    EXPECT_EQ(pattern->text(), "x/y");
+    pattern()->setText("*.txt");
+    EXPECT_EQ(fileNames(), (QStringList{"greek-1253.TXT", "greek-utf8.txt"}));
+    pattern()->setText("x/y");
+    EXPECT_EQ(fileNames().size(), 5);
+    EXPECT_EQ(pattern()->text(), "x/y");
 
     // Opening it again brings the same window forward.
     ShowTextBrowser();
@@ -174,32 +160,31 @@ TEST_F(TextBrowser, FirstUseShowsTheProjectPatternInTheDataFolder)
 
 TEST_F(TextBrowser, ShowsUtf8AndGreekWindowsFilesAlikeAndRefusesHugeOnes)
 {
-    frmTextBrow *w = open();
-    w->findChild<QLineEdit *>("Text2")->setText("*");
+    pattern()->setText("*");
     const QString expected = QString(kGreek).replace("\r\n", "\n");
-    show(w, "greek-utf8.txt");
-    EXPECT_EQ(view(w), expected);
-    EXPECT_EQ(w->findChild<QLabel *>("Label1")->text(), folder + "/greek-utf8.txt");
-    show(w, "greek-1253.TXT");
-    EXPECT_EQ(view(w), expected);
-    show(w, "empty.kvd");
-    EXPECT_EQ(view(w), "");
+    show("greek-utf8.txt");
+    EXPECT_EQ(view(), expected);
+    EXPECT_EQ(Child<QLabel>(w, "Label1")->text(), folder + "/greek-utf8.txt");
+    show("greek-1253.TXT");
+    EXPECT_EQ(view(), expected);
+    show("empty.kvd");
+    EXPECT_EQ(view(), "");
     // A long line and many lines: every character shown, the long line in pieces, the
     // file unchanged.
     QByteArray lines = QByteArray(2500, 'L') + "\r\n";
     for (int i = 0; i < 3000; ++i)
         lines += "line " + QByteArray::number(i) + "\n";
     writeFile(folder + "/long.txt", lines);
-    w->findChild<QLineEdit *>("Text2")->setText("*.txt");
-    show(w, "long.txt");
-    w->findChild<QLineEdit *>("Text2")->setText("*");
-    const QStringList shown = view(w).split('\n');
+    pattern()->setText("*.txt");
+    show("long.txt");
+    pattern()->setText("*");
+    const QStringList shown = view().split('\n');
     EXPECT_EQ(shown.mid(0, 3), (QStringList{QString(1000, 'L'), QString(1000, 'L'), QString(500, 'L')}));
     EXPECT_EQ(shown.mid(3).join('\n'), QString::fromLatin1(lines).mid(2502));
     EXPECT_EQ(readFile(folder + "/long.txt"), lines);
-    show(w, "image.bin");
-    EXPECT_TRUE(view(w).contains(QChar(QChar::ReplacementCharacter)));
-    EXPECT_FALSE(view(w).contains(QChar(0)));
+    show("image.bin");
+    EXPECT_TRUE(view().contains(QChar(QChar::ReplacementCharacter)));
+    EXPECT_FALSE(view().contains(QChar(0)));
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 
     // Over 16 MB: a message names the file; the view keeps what it showed.
@@ -208,12 +193,12 @@ TEST_F(TextBrowser, ShowsUtf8AndGreekWindowsFilesAlikeAndRefusesHugeOnes)
         ASSERT_TRUE(big.open(QIODevice::WriteOnly));
         ASSERT_TRUE(big.resize(16 * 1024 * 1024 + 1));
     }
-    w->findChild<QLineEdit *>("Text2")->setText("*.log");
+    pattern()->setText("*.log");
     fakeMessageBox().script(mb::Ok);
-    show(w, "big.log");
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_TRUE(fakeMessageBox().boxes[0].text.contains("big.log")) << fakeMessageBox().boxes[0].text.toStdString();
-    EXPECT_TRUE(view(w).contains(QChar(QChar::ReplacementCharacter)));
+    show("big.log");
+    ASSERT_EQ(MessageTexts().size(), 1);
+    EXPECT_TRUE(MessageTexts()[0].contains("big.log")) << MessageTexts()[0].toStdString();
+    EXPECT_TRUE(view().contains(QChar(QChar::ReplacementCharacter)));
 }
 
 TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
@@ -221,89 +206,81 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     paths().UserTempPath = testHome() + "/temp with blank/";
     QDir().mkpath(paths().UserTempPath);
     settings().ExternalEditor = "\"/opt/my viewer/view\" --readonly";
-    frmTextBrow *w = open();
-    auto *external = w->findChild<QCheckBox *>("Check1");
-    auto *font = w->findChild<QPushButton *>("cmdSetFont");
+    auto *font = Child<QPushButton>(w, "cmdSetFont");
     EXPECT_TRUE(font->isEnabled());
-    external->setChecked(true);
+    Child<QCheckBox>(w, "Check1")->setChecked(true);
     EXPECT_FALSE(font->isEnabled());
-    w->findChild<QLineEdit *>("Text2")->setText("*.txt");
+    pattern()->setText("*.txt");
 
-    show(w, "greek-1253.TXT");
+    show("greek-1253.TXT");
     ASSERT_EQ(fakeOpener().commands.size(), 1);
     const QStringList command = fakeOpener().commands[0];
     ASSERT_EQ(command.size(), 3);
-    EXPECT_EQ(command[0], "/opt/my viewer/view");
-    EXPECT_EQ(command[1], "--readonly");
+    EXPECT_EQ(command.mid(0, 2), (QStringList{"/opt/my viewer/view", "--readonly"}));
     const QString copy = command[2];
     EXPECT_TRUE(copy.startsWith(paths().UserTempPath)) << copy.toStdString();
     EXPECT_NE(copy, paths().UserTempPath + "~tmpbr.tmp");
     EXPECT_EQ(readFile(copy), readFile(folder + "/greek-1253.TXT"));
     EXPECT_EQ(QFile::permissions(copy) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
               QFile::Permissions());
-    EXPECT_EQ(view(w), "") << "the view keeps its content";
+    EXPECT_EQ(view(), "") << "the view keeps its content";
 
     // The desktop's opener for "xdg-open"; a viewer that cannot start is reported.
     settings().ExternalEditor = "xdg-open";
-    show(w, "greek-utf8.txt");
+    show("greek-utf8.txt");
     EXPECT_EQ(fakeOpener().documents, QStringList{copy});
     EXPECT_EQ(readFile(copy), kGreek.toUtf8());
     fakeOpener().result = false;
     settings().ExternalEditor = "missing-viewer -x";
-    show(w, "greek-utf8.txt");
+    show("greek-utf8.txt");
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
     EXPECT_EQ(fakeMessageBox().boxes[0].text, "Shell operation failed. Check status of External Viewer: missing-viewer -x");
     EXPECT_EQ(fakeMessageBox().boxes[0].title, messageState().TitleError);
 
-    // A file removed after the list was made is reported; the viewer is not started.
-    fakeMessageBox().boxes.clear();
-    const qsizetype started = fakeOpener().commands.size() + fakeOpener().documents.size();
+    // A file removed after the list was made, or one the user may not read, is reported
+    // by its own name (not by the copy's); the viewer is not started.
     fakeOpener().result = true;
+    const qsizetype started = fakeOpener().commands.size() + fakeOpener().documents.size();
     ASSERT_TRUE(QFile::remove(folder + "/greek-utf8.txt"));
-    show(w, "greek-utf8.txt");
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Requested File not found: " + folder + "/greek-utf8.txt");
-    EXPECT_EQ(fakeOpener().commands.size() + fakeOpener().documents.size(), started);
-
-    // A file the user may not read is reported by its own name, not by the copy's.
+    fakeMessageBox().boxes.clear();
+    show("greek-utf8.txt");
+    EXPECT_EQ(MessageTexts(), QStringList{"Requested File not found: " + folder + "/greek-utf8.txt"});
     ScopedOwnerPermissions asOwner;
     if (!asOwner.ok())
         GTEST_SKIP() << "file permissions cannot be made to bind here";
-    fakeMessageBox().boxes.clear();
     ASSERT_TRUE(QFile::setPermissions(folder + "/greek-1253.TXT", QFile::WriteOwner));
-    show(w, "greek-1253.TXT");
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_EQ(fakeMessageBox().boxes[0].text,
-              "Requested File could not be read: " + folder + "/greek-1253.TXT (Permission denied)");
+    fakeMessageBox().boxes.clear();
+    show("greek-1253.TXT");
+    EXPECT_EQ(MessageTexts(),
+              QStringList{"Requested File could not be read: " + folder + "/greek-1253.TXT (Permission denied)"});
     EXPECT_EQ(fakeOpener().commands.size() + fakeOpener().documents.size(), started);
 }
 
 TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
 {
-    frmTextBrow *w = open();
     settings().BrowseFontName = "DejaVu Sans";
     settings().BrowseFontSize = 10;
-    fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 13, false, true});
-    w->findChild<QPushButton *>("cmdSetFont")->click();
+    const FontChoice mono{"DejaVu Sans Mono", 13, false, true};
+    fakeFileDialog().scriptFont(mono);
+    Click(w, "cmdSetFont");
     ASSERT_EQ(fakeFileDialog().fontRequests.size(), 1);
     EXPECT_EQ(fakeFileDialog().fontRequests[0].name, "DejaVu Sans");
-    auto *area = w->findChild<QPlainTextEdit *>("RichTextBox1");
+    auto *area = Child<QPlainTextEdit>(w, "RichTextBox1");
     EXPECT_EQ(area->font().family(), "DejaVu Sans Mono");
     EXPECT_TRUE(area->font().italic());
     // A font the screen does not have is refused.
     fakeFileDialog().scriptFont(FontChoice{"No Such Font", 12, false, false});
-    w->findChild<QPushButton *>("cmdSetFont")->click();
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Invalid font selection");
-    fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 13, false, true});
-    w->findChild<QPushButton *>("cmdSetFont")->click();
+    Click(w, "cmdSetFont");
+    EXPECT_EQ(MessageTexts(), QStringList{"Invalid font selection"});
+    fakeFileDialog().scriptFont(mono);
+    Click(w, "cmdSetFont");
 
-    w->findChild<FolderList *>("Dir1")->setPath(folder + "/sub");
-    w->findChild<QLineEdit *>("Text2")->setText("*.log");
-    w->findChild<QCheckBox *>("Check1")->setChecked(true);
-    w->findChild<QPushButton *>("Command1")->click();
+    Child<FolderList>(w, "Dir1")->setPath(folder + "/sub");
+    pattern()->setText("*.log");
+    Child<QCheckBox>(w, "Check1")->setChecked(true);
+    Click(w, "Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(find(), nullptr);
+    EXPECT_EQ(openBrowser(), nullptr);
 
     const QString ini = QString::fromUtf8(readFile(paths().IniFile));
     EXPECT_TRUE(ini.contains("[TextBrowse]\r\nBrowseFontName=DejaVu Sans Mono\r\nBrowseFontSize=13\r\n"
@@ -311,25 +288,23 @@ TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
                              "BrowseUseNotepad=1\r\n"))
         << ini.toStdString();
 
-    frmTextBrow *again = open();
-    EXPECT_EQ(again->findChild<FileList *>("File1")->path(), folder + "/sub");
-    EXPECT_EQ(again->findChild<QLineEdit *>("Text2")->text(), "*.log");
-    EXPECT_TRUE(again->findChild<QCheckBox *>("Check1")->isChecked());
+    ShowTextBrowser();
+    w = openBrowser();
+    EXPECT_EQ(Child<FileList>(w, "File1")->path(), folder + "/sub");
+    EXPECT_EQ(pattern()->text(), "*.log");
+    EXPECT_TRUE(Child<QCheckBox>(w, "Check1")->isChecked());
 }
 
 TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
-    ASSERT_TRUE(w->findChild<QAction *>("mnuFileItem_9")->isEnabled());
-    w->findChild<QAction *>("mnuFileItem_9")->trigger();
-    QPointer<frmTextBrow> browser;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *b = qobject_cast<frmTextBrow *>(top))
-            browser = b;
+    ASSERT_TRUE(Child<QAction>(w, "mnuFileItem_9")->isEnabled());
+    Trigger(w, "mnuFileItem_9");
+    QPointer<frmTextBrow> browser = openBrowser();
     ASSERT_TRUE(browser);
     EXPECT_TRUE(browser->isVisible());
-    browser->findChild<QLineEdit *>("Text2")->setText("*.doc");
+    Child<QLineEdit>(browser, "Text2")->setText("*.doc");
     w->close();
     EXPECT_FALSE(browser);
     EXPECT_TRUE(QString::fromUtf8(readFile(paths().IniFile)).contains("BrowseDefaultFilter=*.doc\r\n"));

@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 
-#include "core/Messages.h"
 #include "core/ProgramState.h"
 #include "core/Startup.h"
 
@@ -8,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,15 +17,9 @@
 
 namespace {
 std::unique_ptr<QTemporaryDir> g_home;
-FakeMessageBox *g_box = nullptr;
-FakeClipboard *g_clip = nullptr;
-FakeFolders *g_folders = nullptr;
-FakeFonts *g_fonts = nullptr;
-FakeClock *g_clock = nullptr;
-FakeOpener *g_opener = nullptr;
-FakeFileDialog *g_dialog = nullptr;
-FakeHelpViewer *g_help = nullptr;
-FakePrinter *g_printer = nullptr;
+
+// The fake a service slot holds (the harness installs one in every slot it names below).
+template <class Fake, class Slot> Fake &fakeIn(Slot &slot) { return static_cast<Fake &>(*slot); }
 } // namespace
 
 void installFreshTestEnvironment()
@@ -54,35 +45,26 @@ void installFreshTestEnvironment()
         ADD_FAILURE() << "the test used the " << service << " service without installing a fake for it";
     };
     s.messageBox = std::make_unique<FakeMessageBox>();
-    g_box = static_cast<FakeMessageBox *>(s.messageBox.get());
     s.clipboard = std::make_unique<FakeClipboard>();
-    g_clip = static_cast<FakeClipboard *>(s.clipboard.get());
     s.folders = std::make_unique<FakeFolders>(home);
-    g_folders = static_cast<FakeFolders *>(s.folders.get());
     s.fonts = std::make_unique<FakeFonts>();
-    g_fonts = static_cast<FakeFonts *>(s.fonts.get());
     s.clock = std::make_unique<FakeClock>();
-    g_clock = static_cast<FakeClock *>(s.clock.get());
     s.opener = std::make_unique<FakeOpener>();
-    g_opener = static_cast<FakeOpener *>(s.opener.get());
     s.fileDialog = std::make_unique<FakeFileDialog>();
-    g_dialog = static_cast<FakeFileDialog *>(s.fileDialog.get());
     s.helpViewer = std::make_unique<FakeHelpViewer>();
-    g_help = static_cast<FakeHelpViewer *>(s.helpViewer.get());
     s.printer = std::make_unique<FakePrinter>();
     s.downloader = std::make_unique<FakeDownloader>();
-    g_printer = static_cast<FakePrinter *>(s.printer.get());
 }
 
-FakeMessageBox &fakeMessageBox() { return *g_box; }
-FakeClipboard &fakeClipboard() { return *g_clip; }
-FakeFolders &fakeFolders() { return *g_folders; }
-FakeFonts &fakeFonts() { return *g_fonts; }
-FakeClock &fakeClock() { return *g_clock; }
-FakeOpener &fakeOpener() { return *g_opener; }
-FakeFileDialog &fakeFileDialog() { return *g_dialog; }
-FakeHelpViewer &fakeHelpViewer() { return *g_help; }
-FakePrinter &fakePrinter() { return *g_printer; }
+FakeMessageBox &fakeMessageBox() { return fakeIn<FakeMessageBox>(services().messageBox); }
+FakeClipboard &fakeClipboard() { return fakeIn<FakeClipboard>(services().clipboard); }
+FakeFolders &fakeFolders() { return fakeIn<FakeFolders>(services().folders); }
+FakeFonts &fakeFonts() { return fakeIn<FakeFonts>(services().fonts); }
+FakeClock &fakeClock() { return fakeIn<FakeClock>(services().clock); }
+FakeOpener &fakeOpener() { return fakeIn<FakeOpener>(services().opener); }
+FakeFileDialog &fakeFileDialog() { return fakeIn<FakeFileDialog>(services().fileDialog); }
+FakeHelpViewer &fakeHelpViewer() { return fakeIn<FakeHelpViewer>(services().helpViewer); }
+FakePrinter &fakePrinter() { return fakeIn<FakePrinter>(services().printer); }
 QString testHome() { return g_home ? g_home->path() : QString(); }
 
 void StartCoreForTest() { StartupBeforeWindow(); }
@@ -99,9 +81,20 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList iniSection(const QString &path, const QString &section)
+{
+    QStringList lines;
+    bool inside = false;
+    for (const QString &line : QString::fromUtf8(readFile(path)).split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(u'['))
+            inside = line == u'[' + section + u']';
+        else if (inside && line.contains(u'='))
+            lines << line;
+    }
+    return lines;
 }
 
 QByteArray testData(const QString &name)

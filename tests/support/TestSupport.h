@@ -30,6 +30,8 @@ void StartCoreForTest();
 // Writes a file with exact bytes (creating folders); returns its path.
 QString writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// The key=value lines of one [section] of a settings file, in their order.
+QStringList iniSection(const QString &path, const QString &section);
 
 // While it lives, no file can grow beyond 'bytes' (a full disk for the program's
 // writes, even for root); the signal that would end the process is ignored.

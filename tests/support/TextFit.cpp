@@ -1,6 +1,5 @@
 #include "TextFit.h"
 
-#include <QAbstractButton>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -9,10 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
-#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
@@ -20,7 +16,6 @@
 #include <QTableView>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QValueAxis>
 
 namespace {
 
@@ -37,6 +32,12 @@ QRect visibleRect(const QWidget *w)
 }
 
 QString sizeText(QSize s) { return QStringLiteral("%1x%2").arg(s.width()).arg(s.height()); }
+
+// One line of text set in a font, with the mnemonic '&' left out.
+QSize textSize(const QFontMetrics &fm, const QString &text, int extraWidth = 0)
+{
+    return fm.size(Qt::TextShowMnemonic, text) + QSize(extraWidth, 0);
+}
 
 class Checker {
 public:
@@ -66,12 +67,10 @@ public:
 
     void add(const QWidget *w, const QString &text, const QString &why)
     {
-        const QString line = w->objectName() + QStringLiteral(" (") + QLatin1String(w->metaObject()->className())
-                             + QStringLiteral(") '") + text + QStringLiteral("': ") + why;
-        if (!m_seen.contains(line)) {
-            m_seen.insert(line);
+        const QString line = QStringLiteral("%1 (%2) '%3': %4")
+                                 .arg(w->objectName(), QLatin1String(w->metaObject()->className()), text, why);
+        if (!m_cuts.contains(line))
             m_cuts << line;
-        }
     }
 
 private:
@@ -79,11 +78,11 @@ private:
     void expectFits(const QWidget *w, const QString &text, QSize needed, QRect room)
     {
         const QRect shown = room & visibleRect(w);
-        if (needed.width() <= shown.width() && needed.height() <= shown.height() && shown == room)
-            return;
-        add(w, text, QStringLiteral("needs %1, has %2 of %3").arg(sizeText(needed), sizeText(shown.size()),
-                                                                     sizeText(room.size())));
+        if (needed.width() > shown.width() || needed.height() > shown.height() || shown != room)
+            add(w, text, QStringLiteral("needs %1, has %2 of %3")
+                             .arg(sizeText(needed), sizeText(shown.size()), sizeText(room.size())));
     }
+
     void checkLabel(QLabel *label)
     {
         if (label->text().isEmpty() || !label->pixmap().isNull())
@@ -102,56 +101,41 @@ private:
                 doc.setTextWidth(room.width());
             needed = QSize(int(std::ceil(doc.idealWidth())), int(std::ceil(doc.size().height())));
         } else {
-            const int flags = label->buddy() ? int(Qt::TextShowMnemonic) : 0;
-            const QFontMetrics fm(label->font());
-            needed = label->wordWrap()
-                         ? fm.boundingRect(QRect(0, 0, room.width(), 1 << 20), flags | Qt::TextWordWrap, label->text()).size()
-                         : fm.size(flags, label->text());
+            const int flags = (label->buddy() ? Qt::TextShowMnemonic : 0) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text()).size();
         }
         expectFits(label, label->text(), needed, room);
     }
 
     void checkButton(QAbstractButton *button)
     {
-        if (button->text().isEmpty())
+        auto *tool = qobject_cast<QToolButton *>(button);
+        if (button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            || qobject_cast<QTabBar *>(button->parentWidget())) // the tab bar's scroll arrows
             return;
-        if (auto *tool = qobject_cast<QToolButton *>(button); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
-            return;
-        if (qobject_cast<QTabBar *>(button->parentWidget()))
-            return; // the tab bar's scroll arrows
         QStyleOptionButton opt;
         opt.initFrom(button);
         opt.text = button->text();
         opt.icon = button->icon();
         opt.iconSize = button->iconSize();
-        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-        if (qobject_cast<QCheckBox *>(button))
-            contents = QStyle::SE_CheckBoxContents;
-        else if (qobject_cast<QRadioButton *>(button))
-            contents = QStyle::SE_RadioButtonContents;
-        else if (!qobject_cast<QPushButton *>(button))
-            contents = QStyle::SE_PushButtonContents;
-        const QRect room = button->style()->subElementRect(contents, &opt, button);
-        QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
-        if (!button->icon().isNull())
-            needed.rwidth() += button->iconSize().width() + 4;
-        expectFits(button, button->text(), needed, room);
+        const QStyle::SubElement contents = qobject_cast<QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+                                            : qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                                                   : QStyle::SE_PushButtonContents;
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        expectFits(button, button->text(), textSize(button->fontMetrics(), button->text(), icon),
+                   button->style()->subElementRect(contents, &opt, button));
     }
 
     void checkTabs(QTabBar *bar)
     {
-        const QRect barRoom = visibleRect(bar);
         const int space = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
         for (int i = 0; i < bar->count(); ++i) {
             if (!bar->isTabVisible(i))
                 continue;
-            const QRect tab = bar->tabRect(i);
-            QSize needed = bar->fontMetrics().size(Qt::TextShowMnemonic, bar->tabText(i));
-            needed.rwidth() += space;
-            if (!barRoom.contains(tab))
+            if (!visibleRect(bar).contains(bar->tabRect(i)))
                 add(bar, bar->tabText(i), QStringLiteral("tab %1 lies outside the bar").arg(i));
             else
-                expectFits(bar, bar->tabText(i), needed, tab);
+                expectFits(bar, bar->tabText(i), textSize(bar->fontMetrics(), bar->tabText(i), space), bar->tabRect(i));
         }
         for (auto *arrow : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly))
             if (arrow->isVisibleTo(bar))
@@ -172,8 +156,7 @@ private:
             opt.subControls |= QStyle::SC_GroupBoxCheckBox;
         opt.features = box->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
         const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
-        const QSize needed = box->fontMetrics().size(Qt::TextShowMnemonic, box->title());
-        expectFits(box, box->title(), needed, label & box->rect());
+        expectFits(box, box->title(), textSize(box->fontMetrics(), box->title()), label & box->rect());
         if (!box->rect().contains(label))
             add(box, box->title(), QStringLiteral("title runs past the frame"));
     }
@@ -183,32 +166,26 @@ private:
         const QAbstractItemModel *model = table->model();
         if (!model)
             return;
-        const int pad = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
-        const QWidget *viewport = table->viewport();
         if (!visibleRect(table).contains(table->rect()))
             add(table, QString(), QStringLiteral("the grid is cut by its window"));
+        const int pad = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        const QRect viewport = table->viewport()->rect();
         for (int r = 0; r < model->rowCount(); ++r) {
-            if (table->isRowHidden(r))
-                continue;
             for (int c = 0; c < model->columnCount(); ++c) {
-                if (table->isColumnHidden(c))
-                    continue;
                 const QModelIndex index = model->index(r, c);
                 const QString text = index.data(Qt::DisplayRole).toString();
-                if (text.isEmpty())
+                if (text.isEmpty() || table->isRowHidden(r) || table->isColumnHidden(c))
                     continue;
                 const QVariant font = index.data(Qt::FontRole);
-                const QFontMetrics fm(font.isValid() ? font.value<QFont>() : table->font());
-                QSize needed = fm.size(0, text);
-                needed.rwidth() += pad;
+                const QSize needed = QFontMetrics(font.isValid() ? font.value<QFont>() : table->font()).size(0, text)
+                                     + QSize(pad, 0);
                 // A long grid scrolls down to its rows, never sideways to a column.
                 const QRect cell = table->visualRect(index);
-                const QRect across(cell.left(), 0, cell.width(), viewport->height());
-                if (!viewport->rect().contains(across))
-                    add(table, text, QStringLiteral("cell %1,%2 is not wholly in view").arg(r).arg(c));
+                const QString where = QStringLiteral("cell %1,%2").arg(r).arg(c);
+                if (!viewport.contains(QRect(cell.left(), 0, cell.width(), viewport.height())))
+                    add(table, text, where + QStringLiteral(" is not wholly in view"));
                 else if (needed.width() > cell.width() || needed.height() > cell.height())
-                    add(table, text, QStringLiteral("cell %1,%2 needs %3, has %4")
-                                         .arg(r).arg(c).arg(sizeText(needed), sizeText(cell.size())));
+                    add(table, text, where + QStringLiteral(" needs %1, has %2").arg(sizeText(needed), sizeText(cell.size())));
             }
         }
         for (const QHeaderView *header : {table->horizontalHeader(), table->verticalHeader()}) {
@@ -216,13 +193,10 @@ private:
                 continue;
             const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
             for (int s = 0; s < header->count(); ++s) {
-                if (header->isSectionHidden(s))
-                    continue;
                 const QString text = model->headerData(s, header->orientation(), Qt::DisplayRole).toString();
-                if (text.isEmpty())
+                if (text.isEmpty() || header->isSectionHidden(s))
                     continue;
-                QSize needed = header->fontMetrics().size(0, text);
-                needed.rwidth() += margin;
+                const QSize needed = header->fontMetrics().size(0, text) + QSize(margin, 0);
                 const int pos = header->sectionViewportPosition(s);
                 const QRect section = header->orientation() == Qt::Horizontal
                                           ? QRect(pos, 0, header->sectionSize(s), header->height())
@@ -258,7 +232,6 @@ private:
 
     QWidget *m_window;
     QStringList m_cuts;
-    QSet<QString> m_seen;
 };
 
 } // namespace
