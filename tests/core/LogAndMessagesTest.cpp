@@ -1,6 +1,7 @@
 // History log, message boxes, titles and the error handler.
 
 #include "TestSupport.h"
+#include "WindowDriver.h"
 #include "core/Errors.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
@@ -45,22 +46,16 @@ TEST(ShowMessage, TitlesAndLogging)
     QString &title = messageState().TitleError;
     title.clear();
     ShowMessage("first", mb::OkOnly, title);
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
     EXPECT_EQ(title, "Tessolan Primer");
     ShowMessage("second", mb::OkOnly, title);
-    EXPECT_EQ(historyLog().text(), "1. Message: first\r\n2. Tessolan Primer: second\r\n");
-
     ShowHelpHint();
     EXPECT_EQ(fakeMessageBox().boxes.last().title, "Help");
     EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Exclamation);
-    EXPECT_TRUE(historyLog().text().endsWith(
-        "Help: Position the cursor on any item on the form and press F1 for context-sensitive Help\r\n"));
-
     // The unlogged box logs nothing.
-    const QString before = historyLog().text();
     MsgBox("quiet", mb::Critical);
-    EXPECT_EQ(historyLog().text(), before);
     EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
+    EXPECT_EQ(historyLog().text(), "1. Message: first\r\n2. Tessolan Primer: second\r\n3. Help: Position the cursor "
+                                   "on any item on the form and press F1 for context-sensitive Help\r\n");
 }
 
 TEST(ErrorHandler, ClassesBoxesAndResults)
@@ -79,19 +74,17 @@ TEST(ErrorHandler, ClassesBoxesAndResults)
          "Error occurred: Syntax error in query (-2147217900). Procedure Terminated", mb::OkOnly},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.number);
         fakeMessageBox().boxes.clear();
-        EXPECT_EQ(ErrorHandler(false, RuntimeError(c.number)), c.quiet) << c.number;
+        EXPECT_EQ(ErrorHandler(false, RuntimeError(c.number)), c.quiet);
         EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
         if (c.answer)
             fakeMessageBox().script(c.answer);
-        EXPECT_EQ(ErrorHandler(true, RuntimeError(c.number)), c.expected) << c.number;
+        EXPECT_EQ(ErrorHandler(true, RuntimeError(c.number)), c.expected);
+        EXPECT_EQ(MessageTexts(), *c.box ? QStringList{c.box} : QStringList());
         if (*c.box) {
-            ASSERT_EQ(fakeMessageBox().boxes.size(), 1) << c.number;
-            EXPECT_EQ(fakeMessageBox().boxes[0].text, c.box);
             EXPECT_EQ(fakeMessageBox().boxes[0].buttons, c.buttons);
             EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Error");
-        } else {
-            EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
         }
     }
     historyLog().setText("");
@@ -110,12 +103,12 @@ TEST(ErrorHandler, RetryContract)
     int calls = 0;
     fakeMessageBox().script(mb::Retry);
     fakeMessageBox().script(mb::Cancel);
-    const int r = RunWithErrorTail([&] {
-        ++calls;
-        throw RuntimeError(57);
-    });
+    EXPECT_EQ(RunWithErrorTail([&] {
+                  ++calls;
+                  throw RuntimeError(57);
+              }),
+              errres::Next);
     EXPECT_EQ(calls, 2);
-    EXPECT_EQ(r, errres::Next);
     EXPECT_EQ(RunWithErrorTail([] {}), -1);
 
     // A statement of a procedure: a cancelled dialog sets the flag and goes on; an error
@@ -126,10 +119,4 @@ TEST(ErrorHandler, RetryContract)
     fakeMessageBox().boxes.clear();
     EXPECT_FALSE(TailStatement([] { throw RuntimeError(err::PathNotFound); }));
     EXPECT_EQ(fakeMessageBox().boxes.size(), 1);
-}
-
-TEST(Errors, OperatingSystemErrorsMapToClassicNumbers)
-{
-    EXPECT_EQ(ErrnoToError(ENOSPC), 61);
-    EXPECT_EQ(ErrnoToError(EACCES), 70);
 }

@@ -19,7 +19,17 @@ QString lines(int count, int first = 1)
     return text;
 }
 
-// The texts of one page that are not part of the header.
+// The header's page number and its other text, each "-" where there is none.
+QString headerOf(const QList<PrintedText> &page)
+{
+    QString number = "-", other = "-";
+    for (const PrintedText &t : page)
+        if (t.y == printgeom::HeaderTop)
+            (t.text.startsWith("Page: ") ? number : other) = t.text;
+    return number + " |" + other;
+}
+
+// The texts of one page below the header.
 QList<PrintedText> body(const QList<PrintedText> &page)
 {
     QList<PrintedText> out;
@@ -29,28 +39,20 @@ QList<PrintedText> body(const QList<PrintedText> &page)
     return out;
 }
 
-// The header's page number ("Page: n") or its other text; "" when there is none.
-QString headerText(const QList<PrintedText> &page, bool pageNumber)
-{
-    for (const PrintedText &t : page)
-        if (t.y == printgeom::HeaderTop && t.text.startsWith("Page: ") == pageNumber)
-            return t.text;
-    return QString();
-}
-QString pageNumberOf(const QList<PrintedText> &page) { return headerText(page, true); }
-
 } // namespace
 
 TEST(Printing, LongReportBreaksAndNumbersPages)
 {
     StartCoreForTest();
-    FakePrinter &printer = fakePrinter();
+    // Without Courier New the printer's Courier is taken, size 9, plain.
+    fakeFonts().printer = {"C059", "Courier", "Arial"};
+    fakePrinter().setFont(PrinterFont{"Symbol", 20, true, true, true, true});
     PrintText(printmode::StartJob, QString());
     PrintText(printmode::Text, lines(200));
     PrintText(printmode::EndJob, QString());
 
-    ASSERT_EQ(printer.documents.size(), 1);
-    const auto &pages = printer.documents[0].pages;
+    ASSERT_EQ(fakePrinter().documents.size(), 1);
+    const auto &pages = fakePrinter().documents[0].pages;
     // Lines start at 1152 and advance by 240; a page ends once a line leaves the
     // print position below 15840 - 1872: 54 lines a page.
     ASSERT_EQ(pages.size(), 4);
@@ -58,14 +60,15 @@ TEST(Printing, LongReportBreaksAndNumbersPages)
     int next = 1;
     for (int p = 0; p < pages.size(); ++p) {
         SCOPED_TRACE(p + 1);
-        const QString pageText = QStringLiteral("Page: %1").arg(p + 1);
-        EXPECT_EQ(pageNumberOf(pages[p]), pageText);
-        EXPECT_EQ(headerText(pages[p], false), " Version: " + GetVersionString(1) + ", 3/7/2026, 14:05:09");
+        EXPECT_EQ(headerOf(pages[p]),
+                  QStringLiteral("Page: %1 | Version: %2, 3/7/2026, 14:05:09").arg(p + 1).arg(GetVersionString(1)));
         const QList<PrintedText> b = body(pages[p]);
         ASSERT_EQ(b.size(), expectedCounts[p]);
         for (int i = 0; i < b.size(); ++i) {
             EXPECT_EQ(b[i].text, QStringLiteral("Line %1").arg(next++));
             EXPECT_EQ(b[i].y, 1152 + 240 * i);
+            EXPECT_EQ(b[i].font.name + " " + QString::number(b[i].font.size), "Courier 9");
+            EXPECT_FALSE(b[i].font.bold || b[i].font.italic);
         }
     }
 }
@@ -88,40 +91,24 @@ TEST(Printing, ForcedPagesAndTerminatedLines)
 
     const auto &pages = fakePrinter().documents.at(0).pages;
     ASSERT_EQ(pages.size(), 5);
-    EXPECT_EQ(pageNumberOf(pages[1]), "Page: 2");
     QStringList second;
     for (const PrintedText &t : body(pages[1]))
         second << t.text;
     EXPECT_EQ(second, (QStringList{"second", "", "x\ny"}));
     EXPECT_EQ(body(pages[1]).at(0).y, 1152);
     // Mode 8: no header, the line at the top, the number still advanced.
-    EXPECT_EQ(pageNumberOf(pages[2]), "");
-    EXPECT_EQ(headerText(pages[2], false), "");
+    EXPECT_EQ(headerOf(pages[2]), "- |-");
     EXPECT_EQ(pages[2].at(0).text, "third");
     EXPECT_EQ(pages[2].at(0).y, 0);
-    EXPECT_EQ(pageNumberOf(pages[3]), "Page: 4");
-    EXPECT_EQ(pageNumberOf(pages[4]), "Page: 5");
+    EXPECT_TRUE(headerOf(pages[3]).startsWith("Page: 4 |"));
+    EXPECT_TRUE(headerOf(pages[4]).startsWith("Page: 5 |"));
     for (const auto &page : pages)
         for (const PrintedText &t : page)
             EXPECT_NE(t.text, "ignored");
-}
 
-TEST(Printing, PrinterFontIsSetAtTheStart)
-{
-    StartCoreForTest();
-    // Without Courier New the printer's Courier is taken, size 9, plain.
-    fakeFonts().printer = {"C059", "Courier", "Arial"};
-    fakePrinter().setFont(PrinterFont{"Symbol", 20, true, true, true, true});
-    PrintText(printmode::StartJob, QString());
-    PrintText(printmode::Line, "x");
-    const PrinterFont f = body(fakePrinter().current.pages.at(0)).at(0).font;
-    EXPECT_EQ(f.name + " " + QString::number(f.size), "Courier 9");
-    EXPECT_FALSE(f.bold || f.italic);
-}
-
-TEST(Printing, NoPrinterIsError482)
-{
-    StartCoreForTest();
+    // Without a printer a job cannot start nor print: error 482. Ending a job that never
+    // started does nothing.
+    fakePrinter().documents.clear();
     fakePrinter().available = false;
     for (int mode : {printmode::StartJob, printmode::Text}) {
         SCOPED_TRACE(mode);
@@ -132,7 +119,6 @@ TEST(Printing, NoPrinterIsError482)
             EXPECT_EQ(e.number(), 482);
         }
     }
-    // Ending a job that never started does nothing.
     EXPECT_NO_THROW(PrintText(printmode::EndJob, QString()));
     EXPECT_TRUE(fakePrinter().documents.isEmpty());
 }

@@ -39,17 +39,3 @@ TEST(Services, DefaultsAnswerLikeADesktopWithoutTheServiceAndReportTheirUse)
                                  "file dialog", "file dialog", "printer", "help viewer", "downloader",
                                  "file association"}));
 }
-
-TEST(Services, AssigningNothingPutsTheDefaultBack)
-{
-    Services s;
-    s.clipboard = std::make_unique<FakeClipboard>();
-    s.clipboard->setText("kept");
-    EXPECT_EQ(s.clipboard->text(), "kept");
-
-    QStringList used;
-    services().onDefaultUsed = [&used](const char *service) { used << QString::fromLatin1(service); };
-    s.clipboard = nullptr;
-    EXPECT_EQ(s.clipboard->text(), QString());
-    EXPECT_EQ(used, QStringList{"clipboard"});
-}
