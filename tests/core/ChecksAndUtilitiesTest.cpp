@@ -1,4 +1,4 @@
-// Input checks with their messages, shared routines, start-up pieces.
+// Input checks with their messages, file names, the caption and the font choice.
 
 #include "TestSupport.h"
 #include "WindowDriver.h"
@@ -6,11 +6,8 @@
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 #include "core/Project.h"
-#include "core/Startup.h"
 #include "core/Utilities.h"
 
-#include <QDir>
-#include <QLocale>
 #include <gtest/gtest.h>
 
 TEST(Checks, RangeMessagesInBothLanguages)
@@ -46,40 +43,6 @@ TEST(Checks, RangeMessagesInBothLanguages)
     EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Critical);
     EXPECT_EQ(fakeMessageBox().boxes.last().title, "Settings: Range Error");
     EXPECT_TRUE(historyLog().text().contains("Settings: Range Error: Value '4000'"));
-
-    fakeMessageBox().boxes.clear();
-    EXPECT_FALSE(ValidateRange("", 7, 24, "Font Size"));
-    EXPECT_FALSE(ValidateRange("30", 7, 24, "Font Size"));
-    EXPECT_FALSE(ValidateRange("abc", 7, 24, "")); // counts as 0
-    EXPECT_TRUE(ValidateRange("24", 7, 24, "x"));
-    EXPECT_EQ(MessageTexts(), QStringList({"Font Size: Blank field not allowed",
-                                                  "Font Size: Value '30' is outside input range\r\nValid range is: 7-24",
-                                                  "Value 'abc' is outside input range\r\nValid range is: 7-24"}));
-}
-
-TEST(Checks, InvalidValueMessage)
-{
-    StartCoreForTest();
-    settings().EnglishMenus = 1;
-    InvalidValueMsg("Απόσταση", "Distance", true);
-    InvalidValueMsg("Απόσταση", "", false);
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
-    settings().EnglishMenus = 0;
-    InvalidValueMsg("Απόσταση", "Distance", true);
-    EXPECT_EQ(MessageTexts(), QStringList({"Invalid value for Distance", "Απόσταση", "Εσφαλμένη τιμή για το Απόσταση"}));
-}
-
-TEST(Checks, AngleDiagram)
-{
-    const AngleDiagram up = DrawAngleDiagram(90, 10, 100, 40);
-    ASSERT_EQ(up.lines.size(), 2); // base and the vertical line, no closing line
-    EXPECT_EQ(up.lines[1], QLineF(10, 100, 10, 20));
-    // At 45 degrees the inclined line rises as far as it reaches out; the closing line drops to the base.
-    const AngleDiagram tilted = DrawAngleDiagram(45, 0, 100, 40);
-    ASSERT_EQ(tilted.lines.size(), 3);
-    EXPECT_NEAR(tilted.lines[1].p2().x(), 40, 1e-9);
-    EXPECT_NEAR(tilted.lines[1].p2().y(), 60, 1e-2); // pi is taken as 3.1415
-    EXPECT_EQ(tilted.lines[2].p2(), QPointF(40, 100));
 }
 
 TEST(Utilities, PathsAndCaption)
@@ -113,34 +76,4 @@ TEST(Utilities, FontChoiceNeverTakesTheFirstOfTheList)
     }
     fakeFonts().printer = {"C059", "Symbol"};
     EXPECT_EQ(GetPrinterFont(), "DejaVu Sans Mono");
-}
-
-TEST(Startup, FoldersDecimalPointAndCommandLine)
-{
-    StartCoreForTest(); // the settings file's place is pinned by its first-start test
-    EXPECT_EQ(paths().UserTempPath, fakeFolders().documentsDir + "/MyKorvendo/Temp/");
-    EXPECT_TRUE(QDir(paths().UserTempPath).exists());
-    // The decimal point is "." inside the process only.
-    EXPECT_EQ(GetDecimalSeparator(), ".");
-    EXPECT_EQ(QLocale().toString(2.5), "2.5");
-    RestoreDecimalSeparator();
-    EXPECT_EQ(JoinCommandLine({}, "/w"), "");
-    EXPECT_EQ(JoinCommandLine({"a.KVD", "b.KVD"}, "/w"), "/w/a.KVD b.KVD");
-}
-
-// File > New resets the file name and the units only when asked; the other fields it
-// keeps are pinned through the older project layouts.
-TEST(ProjectDefaults, FileNewResetsNameAndUnitsOnlyWhenAsked)
-{
-    StartCoreForTest();
-    ProjectState &p = project();
-    p.CurrentFile = "/x/p.KVD";
-    p.CurrentUnits = 0;
-    ResetProjectDefaults(0, 255);
-    EXPECT_EQ(p.CurrentFile, "/x/p.KVD");
-    EXPECT_EQ(p.CurrentUnits, 2);
-    p.CurrentUnits = 1;
-    ResetProjectDefaults(255, 0);
-    EXPECT_EQ(p.CurrentFile, "Untitled");
-    EXPECT_EQ(p.CurrentUnits, 1);
 }

@@ -5,7 +5,6 @@
 #include "core/Errors.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
-#include "core/Services.h"
 #include "core/Startup.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +66,6 @@ TEST(ErrorHandler, ClassesBoxesAndResults)
     const struct { int number, answer, expected, quiet; const char *box; int buttons; } cases[] = {
         {53, mb::Retry, errres::Retry, errres::Next, retry, mb::RetryCancel},
         {53, mb::Cancel, errres::Next, errres::Next, retry, mb::RetryCancel},
-        {61, mb::Cancel, errres::Next, errres::Next, "Error occurred: Disk full (61)", mb::RetryCancel},
         {6, 0, errres::Leave, errres::Leave, "Error occurred: Overflow (6). Procedure Terminated", mb::OkOnly},
         {32755, 0, errres::Cancelled, errres::Cancelled, "", 0},
         {err::DatabaseSyntax, 0, errres::Leave6, errres::Leave6,
@@ -95,28 +93,4 @@ TEST(ErrorHandler, ClassesBoxesAndResults)
               "1. Error  75:Path/File access error\r\n"
               "2. Settings: Error: Error occurred: Path/File access error (75). Procedure Terminated\r\n"
               "3. Cancel was selected.\r\n");
-}
-
-TEST(ErrorHandler, RetryContract)
-{
-    StartCoreForTest();
-    int calls = 0;
-    fakeMessageBox().script(mb::Retry);
-    fakeMessageBox().script(mb::Cancel);
-    EXPECT_EQ(RunWithErrorTail([&] {
-                  ++calls;
-                  throw RuntimeError(57);
-              }),
-              errres::Next);
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(RunWithErrorTail([] {}), -1);
-
-    // A statement of a procedure: a cancelled dialog sets the flag and goes on; an error
-    // the handler ends the procedure with leaves.
-    bool cancelled = false;
-    EXPECT_TRUE(TailStatement([] { throw RuntimeError(err::DialogCancel); }, &cancelled));
-    EXPECT_TRUE(cancelled);
-    fakeMessageBox().boxes.clear();
-    EXPECT_FALSE(TailStatement([] { throw RuntimeError(err::PathNotFound); }));
-    EXPECT_EQ(fakeMessageBox().boxes.size(), 1);
 }

@@ -54,22 +54,19 @@ TEST(NumText, ReadersRefuseWhatADoubleCannotHold)
     const auto blanksIgnored = ValIgnoringBlanks, box = ValInRange;
     const std::string zeros(6000, '0');
     const struct { std::optional<double> (*read)(const QString &); std::string text; std::optional<double> value; } cases[] = {
-        {blanksIgnored, "1 2", 12}, {blanksIgnored, " - 3.5 e 2x", -350}, {blanksIgnored, "12abc", 12},
-        {blanksIgnored, "", 0}, {blanksIgnored, "abc", 0}, {blanksIgnored, "1\t000", 1000},
-        {blanksIgnored, "1e400", std::nullopt}, {blanksIgnored, "-1e400", std::nullopt}, {blanksIgnored, "1e-400", 0},
-        {blanksIgnored, "1e308", 1e308}, {blanksIgnored, "1 e 5000", std::nullopt}, {blanksIgnored, "1e-5000", 0},
-        {blanksIgnored, "0." + zeros + "1", 0}, {blanksIgnored, "-0." + zeros + "1", 0},
-        {blanksIgnored, "1" + zeros + "e-10", std::nullopt}, {blanksIgnored, "1" + zeros.substr(0, 400), std::nullopt},
+        {blanksIgnored, "1 2", 12}, {blanksIgnored, " - 3.5 e 2x", -350}, {blanksIgnored, "abc", 0},
+        {blanksIgnored, "1\t000", 1000}, {blanksIgnored, "-1e400", std::nullopt}, {blanksIgnored, "1e308", 1e308},
+        {blanksIgnored, "1 e 5000", std::nullopt}, {blanksIgnored, "1e-5000", 0},
+        {blanksIgnored, "-0." + zeros + "1", 0}, {blanksIgnored, "1" + zeros + "e-10", std::nullopt},
         {blanksIgnored, "0." + zeros.substr(0, 400) + "1e800", std::nullopt},
         {blanksIgnored, "1e99999999999999999999", std::nullopt}, {blanksIgnored, "1e-99999999999999999999", 0},
         // The text boxes' reading: blanks end the number.
-        {box, "1 2", 1}, {box, " -1e400x", std::nullopt}, {box, "1e-400", 0}, {box, "12abc", 12}, {box, "abc", 0},
-        {box, "", 0}, {box, std::string(400, '9'), std::nullopt}, {box, "1 e400", 1},
-        {tryVal, " 1E+39 ", 1e39}, {tryVal, "1E+400", std::nullopt}, {tryVal, "-1e400x", std::nullopt},
-        {tryVal, "1e-400", 0}, {tryVal, "0.000001e315", std::nullopt}, {tryVal, "1234e306", std::nullopt},
-        {tryVal, "0.00123e-330", 0}, {tryVal, "0.001e311", 1e308}, {tryVal, "NaN", std::nullopt},
-        {tryVal, " -inf", std::nullopt}, {tryVal, "+Infinity", std::nullopt}, {tryVal, "nan(1)", std::nullopt},
-        {tryVal, "info", std::nullopt}, {tryVal, "abc", 0}, {tryVal, "", 0}, {tryVal, "12.5 7", 12.5},
+        {box, "1 2", 1}, {box, " -1e400x", std::nullopt}, {box, "1e-400", 0}, {box, "12abc", 12}, {box, "", 0},
+        {box, std::string(400, '9'), std::nullopt}, {box, "1 e400", 1},
+        {tryVal, " 1E+39 ", 1e39}, {tryVal, "-1e400x", std::nullopt}, {tryVal, "0.000001e315", std::nullopt},
+        {tryVal, "1234e306", std::nullopt}, {tryVal, "0.00123e-330", 0}, {tryVal, "0.001e311", 1e308},
+        {tryVal, "NaN", std::nullopt}, {tryVal, " -inf", std::nullopt}, {tryVal, "+Infinity", std::nullopt},
+        {tryVal, "nan(1)", std::nullopt}, {tryVal, "info", std::nullopt}, {tryVal, "abc", 0}, {tryVal, "12.5 7", 12.5},
         {tryVal, "1e99999999999999999999", std::nullopt}, {tryVal, "1e-99999999999999999999", 0},
         {tryVal, std::string(5000, '9'), std::nullopt}, {tryVal, "0." + zeros + "1", 0},
     };
@@ -93,7 +90,7 @@ TEST(NumText, RoundHalfEven)
     }
 }
 
-TEST(NumText, CIntAndCLngHalvesToEvenOrError6)
+TEST(NumText, CIntAndCLngHalvesToEvenOrOverflow)
 {
     const struct { double v; std::optional<int16_t> expected; } cases[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2}, {32767.4, 32767}, {32766.5, 32766}, {-32768.5, -32768},

