@@ -1,93 +1,48 @@
-// Input checks with their messages, shared routines, start-up pieces.
+// Input checks with their messages, file names, the caption and the font choice.
 
 #include "TestSupport.h"
+#include "WindowDriver.h"
 #include "core/Checks.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 #include "core/Project.h"
-#include "core/Startup.h"
 #include "core/Utilities.h"
 
-#include <QDir>
-#include <QLocale>
 #include <gtest/gtest.h>
 
-namespace {
-const QString CRLF2 = "\r\n\r\n";
-}
-
-TEST(Checks, CheckRangeMessagesInBothLanguages)
+TEST(Checks, RangeMessagesInBothLanguages)
 {
     StartCoreForTest();
     SetModuleTitles(10);
-    const struct {
-        int english;
-        QString text;
-        QString message; // "" = accepted
-    } cases[] = {
-        {1, "", "Diameter: " + CRLF2 + "Blank field not allowed"},
-        {1, "  ", "Diameter: " + CRLF2 + "Please enter numeric values only"},
-        {1, "1,5", "Diameter: " + CRLF2 + "Please enter numeric values only"},
+    const QString en = "Diameter: \r\n\r\n", gr = "Διάμετρος: \r\n\r\n", range = "\r\n\r\nValid range is: 1-100";
+    const struct { int english; QString text, message; /* "" = accepted */ } cases[] = {
+        {1, "", en + "Blank field not allowed"},
+        {1, "  ", en + "Please enter numeric values only"},
+        {1, "1,5", en + "Please enter numeric values only"},
+        {1, "1e400", en + "Please enter numeric values only"}, // beyond a double
+        {1, "1", ""},
         {1, "100", ""},
-        {1, " 100.01 ",
-         "Diameter: " + CRLF2 + "Value '100.01' is outside input range" + CRLF2 + "Valid range is: 1-100"},
-        {1, "1e400", "Diameter: " + CRLF2 + "Please enter numeric values only"}, // beyond a double
-        {0, "", "Διάμετρος: " + CRLF2 + "Δεν επιτρέπεται το πεδίο να είναι κενό"},
-        {0, "x", "Διάμετρος: " + CRLF2 + "Δεν έχετε δώσει αριθμητική τιμή"},
-        {0, "0.5",
-         "Διάμετρος: " + CRLF2 + "Η Τιμή '0.5' είναι εκτός ορίων." + CRLF2 + "Αποδεκτά όρια είναι: 1-100"},
+        {1, " 100.01 ", en + "Value '100.01' is outside input range" + range},
+        {0, "", gr + "Δεν επιτρέπεται το πεδίο να είναι κενό"},
+        {0, "x", gr + "Δεν έχετε δώσει αριθμητική τιμή"},
+        {0, "0.5", gr + "Η Τιμή '0.5' είναι εκτός ορίων.\r\n\r\nΑποδεκτά όρια είναι: 1-100"},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         settings().EnglishMenus = static_cast<int16_t>(c.english);
         fakeMessageBox().boxes.clear();
-        QString en = "Diameter", gr = "Διάμετρος";
-        EXPECT_EQ(CheckRange(c.text, 1, 100, en, gr), c.message.isEmpty()) << c.text.toStdString();
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-        } else {
-            ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-            EXPECT_EQ(fakeMessageBox().boxes[0].text, c.message);
-            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::Critical);
-            EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Range Error");
-        }
-        EXPECT_EQ(en, "Diameter: " + CRLF2); // the caller's label keeps what was added
+        QString enLabel = "Diameter", grLabel = "Διάμετρος";
+        EXPECT_EQ(CheckRange(c.text, 1, 100, enLabel, grLabel), c.message.isEmpty());
+        EXPECT_EQ(MessageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ(enLabel, en); // the caller's label keeps what was added
     }
     // Bounds in their general form; the message is logged.
     settings().EnglishMenus = 1;
     EXPECT_FALSE(CheckRange("4000", 0.5, 3000, "", ""));
-    EXPECT_EQ(fakeMessageBox().boxes.last().text,
-              "Value '4000' is outside input range" + CRLF2 + "Valid range is: 0.5-3000");
+    EXPECT_EQ(MessageTexts().last(), "Value '4000' is outside input range\r\n\r\nValid range is: 0.5-3000");
+    EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Critical);
+    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Settings: Range Error");
     EXPECT_TRUE(historyLog().text().contains("Settings: Range Error: Value '4000'"));
-}
-
-TEST(Checks, ValidateRangeAndInvalidValueMsg)
-{
-    StartCoreForTest();
-    SetModuleTitles(10);
-    EXPECT_FALSE(ValidateRange("", 7, 24, "Font Size"));
-    EXPECT_EQ(fakeMessageBox().boxes.last().text, "Font Size: Blank field not allowed");
-    EXPECT_FALSE(ValidateRange("30", 7, 24, "Font Size"));
-    EXPECT_EQ(fakeMessageBox().boxes.last().text,
-              "Font Size: Value '30' is outside input range\r\nValid range is: 7-24");
-    EXPECT_FALSE(ValidateRange("abc", 7, 24, "")); // counts as 0
-    EXPECT_TRUE(ValidateRange("24", 7, 24, "x"));
-
-    settings().EnglishMenus = 1;
-    InvalidValueMsg("Απόσταση", "Distance", true);
-    EXPECT_EQ(fakeMessageBox().boxes.last().text, "Invalid value for Distance");
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
-    InvalidValueMsg("Απόσταση", "", false);
-    EXPECT_EQ(fakeMessageBox().boxes.last().text, "Απόσταση");
-    settings().EnglishMenus = 0;
-    InvalidValueMsg("Απόσταση", "Distance", true);
-    EXPECT_EQ(fakeMessageBox().boxes.last().text, "Εσφαλμένη τιμή για το Απόσταση");
-}
-
-// LimitRange is pinned through the settings file's reading rules.
-TEST(Checks, MapLinear)
-{
-    EXPECT_FLOAT_EQ(MapLinear(0, 100, 5, 0, 10), 50);
-    EXPECT_FLOAT_EQ(MapLinear(3, 100, 5, 2, 2), 3); // a degenerate range never gives inf
 }
 
 TEST(Utilities, PathsAndCaption)
@@ -97,7 +52,7 @@ TEST(Utilities, PathsAndCaption)
         {"/a/b/c/name.ext.KVD", 1, "name"}, {"/a/.hidden", 1, ".hidden"}, {"plain", 0, "plain"}, {"/a/b/", 0, "/a/b/"}};
     for (const auto &c : names)
         EXPECT_EQ(StripPath(c.path, c.noExt), c.name) << c.path.toStdString();
-    EXPECT_EQ(fakeMessageBox().boxes.last().text, "Error in filename: /a/b/");
+    EXPECT_EQ(MessageTexts(), QStringList{"Error in filename: /a/b/"});
 
     ProjectState &p = project();
     p.CurrentFile = "/" + QString(49, 'x');
@@ -121,55 +76,4 @@ TEST(Utilities, FontChoiceNeverTakesTheFirstOfTheList)
     }
     fakeFonts().printer = {"C059", "Symbol"};
     EXPECT_EQ(GetPrinterFont(), "DejaVu Sans Mono");
-}
-
-TEST(Startup, FoldersDecimalPointAndCommandLine)
-{
-    StartCoreForTest(); // the settings file's place is pinned by its first-start test
-    EXPECT_EQ(paths().UserTempPath, fakeFolders().documentsDir + "/MyKorvendo/Temp/");
-    EXPECT_TRUE(QDir(paths().UserTempPath).exists());
-    // The decimal point is "." inside the process only.
-    EXPECT_EQ(GetDecimalSeparator(), ".");
-    EXPECT_EQ(QLocale().toString(2.5), "2.5");
-    RestoreDecimalSeparator();
-
-    EXPECT_EQ(JoinCommandLine({}, "/w"), "");
-    EXPECT_EQ(JoinCommandLine({"a.KVD", "b.KVD"}, "/w"), "/w/a.KVD b.KVD");
-}
-
-TEST(Startup, NoDocumentsFolderFallsBackToProgramFolder)
-{
-    fakeFolders().documentsDir.clear();
-    StartCoreForTest();
-    EXPECT_EQ(paths().UserPath, paths().AppPath);
-    EXPECT_TRUE(QFile::exists(paths().AppPath + "Korvendo.INI"));
-}
-
-// The fields File > New keeps are pinned through the older project layouts.
-TEST(ProjectDefaults, FileNewResetsNameAndUnitsOnlyWhenAsked)
-{
-    StartCoreForTest();
-    ProjectState &p = project();
-    p.CurrentFile = "/x/p.KVD";
-    p.CurrentUnits = 0;
-    ResetProjectDefaults(0, 255);
-    EXPECT_EQ(p.CurrentFile, "/x/p.KVD");
-    EXPECT_EQ(p.CurrentUnits, 2);
-    p.CurrentUnits = 1;
-    ResetProjectDefaults(255, 0);
-    EXPECT_EQ(p.CurrentFile, "Untitled");
-    EXPECT_EQ(p.CurrentUnits, 1);
-}
-
-TEST(Checks, AngleDiagram)
-{
-    const AngleDiagram up = DrawAngleDiagram(90, 10, 100, 40);
-    ASSERT_EQ(up.lines.size(), 2); // base and the vertical line, no closing line
-    EXPECT_EQ(up.lines[1], QLineF(10, 100, 10, 20));
-    // At 45 degrees the inclined line rises as far as it reaches out; the closing line drops to the base.
-    const AngleDiagram tilted = DrawAngleDiagram(45, 0, 100, 40);
-    ASSERT_EQ(tilted.lines.size(), 3);
-    EXPECT_NEAR(tilted.lines[1].p2().x(), 40, 1e-9);
-    EXPECT_NEAR(tilted.lines[1].p2().y(), 60, 1e-2); // pi is taken as 3.1415
-    EXPECT_EQ(tilted.lines[2].p2(), QPointF(40, 100));
 }
