@@ -1,6 +1,7 @@
 #pragma once
-// What the calculator window tests share: typing into a box as a user does, finding
-// controls by name, and the messages and log lines a test produced.
+// What the calculator window tests share: a new project, the history logged since the
+// test began, and the controls of a window found by name. CalculatorTest opens the seven
+// burden calculators by index; InputDialogFixture<W> opens one window of another kind.
 
 #include "calculators/BurdenCalculators.h"
 
@@ -11,11 +12,12 @@
 #include "support/WindowDriver.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 class CalculatorTest : public ::testing::Test {
 protected:
@@ -42,22 +44,33 @@ protected:
             w->show();
         return w;
     }
-    template <class T> static T *child(QWidget *w, const QString &name)
+    template <class T = QLineEdit> static T *child(QWidget *w, const char *name)
     {
-        T *c = w->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
+        T *c = Child<T>(w, name);
+        EXPECT_NE(c, nullptr) << name;
         return c;
     }
-    static QLineEdit *box(QWidget *w, const QString &name) { return child<QLineEdit>(w, name); }
     // The text of a box or a label.
-    static QString text(QWidget *w, const QString &name)
+    static QString text(QWidget *w, const char *name)
     {
-        if (auto *b = w->findChild<QLineEdit *>(name))
+        if (auto *b = Child<QLineEdit>(w, name))
             return b->text();
         auto *label = child<QLabel>(w, name);
         return label ? label->text() : QString();
     }
-    static QStringList boxTexts() { return MessageTexts(); }
 
     qsizetype m_logStart = 0;
+};
+
+template <class W> class InputDialogFixture : public CalculatorTest {
+protected:
+    void open()
+    {
+        w = std::make_unique<W>();
+        w->show();
+        QApplication::setActiveWindow(w.get());
+    }
+    template <class T = QLineEdit> T *child(const char *name) { return CalculatorTest::child<T>(w.get(), name); }
+
+    std::unique_ptr<W> w;
 };

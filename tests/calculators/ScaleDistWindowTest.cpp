@@ -1,6 +1,6 @@
 // The scaled-distance window: load, edits, checks through the message box, OK and Cancel.
 
-#include "InputDialogFixture.h"
+#include "CalculatorFixture.h"
 #include "calculators/frmScaleDist.h"
 
 #include "core/Messages.h"

@@ -1,7 +1,7 @@
 // The vibration-limit window: the chart of each regulation, the checks, OK and Cancel,
 // and the drawn chart itself (the line and the marker where the axes put them).
 
-#include "InputDialogFixture.h"
+#include "CalculatorFixture.h"
 #include "calculators/frmVibration.h"
 
 #include "core/Messages.h"
