@@ -70,55 +70,38 @@ TEST_F(CalculatorWindows, StoredValuesAndCaptionsInBothLanguages)
     } windows[] = {
         {Anderson, "frmAnderson", "Anderson",
          {{"", -1, "Empirical Burden Calculations by Anderson", "Εμπειρική Εξίσωση του Anderson"},
-          {"Label1", -1, "Blasthole Diameter:", "Διάμετρος Διατρήματος:"},
-          {"frmResults", -1, "Results", "Αποτελέσματα"}},
+          {"Label1", -1, "Blasthole Diameter:", "Διάμετρος Διατρήματος:"}},
          {{"txtDiametros", "4"}, {"txtMikos", "30"}, {"txtFortio", "10.95"}, {"Label7", "10.16 cm"},
           {"Label8", "9.14 m"}, {"Label9", "3.34 m"}}},
         {Ash, "frmAsh", "Ash",
          {{"", -1, "Empirical Burden Calculations by Ash", "Εμπειρική Εξίσωση του Ash"},
           {"SSTab1", 0, "Calculation of Effective Burden", "Υπολογισμός Ενεργού Φορτίου"},
           {"SSTab1", 1, "Calculation of Burden Coefficient", "Υπολογισμός Συντελεστή Φορτίου Κβ"},
-          {"frmInput1", -1, "Input Data", "Εισαγωγή Δεδομένων"},
-          {"frmResults2", -1, "Results", "Αποτελέσματα"},
-          {"frmInput2", -1, "Input Data", "Εισαγωγή Δεδομένων"},
-          {"Label2", -1, "Burden Coefficient:", "Συντελεστής Φορτίου Κβ:"},
           {"Label11", -1, "Explosive Density:", "Πυκνότητα Χρησιμοποιούμενου Εκρηκτικού:"}},
          {{"txtDiametros", "4"}, {"txtKb", "25.54"}, {"txtSyntelestis", "25.54"}, {"txtFortio", "8.51"},
           {"txtFortioM", "2.59"}, {"Label4", "10.16 cm"}, {"txtEidvar0", "2.57"}, {"txtTaxytita1", "3100"}}},
         {Fraenkel, "frmFraenkel", "Fraenkel",
          {{"", -1, "Empirical Burden Calculations by Fraenkel", "Εμπειρική Εξίσωση του Fraenkel"},
-          {"frmInput", -1, "Input Data", "Εισαγωγή Δεδομένων"},
-          {"Label4", -1, "Resistence to Blasting:", "Αντίσταση στην Έκρηξη:"},
-          {"Label9", -1, "Burden:", "Φορτίο:"}},
+          {"Label4", -1, "Resistence to Blasting:", "Αντίσταση στην Έκρηξη:"}},
          {{"txtDiametros", "100"}, {"txtMikos", "10"}, {"txtYpsos", "7"}, {"txtAntistasi", "2"}, {"txtFortio", "5.70"}}},
         {Konya, "frmKonya", "Konya",
          {{"", -1, "Empirical Burden Calculations by Konya", "Εμπειρική Εξίσωση του Konya"},
-          {"frmResults", -1, "Results", "Αποτελέσματα"},
-          {"Label1", -1, "Blasthole Diameter:", "Διάμετρος της Εκρηκτικής Στήλης:"},
-          {"Label14", -1, "Constant:", "Σταθερά:"},
           {"cmdConst", -1, "Constant", "Constant"}},
          {{"txtStathera", "3.59"}, {"txtFortio", "9.96"}, {"txtFortioM", "3.04"}, {"Label11", "10.16 cm"}}},
         {Langefors, "frmLangefors", nullptr,
          {{"", -1, "Empirical Burden Calculations by Langefors", "Εμπειρική Εξίσωση του Langefors"},
-          {"frmEisagogiLangefors", -1, "Input Data", "Εισαγωγή Δεδομένων"},
           {"frmApotelesmataLangefors", -1, "Results", "Αποτελέσματα"},
-          {"lblDiametros", -1, "Blasthole Diameter:", "Διάμετρος Διατρήματος:"},
-          {"Label6", -1, "Drillhole Inclination Coefficient:", "Συντελεστής Κλίσης Διατρήματος:"},
-          {"Label8", -1, "Maximum Burden:", "Μέγιστο Φορτίο:"},
           {"cmbSyntelestis", 2, "Hole Incl. oo:1", "κλίση oo:1"},
           {"lblSxedio", -1, "Hole Incl. = 90", "Κλίση Διατρ. 90"}},
          {{"txtVathmos", "1.2"}, {"txtStathera", "0.45"}, {"txtFortio", "5.05"}, {"lblSyntelestis", "f=1.00"}}},
         {Pearse, "frmPearse", "Pearse",
          {{"", -1, "Empirical Burden Calculations by Pearse", "Εμπειρική Εξίσωση του Pearse"},
-          {"Label2", -1, "Blasting Coefficient:", "Συντελεστής Ανατίναξης:"},
           {"Label4", -1, "Tensile Strength of Rock:", "Αντοχή Πετρώματος σε Εφελκυσμό:"}},
          {{"txtSyntelestis", "1"}, {"txtFortio", "2.58"}, {"Label12", "1160320 psi"}, {"Label13", "1740.48 psi"}}},
         {Jimeno, "frmJimeno", nullptr,
          {{"", -1, "Εμπειρική Εξίσωση του Jimeno", "Εμπειρική Εξίσωση του Jimeno"},
           {"SSTab1", 1, "Calculation of Burden Coefficient", "Υπολογισμός Συντελεστή F"},
-          {"frsEisagogiAsh", -1, "Input Data", "Εισαγωγή Δεδομένων"},
           {"frsApotelesmataKb", -1, "Results", "Αποτελέσματα"},
-          {"Label28", -1, "Reference Rock Seismic Velocity:", "Σεισμική Ταχύτητα Πετρώματος Αναφοράς:"},
           {"Label14", -1, "Burden Coefficient:", "Συντελεστής F:"}},
          {{"txtKb", "1.00"}, {"txtSyntelestis", "1.00"}, {"txtFortio", "3.04"}, {"Label7", "9.97 ft"},
           {"Label4", "10.16 cm"}, {"txtTaxytita2b", "3660"}}},
@@ -207,22 +190,15 @@ TEST_F(CalculatorWindows, ChecksOfEachWindow)
     const char *range = "\r\n\r\nValue '%1' is outside input range\r\n\r\nValid range is: %2";
     const struct { int index; int16_t english; const char *box, *typed, *message /* nullptr: passes */, *range, *fortio; } cases[] = {
         {Anderson, 1, "txtDiametros", "-2", "Blasthole diameter must be positive!", nullptr, "10.95"},
-        {Anderson, 1, "txtMikos", "-5", "Blasthole length must be positive!", nullptr, "10.95"},
-        {Anderson, 0, "txtDiametros", "-2", "Η διάμετρος πρέπει να είναι θετική!", nullptr, "10.95"},
         {Anderson, 0, "txtMikos", "-5", "Το μήκος πρέπει να είναι Θετικό!", nullptr, "10.95"},
         {Anderson, 0, "txtMikos", "x", "Κάποια τιμή δέν έχει αριθμητική μορφή!", nullptr, "10.95"},
-        {Ash, 1, "txtDiametros", "20", nullptr, nullptr, "42.57"},
         {Ash, 1, "txtDiametros", "20.5", "Hole Diameter: ", "0-20", "8.51"},
         {Ash, 1, "txtDiametros", "", "Hole Diameter: \r\n\r\nBlank field not allowed", nullptr, "8.51"},
         {Ash, 1, "txtEidvar1", "0", nullptr, nullptr, "8.51"}, // txtKb keeps its text
-        {Fraenkel, 1, "txtYpsos", "10", nullptr, nullptr, "6.34"},
         {Fraenkel, 1, "txtYpsos", "10.5", "Charge Length: ", "0-10", "5.70"},
         {Fraenkel, 1, "txtAntistasi", "0.5", "Blasting Resistence: ", "1-6", "5.70"},
-        {Fraenkel, 1, "txtDiametros", "0", nullptr, nullptr, "0.00"},
-        {Konya, 1, "txtEidvarPe", "0", nullptr, nullptr, "9.96"},
         {Konya, 1, "txtEidvarek", "0", nullptr, nullptr, "0.00"},
         {Konya, 1, "txtEidvarPe", "-1", "Rock density must be positive!", nullptr, "9.96"},
-        {Langefors, 1, "txtVathmos", "1.6", nullptr, nullptr, "5.83"},
         {Langefors, 1, "txtVathmos", "1.61", "Explosive compaction must be positive!", nullptr, "5.05"},
         {Pearse, 1, "txtSyntelestis", "1.25", "Blasting Coefficient: ", "0.7-1.2", "2.58"},
         {Jimeno, 1, "txtEidvar2b", "-1", "Density must be positive!", nullptr, "3.04"},
@@ -560,37 +536,20 @@ TEST_F(CalculatorWindows, PearseSpinButtons)
 // echo ever shows a value that is not a finite number.
 TEST_F(CalculatorWindows, OddTextsNeverShowANonFiniteValue)
 {
-    const QString odd[] = {"", "-", ".", "1e39", "-1e39", "1e400", "-1e400", "NaN", "inf", "-inf",
-                           QString(5000, '9'), "1" + QString(400, '0') + "e-10", "3.4e38", "1e-400"};
-    const auto nonFinite = [](const QString &t) {
-        return t.contains("inf", Qt::CaseInsensitive) || t.contains("nan", Qt::CaseInsensitive);
-    };
     settings().EnglishMenus = 1;
     for (int index = 0; index < kCalculatorCount; ++index) {
         QWidget *w = open(index);
         ASSERT_NE(w, nullptr);
-        const QList<QLineEdit *> boxes = w->findChildren<QLineEdit *>();
-        int inputs = 0;
-        for (QLineEdit *typed : boxes) {
-            if (typed->isReadOnly())
-                continue;
-            ++inputs;
-            const QString before = typed->text();
-            for (const QString &t : odd) {
-                SCOPED_TRACE(w->objectName().toStdString() + " " + typed->objectName().toStdString() + " " +
-                             t.left(20).toStdString());
-                typed->setEnabled(true);
-                typed->setText(t);
-                for (QLineEdit *shown : boxes)
-                    EXPECT_TRUE(shown == typed || !nonFinite(shown->text())) << shown->objectName().toStdString();
-                for (QLabel *label : w->findChildren<QLabel *>())
-                    EXPECT_FALSE(nonFinite(label->text())) << label->objectName().toStdString();
-                const QString result = text(w, "txtFortio");
-                EXPECT_TRUE(result.isEmpty() || std::isfinite(result.toDouble())) << result.toStdString();
-            }
-            typed->setText(before);
-        }
-        EXPECT_EQ(inputs, int(CalculatorDefinition(index)->boxes.size()));
+        SCOPED_TRACE(w->objectName().toStdString());
+        QList<QLineEdit *> inputs;
+        for (QLineEdit *box : w->findChildren<QLineEdit *>())
+            if (!box->isReadOnly())
+                inputs << box;
+        EXPECT_EQ(inputs.size(), int(CalculatorDefinition(index)->boxes.size()));
+        TypeOddTexts(w, inputs, [w] {
+            const QString result = text(w, "txtFortio");
+            EXPECT_TRUE(result.isEmpty() || std::isfinite(result.toDouble())) << result.toStdString();
+        });
         UnloadAllCalculators();
         fakeMessageBox().boxes.clear();
     }

@@ -121,60 +121,23 @@ TEST_F(ScaleDistWindow, OkStoresAndLogsCancelDoesNot)
     }
 }
 
-TEST_F(ScaleDistWindow, LoadedValuesThatBreakTheChecksStillGiveASaneTable)
-{
-    ScaleDistRec &s = project().ScaleDist;
-    s.CalcMode = 1;
-    s.RangeMin = -10;
-    open();
-    EXPECT_EQ(grid()->rowCount(), 1);
-    EXPECT_EQ(cell(0, 1), "PPV (mm/s)");
-    w.reset();
-    s.RangeMin = 1e-30f;
-    s.K = 1e30f;
-    s.RangeStep = 0;
-    open();
-    EXPECT_EQ(grid()->rowCount(), 1);
-    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-}
-
 TEST_F(ScaleDistWindow, OddEntriesNeverShowANonFiniteValue)
 {
-    const char *entries[] = {"", "-", ".", "1e", "-0", "NaN", "inf", "1e39", "3.4e38", "1e-45", "1e-320",
-                             "-1e-45", "0.000001", "123456789012345678901234567890"};
-    const char *boxes[] = {"txtK", "txtN", "txtD", "txtQ", "txtDist", "txtWeight", "txtMin", "txtMax", "txtStep"};
-    const auto finiteTexts = [this](const char *entry, const char *box) {
-        for (int r = 0; r < grid()->rowCount(); ++r)
-            for (int c = 0; c < 3; ++c) {
-                const QString t = cell(r, c);
-                EXPECT_FALSE(t.contains("inf", Qt::CaseInsensitive) || t.contains("nan", Qt::CaseInsensitive))
-                    << entry << " in " << box << ": " << t.toStdString();
-            }
-        EXPECT_LE(grid()->rowCount(), 21) << entry << " in " << box;
-        for (const char *out : {"txtSD", "txtSDair"}) {
-            const QString t = child(out)->text();
-            EXPECT_FALSE(t.contains("inf", Qt::CaseInsensitive) || t.contains("nan", Qt::CaseInsensitive)) << entry;
-        }
-    };
-    for (int mode : {0, 1}) {
+    for (const char *mode : {"optDonisi_0", "optDonisi_1"}) {
         open();
-        child<QRadioButton>("optAuto_1")->click();
-        child<QRadioButton>(mode ? "optDonisi_1" : "optDonisi_0")->click();
-        for (const char *box : boxes) {
-            const QString before = child(box)->text();
-            for (const char *entry : entries) {
-                child(box)->setText(QString::fromLatin1(entry));
-                finiteTexts(entry, box);
-            }
-            child(box)->setText(before);
-        }
+        Click(w.get(), "optAuto_1");
+        Click(w.get(), mode);
+        QList<QLineEdit *> boxes;
+        for (const char *box : {"txtK", "txtN", "txtD", "txtQ", "txtDist", "txtWeight", "txtMin", "txtMax", "txtStep"})
+            boxes << child(box);
+        TypeOddTexts(w.get(), boxes, [this] { EXPECT_LE(grid()->rowCount(), 21); });
         // Huge ranges and tiny steps stop at 20 rows.
         const char *ranges[][3] = {{"1e-45", "3e38", "1e-45"}, {"1", "3e38", "1e30"}, {"0.1", "1e38", "1e-7"}};
         for (const auto &r : ranges) {
             child("txtMax")->setText(r[1]);
             child("txtMin")->setText(r[0]);
             child("txtStep")->setText(r[2]);
-            finiteTexts(r[0], "range");
+            EXPECT_LE(grid()->rowCount(), 21) << r[0] << " " << r[1] << " " << r[2];
         }
         EXPECT_EQ(grid()->rowCount(), 21);
         w.reset();
