@@ -121,6 +121,7 @@ TEST(BurdenEquations, AshTable)
                       {"|30|2.57|2.7|1.3|1.2|3700|3100", nullptr, 0, 0},     // blank
                       {"4|50.1|2.57|2.7|1.3|1.2|3700|3100", nullptr, 1, 1},
                       {"4|30|10.1|2.7|1.3|1.2|-1|3100", nullptr, 2, 2},      // first failure only
+                      {"4|30|2.57|2.7|2.01|1.2|3700|3100", nullptr, 4, 4},
                       {"4|30|2.57|2.7|1.3|2.01|3700|3100", nullptr, 5, 5},
                       {"4|30|2.57|2.7|1.3|1.2|-1|3100", nullptr, 6, 6},
                       {"4|30|2.57|2.7|1.3|1.2|0|-0.5", nullptr, 7, 7},        // zero passes
@@ -157,6 +158,7 @@ TEST(BurdenEquations, FraenkelTable)
                                        {"100|10|7|0.5", nullptr, 4, 3},
                                        {"100|10|7|6.01", nullptr, 4, 3},
                                        {"100|10||2", nullptr, 3, 2}, // blank
+                                       {"100|10|x|2", nullptr, 0, -1}, // every box is read as a number first
                                        {"100|10|7|x", nullptr, 0, -1},
                                        {"100|x|-1|0", nullptr, 0, -1},
                                    });
