@@ -85,36 +85,29 @@ TEST(ScaleDistTable, UserRangeRowsAndStops)
 
 TEST(ScaleDistTable, ChecksInTheirOrder)
 {
-    const struct {
-        const char *field;
-        const char *text;
-        const char *control;
-        const char *english;
-    } cases[] = {
-        {"txtStep", "abc", "", "One of the input values is not a number"},
-        {"txtK", "1e39", "", "One of the input values is not a number"},
-        {"txtK", "-1", "txtK", "K should be positive"},
-        {"txtN", "-1", "txtN", "n should be positive"},
-        {"txtD", "-1", "txtD", "D should be positive"},
-        {"txtQ", "-1", "txtQ", "q should be positive"},
-        {"txtDist", "-1", "txtDist", "The distance for scaled distance calculation should be positive"},
-        {"txtWeight", "0", "txtWeight", "The mass for scaled distance calculation should be greater than zero"},
-        {"txtWeight", "", "txtWeight", "The mass for scaled distance calculation should be greater than zero"},
-        {"txtMax", "-1", "txtMin", "The range for scaled distance calculation should be positive"},
-        {"txtMin", "200", "txtMin",
+    using F = QString ScaleDistTexts::*;
+    const struct { F field; const char *text, *control, *english; } cases[] = {
+        {&ScaleDistTexts::txtStep, "abc", "", "One of the input values is not a number"},
+        {&ScaleDistTexts::txtK, "1e39", "", "One of the input values is not a number"},
+        {&ScaleDistTexts::txtK, "-1", "txtK", "K should be positive"},
+        {&ScaleDistTexts::txtN, "-1", "txtN", "n should be positive"},
+        {&ScaleDistTexts::txtD, "-1", "txtD", "D should be positive"},
+        {&ScaleDistTexts::txtQ, "-1", "txtQ", "q should be positive"},
+        {&ScaleDistTexts::txtDist, "-1", "txtDist", "The distance for scaled distance calculation should be positive"},
+        {&ScaleDistTexts::txtWeight, "0", "txtWeight",
+         "The mass for scaled distance calculation should be greater than zero"},
+        {&ScaleDistTexts::txtWeight, "", "txtWeight",
+         "The mass for scaled distance calculation should be greater than zero"},
+        {&ScaleDistTexts::txtMax, "-1", "txtMin", "The range for scaled distance calculation should be positive"},
+        {&ScaleDistTexts::txtMin, "200", "txtMin",
          "The minimum distance for scaled distance calculation should be less than the maximum distance"},
-        {"txtStep", "0", "txtMin", "The step distance for scaled distance calculation should be positive"},
+        {&ScaleDistTexts::txtStep, "0", "txtMin", "The step distance for scaled distance calculation should be positive"},
     };
     for (const auto &c : cases) {
         ScaleDistTexts t = defaults();
-        QString *fields[] = {&t.txtK, &t.txtN, &t.txtD, &t.txtQ, &t.txtDist, &t.txtWeight,
-                             &t.txtMin, &t.txtMax, &t.txtStep};
-        const char *names[] = {"txtK", "txtN", "txtD", "txtQ", "txtDist", "txtWeight", "txtMin", "txtMax", "txtStep"};
-        for (int i = 0; i < 9; ++i)
-            if (QLatin1String(names[i]) == QLatin1String(c.field))
-                *fields[i] = QString::fromLatin1(c.text);
+        t.*c.field = QString::fromLatin1(c.text);
         const auto failure = FirstScaleDistFailure(t);
-        ASSERT_TRUE(failure) << c.field << " " << c.text;
+        ASSERT_TRUE(failure) << c.control << " " << c.text;
         EXPECT_EQ(failure->control, c.control);
         EXPECT_EQ(failure->english, c.english);
     }
