@@ -11,6 +11,7 @@
 #include "design/DesignRecord.h"
 #include "design/DesignRun.h"
 #include "design/frmBlastDesign.h"
+#include "support/WindowDriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,8 +62,6 @@ inline GridCells GridData(const QString &name)
 inline void ExpectGrid(const ReportGrid &grid, const GridCells &rows)
 {
     ASSERT_EQ(grid.Rows(), int(rows.size()));
-    EXPECT_EQ(grid.Cols, 4);
-    EXPECT_EQ(grid.FixedRows, 1);
     EXPECT_EQ(grid.ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = 0; c <= 3; ++c)
@@ -93,30 +92,35 @@ protected:
         return *w;
     }
 
-    template <class T = QWidget> T *find(const QString &name) const
+    template <class T = QWidget> T *find(const char *name) const
     {
-        T *c = w->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
+        T *c = Child<T>(w.get(), name);
+        EXPECT_NE(c, nullptr) << name;
         return c;
     }
-    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
-    QLabel *label(const QString &name) const { return find<QLabel>(name); }
-    QTabWidget *tabs(const QString &name) const { return find<QTabWidget>(name); }
-    QScrollBar *scroll() const { return find<QScrollBar>(QStringLiteral("HScroll1")); }
-    void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
-    void showTab(int tab) const { tabs(QStringLiteral("SSTab1"))->setCurrentIndex(tab); }
-    void type(const QString &name, const QString &text) const
+    QLineEdit *edit(const char *name) const { return find<QLineEdit>(name); }
+    QTabWidget *tabs(const char *name) const { return find<QTabWidget>(name); }
+    QScrollBar *scroll() const { return find<QScrollBar>("HScroll1"); }
+    // The text of a label or a box.
+    QString text(const char *name) const
     {
-        if (auto *combo = w->findChild<QComboBox *>(name))
+        if (auto *l = Child<QLabel>(w.get(), name))
+            return l->text();
+        return edit(name)->text();
+    }
+    void showTab(int tab) const { tabs("SSTab1")->setCurrentIndex(tab); }
+    void type(const char *name, const QString &text) const
+    {
+        if (auto *combo = Child<QComboBox>(w.get(), name))
             combo->setEditText(text);
         else
             edit(name)->setText(text);
     }
-    QString lastBox() const
+    static QString lastBox()
     {
-        return fakeMessageBox().boxes.isEmpty() ? QString() : fakeMessageBox().boxes.last().text;
+        const QStringList texts = MessageTexts();
+        return texts.isEmpty() ? QString() : texts.last();
     }
-    bool logged(const QString &line) const { return historyLog().text().contains(line); }
 
     std::unique_ptr<frmBlastDesign> w;
 };
