@@ -1,5 +1,5 @@
-// The design window driven through its controls: how a failed check is shown, what OK,
-// Cancel and the close box store, the live vibration estimate, the calculators' burden
+// The design window driven through its controls: the options, what OK, Cancel and the
+// close box store, the live vibration estimate, the calculators' burden
 // and the captions of both languages.
 
 #include "DesignFixtures.h"
@@ -19,60 +19,6 @@ constexpr int kCriticalOk = 16;
 using DesignWindow = DesignWindowFixture;
 
 } // namespace
-
-// A failed check shows its message (critical, OK only), brings its tabs forward and
-// selects its field; the window stays open and nothing is stored.
-TEST_F(DesignWindow, FailedCheckShowsItsMessageTabAndField)
-{
-    const struct {
-        const char *control, *text;
-        QString message;
-        int tab1, tab2, tab3; // SSTab1, SSTab2 and SSTab3 afterwards; they start at 0, 2 and 3
-        const char *focus; // nullptr: a disabled field takes no focus
-    } rows[] = {
-        {"txtFortio", "12", "Το Φορτίο κυμαίνεται μεταξύ 0,1m και 10m!", 0, 2, 3, "txtFortio"},
-        {"txtEpigD", "abc", "Ο Συντελεστής Επιγόμωσης συναρτήσει διαμέτρου πρέπει να είναι Θετικός!", 0, 1, 3,
-         "txtEpigD"},
-        {"txtDiametros", "15", "Η Διάμετρος Διατρήματος κυμαίνεται μεταξύ 15mm και 500mm!", 0, 2, 0, "txtDiametros"},
-        // A 16-bit count of the production mode not chosen.
-        {"txtDX", "40000", "Τα διατρήματα ανά σειρά πρέπει να είναι Θετικά!", 0, 2, 1, nullptr},
-        {"cmbNoEpif", "3", "Ο Αριθμός Ελευθέρων Επιφανειών πρέπει να είναι 1<=N<=2 !", 0, 2, 2, "cmbNoEpif"},
-        // Values the record cannot hold, on their own fields.
-        {"txtCostExpl", "1e39", kNumericEnglish, 0, 2, 3, "txtCostExpl"},
-        {"txtCostCap", "-1e39", kNumericEnglish, 0, 2, 3, "txtCostCap"},
-        {"txtDistance", "1e39", kNumericEnglish, 2, 2, 3, "txtDistance"},
-        // The numeric test moves no tab and no focus.
-        {"txtFortio", "abc", kNumericEnglish, 0, 2, 3, "txtCostDrill"},
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(std::string(r.control) + " " + r.text);
-        fakeMessageBox().boxes.clear();
-        open();
-        tabs("SSTab2")->setCurrentIndex(2);
-        tabs("SSTab3")->setCurrentIndex(3);
-        edit("txtCostDrill")->setFocus();
-        type("txtYpsos", "10.5");
-        type(r.control, r.text);
-        Click(w.get(), "cmdOK");
-        ASSERT_EQ(MessageTexts(), QStringList{r.message});
-        EXPECT_EQ(fakeMessageBox().boxes.last().buttons, kCriticalOk);
-        EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(tabs("SSTab1")->currentIndex(), r.tab1);
-        EXPECT_EQ(tabs("SSTab2")->currentIndex(), r.tab2);
-        EXPECT_EQ(tabs("SSTab3")->currentIndex(), r.tab3);
-        if (QWidget *field = r.focus ? find(r.focus) : nullptr) {
-            EXPECT_TRUE(w->focusWidget() == field || field->isAncestorOf(w->focusWidget()));
-            if (auto *e = qobject_cast<QLineEdit *>(field)) {
-                EXPECT_EQ(e->selectedText(), field->objectName() == r.control ? e->text() : QString());
-            }
-        }
-        // Every edit stays on view for the user to mend; nothing is stored.
-        EXPECT_EQ(text("txtYpsos"), "10.5");
-        EXPECT_EQ(project().BlastDesign.Burden, 3.0f);
-        EXPECT_EQ(project().BlastDesign.BenchHeight, 12.0f);
-        EXPECT_EQ(flags().ProjectSaved, kTrue);
-    }
-}
 
 // The choices every opening starts with (none of them is stored); the initiation
 // pattern and the production mode enable the boxes they read.
