@@ -101,11 +101,13 @@ protected:
     QLineEdit *edit(const char *name) const { return find<QLineEdit>(name); }
     QTabWidget *tabs(const char *name) const { return find<QTabWidget>(name); }
     QScrollBar *scroll() const { return find<QScrollBar>("HScroll1"); }
-    // The text of a label or a box.
+    // The text of a label, a combo box or a box.
     QString text(const char *name) const
     {
         if (auto *l = Child<QLabel>(w.get(), name))
             return l->text();
+        if (auto *combo = Child<QComboBox>(w.get(), name))
+            return combo->currentText();
         return edit(name)->text();
     }
     void showTab(int tab) const { tabs("SSTab1")->setCurrentIndex(tab); }
