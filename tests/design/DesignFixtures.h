@@ -1,7 +1,6 @@
 #pragma once
-// Helpers shared by the design tests: the inputs of a new project, comparing report
-// pages and grids with their expected texts, and a fixture that drives the design
-// window through its controls.
+// Helpers shared by the design tests: the inputs of a new project, the report grid as
+// text, and a fixture that drives the design window through its controls.
 
 #include "TestSupport.h"
 #include "calculators/BurdenCalculators.h"
@@ -14,19 +13,13 @@
 #include "support/WindowDriver.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QString>
-#include <QStringList>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
-#include <vector>
 
 // The inputs of a new project, as the design window's boxes show them.
 inline DesignInputs DefaultDesignInputs()
@@ -35,38 +28,16 @@ inline DesignInputs DefaultDesignInputs()
     return DesignRecordTexts(project().BlastDesign).inputs;
 }
 
-// Compares line by line first (readable failures), then the whole text.
-inline void ExpectPage(const QString &actual, const QString &expected)
+// The grid as text: one row a line, the cells of columns 1 to 3 split by tabs (column 0
+// is always empty), as the expected grids in tests/data hold it.
+inline QString GridText(const ReportGrid &grid)
 {
-    const QStringList a = actual.split(QStringLiteral("\r\n"));
-    const QStringList e = expected.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
-        EXPECT_EQ(a[i].toStdString(), e[i].toStdString()) << "line " << i;
-    EXPECT_EQ(actual.toStdString(), expected.toStdString());
-}
-
-// The texts of grid columns 1 to 3, row by row (column 0 is always empty).
-using GridCells = std::vector<std::array<QString, 3>>;
-
-// A grid from a file of tests/data: one row a line, its three cells split by tabs.
-inline GridCells GridData(const QString &name)
-{
-    GridCells cells;
-    for (const QString &line : testDataText(name).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList c = line.split(u'\t');
-        cells.push_back({c.value(0), c.value(1), c.value(2)});
+    QString text;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        EXPECT_EQ(grid.TextMatrix(r, 0), QString()) << "row " << r;
+        text += QStringList{grid.TextMatrix(r, 1), grid.TextMatrix(r, 2), grid.TextMatrix(r, 3)}.join(u'\t') + u'\n';
     }
-    return cells;
-}
-
-inline void ExpectGrid(const ReportGrid &grid, const GridCells &rows)
-{
-    ASSERT_EQ(grid.Rows(), int(rows.size()));
-    EXPECT_EQ(grid.ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
-    for (int r = 0; r < grid.Rows(); ++r)
-        for (int c = 0; c <= 3; ++c)
-            EXPECT_EQ(grid.TextMatrix(r, c).toStdString(), c == 0 ? "" : rows[size_t(r)][size_t(c - 1)].toStdString())
-                << "row " << r << " column " << c;
+    return text;
 }
 
 // The design window of a new project, found and driven by objectName.
