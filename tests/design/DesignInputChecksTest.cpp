@@ -10,40 +10,21 @@
 
 namespace {
 
+// What each check reports (with Greek menus), by its number; then the values the record
+// cannot hold: tests/data/design/input-checks.tsv.
 struct Expected {
-    const char *message;
-    const char *tabControl;
+    QString message, tabControl;
     int tab;
 };
 
-const char *const kNumeric = "Κάποια τιμή δεν έχει αριθμητική μορφή!";
-
-// What each check reports (in Greek menus), by its number; then the values the record
-// cannot hold.
-const Expected kChecks[] = {
-    {kNumeric, "", -1},
-    {"Το Φορτίο κυμαίνεται μεταξύ 0,1m και 10m!", "", -1},
-    {"Ο Συντελεστής Επιγόμωσης κυμαίνεται μεταξύ 0,1 και 2,0!", "SSTab2", 0},
-    {"Ο Συντελεστής Υποδιάτρησης κυμαίνεται μεταξύ 0,1 και 1,0!", "SSTab2", 0},
-    {"Ο Συντελεστής Απόστασης Διατρημάτων κυμαίνεται μεταξύ 0,1 και 2,0!", "SSTab2", 0},
-    {"Ο Συντελεστής Επιγόμωσης συναρτήσει διαμέτρου πρέπει να είναι Θετικός!", "SSTab2", 1},
-    {"Ο Συντελεστής Υποδιάτρησης συναρτήσει διαμέτρου πρέπει να είναι Θετικός!", "SSTab2", 1},
-    {"Ο Συντελεστής Απόστασης συναρτήσει διαμέτρου πρέπει να είναι Θετικός!", "SSTab2", 1},
-    {"Η Διάμετρος Διατρήματος κυμαίνεται μεταξύ 15mm και 500mm!", "SSTab3", 0},
-    {"Η Πυκνότητα Εκρηκτικού πρέπει να είναι Θετική", "SSTab3", 0},
-    {"Το Βάρος του Ενισχυτικού πρέπει να είναι >=0 ", "SSTab3", 0},
-    {"Η Πυκνότητα του Εκρηκτικού Ενίσχυσης πρέπει να είναι Θετική!", "SSTab3", 0},
-    {"Η Επιθυμητή Παραγωγή πρέπει να είναι Θετική!", "SSTab3", 1},
-    {"Τα διατρήματα ανά σειρά πρέπει να είναι Θετικά!", "SSTab3", 1},
-    {"Ο αριθμός σειρών πρέπει να είναι Θετικός!", "SSTab3", 1},
-    {"Η Πυκνότητα Πετρώματος πρέπει να είναι Θετικό!", "SSTab3", 1},
-    {"Το Ύψος Βαθμίδας πρέπει να είναι Θετικό!", "SSTab3", 1},
-    {"Ο Μέγιστος αριθμός διατρημάτων ανά επιβράδυνση πρέπει να είναι >=0", "SSTab3", 2},
-    {"Ο Αριθμός Ελευθέρων Επιφανειών πρέπει να είναι 1<=N<=2 !", "SSTab3", 2},
-    {"Ο Αριθμός Σειρών πρέπει να είναι Θετικός!", "SSTab3", 2},
-    {kNumeric, "", -1},      // 20: a price the record cannot hold
-    {kNumeric, "SSTab1", 2}, // 21: a vibration value the record cannot hold
-};
+std::vector<Expected> Checks()
+{
+    std::vector<Expected> checks;
+    for (const QString &line : testDataText(QStringLiteral("design/input-checks.tsv")).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#'))
+            checks.push_back({line.section(u'\t', 0, 0), line.section(u'\t', 1, 1), line.section(u'\t', 2).toInt()});
+    return checks;
+}
 
 using DesignInputChecks = DesignWindowFixture;
 
@@ -94,6 +75,8 @@ TEST_F(DesignInputChecks, EachCheckInItsOrderWithItsBoundaries)
         {"txtCostInit", "1e39", 0, 20}, {"txtDistance", "1e39", 0, 21},
     };
     settings().EnglishMenus = 0;
+    const std::vector<Expected> checks = Checks();
+    ASSERT_EQ(checks.size(), 22u);
     const ProjectState start = project();
     for (const auto &r : rows) {
         SCOPED_TRACE(std::string(r.control) + " " + r.text);
@@ -117,14 +100,13 @@ TEST_F(DesignInputChecks, EachCheckInItsOrderWithItsBoundaries)
             EXPECT_EQ(w->result(), QDialog::Accepted);
             continue;
         }
-        const Expected &e = kChecks[r.check];
-        ASSERT_EQ(MessageTexts(), QStringList{QString::fromUtf8(e.message)});
+        const Expected &e = checks[size_t(r.check)];
+        ASSERT_EQ(MessageTexts(), QStringList{e.message});
         EXPECT_EQ(fakeMessageBox().boxes.last().buttons, 16); // critical, OK only
         EXPECT_TRUE(w->isVisible());
-        const QString tabControl = QString::fromLatin1(e.tabControl);
-        EXPECT_EQ(tabs("SSTab1")->currentIndex(), tabControl == "SSTab1" ? e.tab : 0);
-        EXPECT_EQ(tabs("SSTab2")->currentIndex(), tabControl == "SSTab2" ? e.tab : 2);
-        EXPECT_EQ(tabs("SSTab3")->currentIndex(), tabControl == "SSTab3" ? e.tab : 3);
+        EXPECT_EQ(tabs("SSTab1")->currentIndex(), e.tabControl == "SSTab1" ? e.tab : 0);
+        EXPECT_EQ(tabs("SSTab2")->currentIndex(), e.tabControl == "SSTab2" ? e.tab : 2);
+        EXPECT_EQ(tabs("SSTab3")->currentIndex(), e.tabControl == "SSTab3" ? e.tab : 3);
         // The field is selected; the numeric test moves no focus, a disabled field takes none.
         if (QWidget *field = find(r.check == 0 ? "txtCostDrill" : r.control); field->isEnabled()) {
             EXPECT_TRUE(w->focusWidget() == field || field->isAncestorOf(w->focusWidget()));

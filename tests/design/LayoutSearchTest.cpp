@@ -240,13 +240,10 @@ TEST_F(LayoutSearch, RunsThatLeaveNoReport)
         c.change(changed);
         const DesignOutcome o = fresh.RunDesign(changed);
         EXPECT_EQ(o.status, c.expected);
-        EXPECT_TRUE(o.showMessage);
-        EXPECT_FALSE(o.hasDelayCharge);
-        EXPECT_EQ(o.scrollValue, 0);
+        EXPECT_TRUE(o.showMessage && !o.hasDelayCharge && o.scrollValue == 0);
         EXPECT_EQ(int(fresh.Alternatives().size()), c.count);
         EXPECT_EQ(fresh.SelectedAlternative(), 0);
-        EXPECT_TRUE(fresh.ReportPage(2).isEmpty());
-        EXPECT_EQ(fresh.grid().Rows(), 0);
+        EXPECT_TRUE(fresh.ReportPage(2).isEmpty() && fresh.grid().Rows() == 0);
         EXPECT_EQ(fresh.runState().TotalHoles, 0);
         EXPECT_EQ(fresh.SelectAlternative(1, changed).status, c.selectFirst);
     }
