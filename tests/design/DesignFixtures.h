@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QMap>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -38,6 +39,16 @@ inline QString GridText(const ReportGrid &grid)
         text += QStringList{grid.TextMatrix(r, 1), grid.TextMatrix(r, 2), grid.TextMatrix(r, 3)}.join(u'\t') + u'\n';
     }
     return text;
+}
+
+// The "[name]" sections of a file of tests/data, each with the lines after its name
+// (lines starting with "#" before the first section are comments).
+inline QMap<QString, QString> DataSections(const QString &file)
+{
+    QMap<QString, QString> sections;
+    for (const QString &section : testDataText(file).split(u'[', Qt::SkipEmptyParts))
+        sections[section.section(u']', 0, 0)] = section.section(u'\n', 1).trimmed() + u'\n';
+    return sections;
 }
 
 // The design window of a new project, found and driven by objectName.

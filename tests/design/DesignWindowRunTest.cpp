@@ -63,22 +63,15 @@ void mouse(SectionPlot *plot, QEvent::Type type, double X, double Y, Qt::MouseBu
     QApplication::sendEvent(plot, &event);
 }
 
-// The text lines a recorded document carries below the page headers.
-QStringList printedLines(const PrintedDocument &doc)
+// The text a recorded document carries below the page headers, one CR LF a line.
+QString printedText(const PrintedDocument &doc)
 {
-    QStringList lines;
+    QString text;
     for (const auto &page : doc.pages)
         for (const PrintedText &t : page)
             if (t.y >= printgeom::TextTop)
-                lines << t.text;
-    return lines;
-}
-
-QStringList pageLines(const QString &text)
-{
-    QStringList lines = text.split("\r\n");
-    lines.removeLast(); // the text ends with CR LF
-    return lines;
+                text += t.text + QStringLiteral("\r\n");
+    return text;
 }
 
 } // namespace
@@ -220,10 +213,10 @@ TEST_F(DesignWindowRun, PagesOnViewOnTheClipboardAndOnThePrinter)
     Click(w.get(), "cmdPrintPage");
     ASSERT_EQ(fakePrinter().documents.size(), 1);
     EXPECT_EQ(fakePrinter().documents[0].pages[0][0].text, PrintHeaderText());
-    EXPECT_EQ(printedLines(fakePrinter().documents[0]), pageLines(pages[2]));
+    EXPECT_EQ(printedText(fakePrinter().documents[0]), pages[2]);
     Click(w.get(), "cmdPrintAll"); // all pages run on as one text
     ASSERT_EQ(fakePrinter().documents.size(), 2);
-    EXPECT_EQ(printedLines(fakePrinter().documents[1]), pageLines(pages[0] + pages[1] + pages[2] + pages[3]));
+    EXPECT_EQ(printedText(fakePrinter().documents[1]), pages[0] + pages[1] + pages[2] + pages[3]);
     for (const char *line : {"Output copied to clipboard\r\n", "Output page # 2 copied to clipboard\r\n",
                              "Current page printed\r\n", "All pages printed\r\n"})
         EXPECT_TRUE(LogSince(0).contains(line)) << line;
@@ -242,7 +235,7 @@ TEST_F(DesignWindowRun, PagesOnViewOnTheClipboardAndOnThePrinter)
     Click(w.get(), "cmdPrintPage");
     EXPECT_EQ(MessageTexts(), QStringList{"Error occurred: " + ErrorText(482) + " (482)"});
     ASSERT_EQ(fakePrinter().documents.size(), 3);
-    EXPECT_EQ(printedLines(fakePrinter().documents[2]), pageLines(pages[2]));
+    EXPECT_EQ(printedText(fakePrinter().documents[2]), pages[2]);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Back to the grid.

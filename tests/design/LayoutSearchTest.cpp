@@ -131,9 +131,7 @@ TEST_F(LayoutSearch, AlternativesOfEachPatternAndFaceCount)
         {"grid 2 1 1x2: B x B x r x H", [](DesignInputs &i) { Grid(i, "2", 1, "1", "2", "0"); }},
         {"grid 1 0 4x3, 3 entered even with Auto", [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "3"); }},
     };
-    QMap<QString, QString> expected;
-    for (const QString &section : testDataText(QStringLiteral("design/layouts.txt")).split(u'[', Qt::SkipEmptyParts))
-        expected[section.section(u']', 0, 0)] = section.section(u'\n', 1).trimmed() + u'\n';
+    const QMap<QString, QString> expected = DataSections(QStringLiteral("design/layouts.txt"));
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         DesignInputs changed = in;
