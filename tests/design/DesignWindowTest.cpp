@@ -30,7 +30,9 @@ TEST_F(DesignWindow, OptionsEnableTheBoxesTheyUse)
         const char *option;
         Names enabled, disabled, checked = {}, unchecked = {};
     } rows[] = {
-        {nullptr, {"txtApostasi", "txtApostasiD", "txtParagogi", "txtFortio"}, {"txtDX", "txtDY", "Text1", "Text2", "Text3"},
+        {nullptr,
+         {"txtApostasi", "txtApostasiD", "txtParagogi", "txtFortio"},
+         {"txtDX", "txtDY", "Text1", "Text2", "Text3"},
          {"chkRound", "chkRound2", "chkMaxNDelay", "optFortio_7"}, {"chkSort"}},
         {"optEnausi_2", {}, spacing}, // diagonal: the layout search sets the spacing
         {"optEnausi_0", spacing, {}},
