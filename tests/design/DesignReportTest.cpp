@@ -12,12 +12,11 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
     const struct {
         const char *name;
         bool english, holes;
-        const char *delayCharge;
     } cases[] = {
-        {"default-en", true, false, "405.33"},
-        {"default-el", false, false, "405.33"},
-        {"grid4x3-en", true, true, "90.07"},
-        {"grid4x3-el", false, true, "90.07"},
+        {"default-en", true, false},
+        {"default-el", false, false},
+        {"grid4x3-en", true, true},
+        {"grid4x3-el", false, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -36,8 +35,7 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
         EXPECT_EQ(session.ReportPage(2).toStdString(), testDataText(data + "page2.txt").toStdString());
         EXPECT_EQ(GridText(session.grid()).toStdString(), testDataText(data + "grid.tsv").toStdString());
         EXPECT_EQ(session.grid().ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
-        EXPECT_TRUE(o.hasDelayCharge);
-        EXPECT_EQ(o.delayChargeText, c.delayCharge);
+        EXPECT_TRUE(o.hasDelayCharge); // its text reaches the vibration tab: DesignWindowRunTest
     }
 }
 

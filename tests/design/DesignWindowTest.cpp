@@ -3,7 +3,6 @@
 // and the captions of both languages.
 
 #include "DesignFixtures.h"
-#include "design/DesignCaptions.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -229,29 +228,34 @@ TEST_F(DesignWindow, CalculatorButtonsHandTheirBurdenOver)
               QStringList{"Position the cursor on any item on the form and press F1 for context-sensitive Help"});
 }
 
-// Every caption of the table is on its control in the chosen language, and the numeric
-// test of the vibration page speaks that language too (as the one on OK does).
+// Every caption of tests/data/design/captions.tsv is on its control in the chosen
+// language, and the numeric test of the vibration page speaks that language too (as
+// the one on OK does).
 TEST_F(DesignWindow, CaptionsAndMessagesFollowTheLanguage)
 {
+    const QStringList lines = testDataText(QStringLiteral("design/captions.tsv")).split(u'\n', Qt::SkipEmptyParts);
     for (int english : {1, 0}) {
         settings().EnglishMenus = static_cast<int16_t>(english);
         fakeMessageBox().boxes.clear();
         frmBlastDesign &d = open();
-        for (const DesignCaption &c : DesignCaptions()) {
+        for (const QString &line : lines) {
+            const QStringList c = line.split(u'\t');
+            if (line.startsWith(u'#') || c.size() != 4)
+                continue;
             QString shown;
-            QObject *o = c.control.isEmpty() ? &d : d.findChild<QObject *>(c.control);
-            ASSERT_NE(o, nullptr) << qPrintable(c.control);
-            if (c.control.isEmpty())
+            QObject *o = c[0].isEmpty() ? &d : d.findChild<QObject *>(c[0]);
+            ASSERT_NE(o, nullptr) << qPrintable(c[0]);
+            if (c[0].isEmpty())
                 shown = d.windowTitle();
             else if (auto *t = qobject_cast<QTabWidget *>(o))
-                shown = t->tabText(c.tab);
+                shown = t->tabText(c[1].toInt());
             else if (auto *b = qobject_cast<QAbstractButton *>(o))
                 shown = b->text();
             else if (auto *g = qobject_cast<QGroupBox *>(o))
                 shown = g->title();
             else if (auto *l = qobject_cast<QLabel *>(o))
                 shown = l->text();
-            EXPECT_EQ(shown, english ? c.english : c.greek) << qPrintable(c.control) << " " << english;
+            EXPECT_EQ(shown, english ? c[2] : c[3]) << qPrintable(c[0]) << " " << english;
         }
         type("txtDistance", "abc");
         EXPECT_EQ(MessageTexts(), QStringList{english ? kNumericEnglish : kNumeric});
