@@ -13,12 +13,10 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextEdit>
 
-#include <cmath>
 
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "DesignFixtures.h"
 
-#include "core/NumText.h"
-
 #include <QDir>
 
 #include <cmath>
