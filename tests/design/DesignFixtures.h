@@ -1,7 +1,6 @@
 #pragma once
-// Helpers shared by the design tests: the inputs of a new project, comparing report
-// pages and grids with their expected texts, and a fixture that drives the design
-// window through its controls.
+// Helpers shared by the design tests: the inputs of a new project, the report grid as
+// text, and a fixture that drives the design window through its controls.
 
 #include "TestSupport.h"
 #include "calculators/BurdenCalculators.h"
@@ -11,21 +10,17 @@
 #include "design/DesignRecord.h"
 #include "design/DesignRun.h"
 #include "design/frmBlastDesign.h"
+#include "support/WindowDriver.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMap>
 #include <QScrollBar>
-#include <QString>
-#include <QStringList>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
-#include <vector>
 
 // The inputs of a new project, as the design window's boxes show them.
 inline DesignInputs DefaultDesignInputs()
@@ -34,40 +29,26 @@ inline DesignInputs DefaultDesignInputs()
     return DesignRecordTexts(project().BlastDesign).inputs;
 }
 
-// Compares line by line first (readable failures), then the whole text.
-inline void ExpectPage(const QString &actual, const QString &expected)
+// The grid as text: one row a line, the cells of columns 1 to 3 split by tabs (column 0
+// is always empty), as the expected grids in tests/data hold it.
+inline QString GridText(const ReportGrid &grid)
 {
-    const QStringList a = actual.split(QStringLiteral("\r\n"));
-    const QStringList e = expected.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
-        EXPECT_EQ(a[i].toStdString(), e[i].toStdString()) << "line " << i;
-    EXPECT_EQ(actual.toStdString(), expected.toStdString());
-}
-
-// The texts of grid columns 1 to 3, row by row (column 0 is always empty).
-using GridCells = std::vector<std::array<QString, 3>>;
-
-// A grid from a file of tests/data: one row a line, its three cells split by tabs.
-inline GridCells GridData(const QString &name)
-{
-    GridCells cells;
-    for (const QString &line : testDataText(name).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList c = line.split(u'\t');
-        cells.push_back({c.value(0), c.value(1), c.value(2)});
+    QString text;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        EXPECT_EQ(grid.TextMatrix(r, 0), QString()) << "row " << r;
+        text += QStringList{grid.TextMatrix(r, 1), grid.TextMatrix(r, 2), grid.TextMatrix(r, 3)}.join(u'\t') + u'\n';
     }
-    return cells;
+    return text;
 }
 
-inline void ExpectGrid(const ReportGrid &grid, const GridCells &rows)
+// The "[name]" sections of a file of tests/data, each with the lines after its name
+// (lines starting with "#" before the first section are comments).
+inline QMap<QString, QString> DataSections(const QString &file)
 {
-    ASSERT_EQ(grid.Rows(), int(rows.size()));
-    EXPECT_EQ(grid.Cols, 4);
-    EXPECT_EQ(grid.FixedRows, 1);
-    EXPECT_EQ(grid.ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
-    for (int r = 0; r < grid.Rows(); ++r)
-        for (int c = 0; c <= 3; ++c)
-            EXPECT_EQ(grid.TextMatrix(r, c).toStdString(), c == 0 ? "" : rows[size_t(r)][size_t(c - 1)].toStdString())
-                << "row " << r << " column " << c;
+    QMap<QString, QString> sections;
+    for (const QString &section : testDataText(file).split(u'[', Qt::SkipEmptyParts))
+        sections[section.section(u']', 0, 0)] = section.section(u'\n', 1).trimmed() + u'\n';
+    return sections;
 }
 
 // The design window of a new project, found and driven by objectName.
@@ -93,30 +74,37 @@ protected:
         return *w;
     }
 
-    template <class T = QWidget> T *find(const QString &name) const
+    template <class T = QWidget> T *find(const char *name) const
     {
-        T *c = w->findChild<T *>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
+        T *c = Child<T>(w.get(), name);
+        EXPECT_NE(c, nullptr) << name;
         return c;
     }
-    QLineEdit *edit(const QString &name) const { return find<QLineEdit>(name); }
-    QLabel *label(const QString &name) const { return find<QLabel>(name); }
-    QTabWidget *tabs(const QString &name) const { return find<QTabWidget>(name); }
-    QScrollBar *scroll() const { return find<QScrollBar>(QStringLiteral("HScroll1")); }
-    void click(const QString &name) const { find<QAbstractButton>(name)->click(); }
-    void showTab(int tab) const { tabs(QStringLiteral("SSTab1"))->setCurrentIndex(tab); }
-    void type(const QString &name, const QString &text) const
+    QLineEdit *edit(const char *name) const { return find<QLineEdit>(name); }
+    QTabWidget *tabs(const char *name) const { return find<QTabWidget>(name); }
+    QScrollBar *scroll() const { return find<QScrollBar>("HScroll1"); }
+    // The text of a label, a combo box or a box.
+    QString text(const char *name) const
     {
-        if (auto *combo = w->findChild<QComboBox *>(name))
+        if (auto *l = Child<QLabel>(w.get(), name))
+            return l->text();
+        if (auto *combo = Child<QComboBox>(w.get(), name))
+            return combo->currentText();
+        return edit(name)->text();
+    }
+    void showTab(int tab) const { tabs("SSTab1")->setCurrentIndex(tab); }
+    void type(const char *name, const QString &text) const
+    {
+        if (auto *combo = Child<QComboBox>(w.get(), name))
             combo->setEditText(text);
         else
             edit(name)->setText(text);
     }
-    QString lastBox() const
+    static QString lastBox()
     {
-        return fakeMessageBox().boxes.isEmpty() ? QString() : fakeMessageBox().boxes.last().text;
+        const QStringList texts = MessageTexts();
+        return texts.isEmpty() ? QString() : texts.last();
     }
-    bool logged(const QString &line) const { return historyLog().text().contains(line); }
 
     std::unique_ptr<frmBlastDesign> w;
 };

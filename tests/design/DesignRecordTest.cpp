@@ -1,39 +1,9 @@
-// Reading the window's texts into the design record, and the burden each calculator
-// hands to the design window.
+// The burden each calculator hands to the design window.
 
 #include "DesignFixtures.h"
 
-// Prices are read only when the design is stored; a value the record cannot hold
-// writes nothing at all.
-TEST(DesignWindowRecord, ReadingTheTexts)
-{
-    const DesignInputs in = DefaultDesignInputs();
-    const VibrationTexts vib = DesignRecordTexts(project().BlastDesign).vibration;
-    const struct {
-        QString DesignInputs::*field;
-        const char *text;
-        bool ok;
-    } rows[] = {
-        {&DesignInputs::txtCostDrill, "7.25", true}, {&DesignInputs::txtDX, "32768", false},
-        {&DesignInputs::txtSeires, "-32769", false}, {&DesignInputs::txtEpigD, "1e39", false},
-        {&DesignInputs::txtCostInit, "-1e39", false},
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.text);
-        DesignInputs changed = in;
-        changed.txtFortio = "9";
-        changed.*(r.field) = QString::fromLatin1(r.text);
-        BlastDesignRec rec = project().BlastDesign;
-        if (r.ok) {
-            ASSERT_TRUE(ReadDesignRecord(changed, vib, rec, false));
-            EXPECT_EQ(rec.CostDrill, 5.0f);
-        }
-        EXPECT_EQ(ReadDesignRecord(changed, vib, rec, true), r.ok);
-        EXPECT_EQ(rec.Burden, r.ok ? 9.0f : 3.0f);
-        EXPECT_EQ(rec.CostDrill, r.ok ? 7.25f : 5.0f);
-    }
-}
-
+// The burden each calculator hands over, converted to metres and millimetres, with the
+// densities of the calculators that have them; what is no burden hands nothing over.
 TEST(DesignWindowRecord, BurdenSources)
 {
     ResetProjectDefaults(255, 255);

@@ -12,12 +12,11 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
     const struct {
         const char *name;
         bool english, holes;
-        const char *delayCharge;
     } cases[] = {
-        {"default-en", true, false, "405.33"},
-        {"default-el", false, false, "405.33"},
-        {"grid4x3-en", true, true, "90.07"},
-        {"grid4x3-el", false, true, "90.07"},
+        {"default-en", true, false},
+        {"default-el", false, false},
+        {"grid4x3-en", true, true},
+        {"grid4x3-el", false, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -32,11 +31,11 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
         const DesignOutcome o = session.RunDesign(in);
         ASSERT_TRUE(o.ok()) << o.messageEnglish.toStdString();
         const QString data = QStringLiteral("design/%1-").arg(c.name);
-        ExpectPage(session.ReportPage(1), testDataText(data + "page1.txt"));
-        ExpectPage(session.ReportPage(2), testDataText(data + "page2.txt"));
-        ExpectGrid(session.grid(), GridData(data + "grid.tsv"));
-        EXPECT_TRUE(o.hasDelayCharge);
-        EXPECT_EQ(o.delayChargeText, c.delayCharge);
+        EXPECT_EQ(session.ReportPage(1).toStdString(), testDataText(data + "page1.txt").toStdString());
+        EXPECT_EQ(session.ReportPage(2).toStdString(), testDataText(data + "page2.txt").toStdString());
+        EXPECT_EQ(GridText(session.grid()).toStdString(), testDataText(data + "grid.tsv").toStdString());
+        EXPECT_EQ(session.grid().ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
+        EXPECT_TRUE(o.hasDelayCharge); // its text reaches the vibration tab: DesignWindowRunTest
     }
 }
 
@@ -80,7 +79,7 @@ TEST(DesignReport, ImpossibleLayoutsAndDesignsShowTheirReasonOnly)
         EXPECT_FALSE(o.hasDelayCharge);
         EXPECT_EQ(session.runState().ExplosiveMass, 0.0f);
         EXPECT_EQ(session.runState().CostTotal, 0.0f);
-        ExpectPage(session.ReportPage(2), "[Selected Solution]\r\n" + c.english + "\r\n");
+        EXPECT_EQ(session.ReportPage(2), "[Selected Solution]\r\n" + c.english + "\r\n");
         EXPECT_EQ(session.grid().Rows(), 2); // the header and the reason
         settings().EnglishMenus = 0;
         c.select ? session.SelectAlternative(c.select, in) : session.RunDesign(in);

@@ -4,10 +4,8 @@
 #include "DesignFixtures.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QScrollBar>
 
 using DesignWindowRobustness = DesignWindowFixture;
 
@@ -24,8 +22,6 @@ TEST_F(DesignWindowRobustness, RandomEditsTabsAndPagingNeverBreakIt)
         const auto tabs = d.findChildren<QTabWidget *>();
         const auto checks = d.findChildren<QCheckBox *>();
         const auto radios = d.findChildren<QRadioButton *>();
-        auto *combo = d.findChild<QComboBox *>("cmbNoEpif");
-        auto *scroll = d.findChild<QScrollBar *>("HScroll1");
         for (int step = 0; step < 1500; ++step) {
             switch (rng.bounded(6)) {
             case 0:
@@ -43,10 +39,8 @@ TEST_F(DesignWindowRobustness, RandomEditsTabsAndPagingNeverBreakIt)
                     r->click();
                 break;
             default:
-                if (scroll)
-                    scroll->setValue(rng.bounded(-2, 40));
-                if (combo)
-                    combo->setEditText(samples[rng.bounded(samples.size())]);
+                scroll()->setValue(rng.bounded(-2, 40));
+                type("cmbNoEpif", samples[rng.bounded(samples.size())]);
             }
             QApplication::processEvents();
         }

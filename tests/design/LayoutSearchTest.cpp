@@ -4,15 +4,11 @@
 
 #include "DesignFixtures.h"
 
-#include "core/NumText.h"
-
 #include <QDir>
 
 #include <cmath>
 
 namespace {
-
-std::string F2(float v) { return numtext::Format(v, QStringLiteral("0.00")).toStdString(); }
 
 QStringList TraceLines()
 {
@@ -20,6 +16,34 @@ QStringList TraceLines()
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+// The alternatives of a run, one a line after the best: index, holes per row x rows,
+// width, depth, volume, volume difference, holes, holes per delay, burden, row
+// distance, offset a, spacing, offset b.
+QString AlternativeLines(const DesignSession &s)
+{
+    QString text = QStringLiteral("best %1\n").arg(s.BestAlternative());
+    for (const LayoutAlternative &a : s.Alternatives()) {
+        QStringList f = {QString::number(a.Index), QStringLiteral("%1x%2").arg(a.HolesPerRow).arg(a.Rows)};
+        for (float v : {a.Width, a.Depth, a.Volume, a.VolumeDiff})
+            f << QString::number(v);
+        f << QString::number(a.TotalHoles) << QString::number(a.HolesPerDelay);
+        for (float v : {a.Burden, a.RowDistance, a.OffsetA, a.Spacing, a.OffsetB})
+            f << QString::number(v);
+        text += f.join(u' ') + u'\n';
+    }
+    return text;
+}
+
+void Grid(DesignInputs &in, const char *faces, int pattern, const char *n, const char *r, const char *perDelay)
+{
+    in.optProduction = 1;
+    in.cmbNoEpif = QString::fromLatin1(faces);
+    in.optEnausi = pattern;
+    in.txtDX = QString::fromLatin1(n);
+    in.txtDY = QString::fromLatin1(r);
+    in.txtMaxNperDelay = QString::fromLatin1(perDelay);
 }
 
 class LayoutSearch : public ::testing::Test {
@@ -63,9 +87,8 @@ TEST_F(LayoutSearch, InputsAreReadOnEitherCoefficientBasis)
         in.cmbNoEpif = QString::fromLatin1(c.faces);
         in.txtSeires = QString::fromLatin1(c.rows);
         in.txtEpigomosi = QString::fromLatin1(c.stemming);
-        DesignSession fresh;
-        fresh.RunDesign(in);
-        const DesignRunState &s = fresh.runState();
+        session.RunDesign(in);
+        const DesignRunState &s = session.runState();
         EXPECT_EQ(s.Burden, c.Burden);
         EXPECT_EQ(s.Stemming, c.Stemming);
         EXPECT_EQ(s.Subdrilling, c.Subdrilling);
@@ -75,50 +98,50 @@ TEST_F(LayoutSearch, InputsAreReadOnEitherCoefficientBasis)
     }
 }
 
-TEST_F(LayoutSearch, DefaultDesignFindsTwentyLayoutsAndTheBestIsOneRowOfNine)
+// Every alternative the search stores, for both searches, each initiation pattern
+// and face count, against the "[name]" sections of tests/data/design/layouts.txt.
+TEST_F(LayoutSearch, AlternativesOfEachPatternAndFaceCount)
 {
-    const DesignOutcome o = session.RunDesign(in);
-    ASSERT_TRUE(o.ok());
-    ASSERT_EQ(session.AlternativeCount(), 20); // 2 rows x (floor(1538.46 / 162) + 1)
-    EXPECT_EQ(session.BestAlternative(), 9);
-    EXPECT_EQ(session.SelectedAlternative(), 9);
-    EXPECT_EQ(o.scrollValue, 9);
-    for (int k = 1; k <= 20; ++k) {
-        SCOPED_TRACE(k);
-        const LayoutAlternative &a = session.Alternative(k);
-        const int r = (k - 1) / 10 + 1, n = (k - 1) % 10 + 1;
-        EXPECT_EQ(a.Index, k);
-        EXPECT_EQ(a.HolesPerRow, n);
-        EXPECT_EQ(a.Rows, r);
-        EXPECT_EQ(a.Volume, 162.0f * n * r);
-        EXPECT_EQ(a.Width, 4.5f * n);
-        EXPECT_EQ(a.Depth, 3.0f * r);
-        EXPECT_EQ(a.TotalHoles, n * r);
-        EXPECT_EQ(a.HolesPerDelay, n); // "Auto": holes per row
-        EXPECT_EQ(a.Burden, 3.0f);
-        EXPECT_EQ(a.RowDistance, 3.0f);
-        EXPECT_EQ(a.OffsetA, 2.25f);
-        EXPECT_EQ(a.Spacing, 4.5f);
-        EXPECT_EQ(a.OffsetB, 2.25f);
+    const struct {
+        const char *name;
+        void (*change)(DesignInputs &);
+    } cases[] = {
+        // By production: 2 rows x (floor(1538.46 / 162) + 1) layouts; the best is 1 x 9.
+        {"default", [](DesignInputs &) {}},
+        // Target 1539 m3: 1 x 9 (1458), 1 x 10 and 2 x 5 (1620) are all 81 m3 away.
+        {"ties keep the first", [](DesignInputs &i) { i.txtEidvarPe = "1"; i.txtParagogi = "1539"; }},
+        // One hole per row cannot fire in modified rows; 1 x 10 (1458 m3) is the best.
+        {"modified row", [](DesignInputs &i) { i.optEnausi = 1; }},
+        // Diagonal: the spacing changes only for later rows with one free face.
+        {"diagonal", [](DesignInputs &i) { i.optEnausi = 2; }},
+        {"diagonal, 2 faces", [](DesignInputs &i) { i.optEnausi = 2; i.cmbNoEpif = "2"; }},
+        // By hole count: free faces, pattern, holes per row, rows, holes per delay
+        // ("0": the pattern's own).
+        {"grid 1 0 4x3", [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "0"); }},
+        {"grid 2 0 4x3", [](DesignInputs &i) { Grid(i, "2", 0, "4", "3", "0"); }},
+        {"grid 1 1 4x3", [](DesignInputs &i) { Grid(i, "1", 1, "4", "3", "0"); }},
+        {"grid 2 1 4x3", [](DesignInputs &i) { Grid(i, "2", 1, "4", "3", "0"); }},
+        {"grid 1 2 4x3", [](DesignInputs &i) { Grid(i, "1", 2, "4", "3", "0"); }},
+        {"grid 2 2 4x3", [](DesignInputs &i) { Grid(i, "2", 2, "4", "3", "0"); }},
+        {"grid 1 3 4x3", [](DesignInputs &i) { Grid(i, "1", 3, "4", "3", "0"); }},
+        {"grid 1 2 1x1", [](DesignInputs &i) { Grid(i, "1", 2, "1", "1", "0"); }},
+        {"grid 1 1 1x2: no volume", [](DesignInputs &i) { Grid(i, "1", 1, "1", "2", "0"); }},
+        {"grid 2 1 1x2: B x B x r x H", [](DesignInputs &i) { Grid(i, "2", 1, "1", "2", "0"); }},
+        {"grid 1 0 4x3, 3 entered even with Auto", [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "3"); }},
+    };
+    const QMap<QString, QString> expected = DataSections(QStringLiteral("design/layouts.txt"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignInputs changed = in;
+        c.change(changed);
+        session.RunDesign(changed);
+        EXPECT_EQ(AlternativeLines(session).toStdString(), expected.value(c.name).toStdString());
     }
-    EXPECT_EQ(F2(session.Alternative(9).VolumeDiff), "80.46");
-    EXPECT_EQ(F2(session.Alternative(10).VolumeDiff), "-81.54");
-    EXPECT_EQ(F2(session.Alternative(15).VolumeDiff), "-81.54");
-    EXPECT_TRUE(session.SpacingWarning().isEmpty());
 }
 
-TEST_F(LayoutSearch, TiesKeepTheLayoutEnumeratedFirst)
-{
-    // Target 1539 m3: 1 x 9 (1458), 1 x 10 and 2 x 5 (1620) are all 81 m3 away.
-    in.txtEidvarPe = QStringLiteral("1");
-    in.txtParagogi = QStringLiteral("1539");
-    ASSERT_TRUE(session.RunDesign(in).ok());
-    EXPECT_EQ(session.BestAlternative(), 9);
-    EXPECT_EQ(session.Alternative(9).VolumeDiff, 81.0f);
-    EXPECT_EQ(session.Alternative(10).VolumeDiff, -81.0f);
-}
-
-TEST_F(LayoutSearch, SelectingOutsideTheListChangesNothing)
+// Selecting an alternative outside the list changes nothing; a diagonal run notes the
+// changed spacing, and the report of each layout shows its own spacing.
+TEST_F(LayoutSearch, SelectingAndTheSpacingEachReportShows)
 {
     ASSERT_TRUE(session.RunDesign(in).ok());
     const QString best = session.ReportPage(2);
@@ -130,6 +153,21 @@ TEST_F(LayoutSearch, SelectingOutsideTheListChangesNothing)
         EXPECT_EQ(session.ReportPage(2), best) << index;
     }
     EXPECT_EQ(DesignSession().SelectAlternative(1, in).status, DesignStatus::InvalidAlternative);
+
+    in.optEnausi = 2;
+    in.txtSeires = QStringLiteral("1");
+    ASSERT_TRUE(session.RunDesign(in).ok());
+    EXPECT_TRUE(session.SpacingWarning().isEmpty());
+    in.txtSeires = QStringLiteral("2");
+    ASSERT_TRUE(session.RunDesign(in).ok());
+    EXPECT_EQ(session.SpacingWarning().toStdString(), "Προσοχή: Τροποποίηθηκε η απόσταση από 3.00 σε 4.24 m");
+    ASSERT_TRUE(session.SelectAlternative(10, in).ok()); // 1 row x 10 holes
+    EXPECT_EQ(session.grid().TextMatrix(2, 2), "4.50 m");
+    ASSERT_TRUE(session.SelectAlternative(15, in).ok()); // 2 rows x 5 holes
+    EXPECT_EQ(session.grid().TextMatrix(2, 2), "4.24 m");
+    in.cmbNoEpif = QStringLiteral("2");
+    ASSERT_TRUE(session.RunDesign(in).ok());
+    EXPECT_TRUE(session.SpacingWarning().isEmpty());
 }
 
 TEST_F(LayoutSearch, HolesPerDelayFollowsThePatternOrTheEnteredValue)
@@ -152,101 +190,6 @@ TEST_F(LayoutSearch, HolesPerDelayFollowsThePatternOrTheEnteredValue)
         EXPECT_EQ(session.Alternative(15).HolesPerDelay, c.expected);
         EXPECT_EQ(session.runState().HolesPerDelay, float(session.Alternative(session.BestAlternative()).HolesPerDelay));
     }
-}
-
-TEST_F(LayoutSearch, ModifiedRowWithOneHolePerRowIsImpossible)
-{
-    in.optEnausi = 1;
-    ASSERT_TRUE(session.RunDesign(in).ok());
-    ASSERT_EQ(session.AlternativeCount(), 20);
-    for (int k : {1, 11}) {
-        const LayoutAlternative &a = session.Alternative(k);
-        EXPECT_EQ(a.Volume, kImpossibleVolume) << k;
-        EXPECT_EQ(a.VolumeDiff, kImpossibleVolumeDiff) << k;
-        EXPECT_EQ(a.TotalHoles, kImpossibleTotalHoles) << k;
-    }
-    // The impossible record repeats the block of the layout before it.
-    EXPECT_EQ(session.Alternative(1).Width, 0.0f);
-    EXPECT_EQ(session.Alternative(11).Width, session.Alternative(10).Width);
-    EXPECT_EQ(session.Alternative(11).Depth, session.Alternative(10).Depth);
-    // 1 x 10 gives 12 x 3 x 4.5 x 9 = 1458 and is the best.
-    EXPECT_EQ(session.Alternative(10).Volume, 1458.0f);
-    EXPECT_EQ(session.BestAlternative(), 10);
-}
-
-TEST_F(LayoutSearch, GridModeGeometryOfEveryPatternAndFaceCount)
-{
-    struct Case {
-        int faces, pattern, n, r;
-        const char *entered; // holes per delay; "0": the pattern's own
-        float W, D, V, rowDistance, offsetA, spacing, offsetB;
-        int holesPerDelay;
-    } cases[] = {
-        {1, 0, 4, 3, "0", 18.0f, 9.0f, 1944.0f, 3.0f, 2.25f, 4.5f, 2.25f, 4},
-        {2, 0, 4, 3, "0", 18.75f, 9.0f, 2025.0f, 3.0f, 3.0f, 4.5f, 2.25f, 4},
-        {1, 1, 4, 3, "0", 13.5f, 9.0f, 1458.0f, 3.0f, 2.25f, 4.5f, 2.25f, 4},
-        {2, 1, 4, 3, "0", 16.5f, 9.0f, 1782.0f, 3.0f, 2.25f, 4.5f, 2.25f, 4},
-        {1, 2, 4, 3, "0", 12.72f, 11.48f, 1752.3072f, 4.24f, 0.0f, 4.24f, 0.0f, 3},
-        {2, 2, 4, 3, "0", 15.72f, 11.48f, 2165.5872f, 4.24f, 3.0f, 4.24f, 0.0f, 3},
-        {1, 3, 4, 3, "0", 12.72f, 11.48f, 1752.3072f, 4.24f, 0.0f, 4.24f, 0.0f, 5},
-        {1, 2, 1, 1, "0", 4.5f, 3.0f, 162.0f, 0.0f, 0.0f, 4.5f, 0.0f, 1},
-        {1, 1, 1, 2, "0", 0.0f, 6.0f, 0.0f, 3.0f, 2.25f, 4.5f, 2.25f, 1},  // no volume
-        {2, 1, 1, 2, "0", 3.0f, 6.0f, 216.0f, 3.0f, 2.25f, 4.5f, 2.25f, 1}, // B x B x r x H
-        {1, 0, 4, 3, "3", 18.0f, 9.0f, 1944.0f, 3.0f, 2.25f, 4.5f, 2.25f, 3}, // entered, even with "Auto"
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "faces " << c.faces << " pattern " << c.pattern << " " << c.n << " x "
-                                        << c.r << " entered " << c.entered);
-        in.optProduction = 1;
-        in.cmbNoEpif = QString::number(c.faces);
-        in.optEnausi = c.pattern;
-        in.txtDX = QString::number(c.n);
-        in.txtDY = QString::number(c.r);
-        in.txtMaxNperDelay = QString::fromLatin1(c.entered);
-        session.RunDesign(in);
-        ASSERT_EQ(session.AlternativeCount(), 1);
-        EXPECT_EQ(session.BestAlternative(), 1);
-        const LayoutAlternative &a = session.Alternative(1);
-        EXPECT_FLOAT_EQ(a.Width, c.W);
-        EXPECT_FLOAT_EQ(a.Depth, c.D);
-        EXPECT_FLOAT_EQ(a.Volume, c.V);
-        EXPECT_FLOAT_EQ(a.RowDistance, c.rowDistance);
-        EXPECT_FLOAT_EQ(a.OffsetA, c.offsetA);
-        EXPECT_FLOAT_EQ(a.Spacing, c.spacing);
-        EXPECT_FLOAT_EQ(a.OffsetB, c.offsetB);
-        EXPECT_EQ(a.HolesPerDelay, c.holesPerDelay);
-        EXPECT_EQ(a.TotalHoles, c.n * c.r);
-        EXPECT_EQ(a.VolumeDiff, 0.0f);
-    }
-}
-
-TEST_F(LayoutSearch, DiagonalSpacingChangesOnlyForLaterRowsWithOneFreeFace)
-{
-    in.optEnausi = 2;
-    in.txtSeires = QStringLiteral("1");
-    ASSERT_TRUE(session.RunDesign(in).ok());
-    EXPECT_TRUE(session.SpacingWarning().isEmpty());
-    EXPECT_EQ(session.runState().Spacing, 4.5f);
-
-    in.txtSeires = QStringLiteral("2");
-    ASSERT_TRUE(session.RunDesign(in).ok());
-    EXPECT_EQ(session.SpacingWarning().toStdString(), "Προσοχή: Τροποποίηθηκε η απόσταση από 3.00 σε 4.24 m");
-    for (int k = 1; k <= session.AlternativeCount(); ++k) {
-        const LayoutAlternative &a = session.Alternative(k);
-        EXPECT_EQ(a.Spacing, a.Rows == 1 ? 4.5f : 4.24f) << k;
-        EXPECT_EQ(a.RowDistance, a.Rows == 1 ? 0.0f : 4.24f) << k;
-    }
-    // The report of each layout shows its own spacing.
-    ASSERT_TRUE(session.SelectAlternative(10, in).ok()); // 1 row x 10 holes
-    EXPECT_EQ(session.grid().TextMatrix(2, 2), "4.50 m");
-    ASSERT_TRUE(session.SelectAlternative(15, in).ok()); // 2 rows x 5 holes
-    EXPECT_EQ(session.grid().TextMatrix(2, 2), "4.24 m");
-
-    in.cmbNoEpif = QStringLiteral("2");
-    ASSERT_TRUE(session.RunDesign(in).ok());
-    EXPECT_TRUE(session.SpacingWarning().isEmpty());
-    for (int k = 1; k <= session.AlternativeCount(); ++k)
-        EXPECT_EQ(session.Alternative(k).Spacing, 4.24f) << k;
 }
 
 // A run that finds no layout keeps its alternatives; a search the data model cannot
@@ -274,20 +217,16 @@ TEST_F(LayoutSearch, RunsThatLeaveNoReport)
         {"spacing coefficient beyond a single", [](DesignInputs &i) { i.SSTab2 = 1; i.txtApostasiD = "1e40"; },
          S::ValueOutOfRange},
         {"grid with a target beyond a single",
-         [](DesignInputs &i) { i.optProduction = 1; i.txtDX = "4"; i.txtDY = "3"; i.txtParagogi = "1e39"; },
-         S::ValueOutOfRange},
+         [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "0"); i.txtParagogi = "1e39"; }, S::ValueOutOfRange},
         {"rows beyond 16 bits", [](DesignInputs &i) { i.txtSeires = "40000"; }, S::CountOutOfRange},
         {"V pattern rows give 2r - 1 beyond 16 bits",
          [](DesignInputs &i) { i.optEnausi = 3; i.txtSeires = "20000"; i.txtParagogi = "1"; }, S::CountOutOfRange},
         {"entered holes per delay beyond 16 bits",
          [](DesignInputs &i) { i.chkMaxNDelay = 0; i.txtMaxNperDelay = "40000"; }, S::CountOutOfRange},
-        {"grid of 200 x 200", [](DesignInputs &i) { i.optProduction = 1; i.txtDX = "200"; i.txtDY = "200"; },
-         S::CountOutOfRange},
+        {"grid of 200 x 200", [](DesignInputs &i) { Grid(i, "1", 0, "200", "200", "0"); }, S::CountOutOfRange},
         {"grid V pattern of 20000 rows: 39999 holes per delay",
-         [](DesignInputs &i) { i.optProduction = 1; i.optEnausi = 3; i.txtDX = "1"; i.txtDY = "20000"; i.txtMaxNperDelay = "0"; },
-         S::CountOutOfRange},
-        {"grid beyond 32 bits", [](DesignInputs &i) { i.optProduction = 1; i.txtDX = "1e12"; i.txtDY = "1"; },
-         S::CountOutOfRange},
+         [](DesignInputs &i) { Grid(i, "1", 3, "1", "20000", "0"); }, S::CountOutOfRange},
+        {"grid beyond 32 bits", [](DesignInputs &i) { Grid(i, "1", 0, "1e12", "1", "0"); }, S::CountOutOfRange},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -297,18 +236,10 @@ TEST_F(LayoutSearch, RunsThatLeaveNoReport)
         c.change(changed);
         const DesignOutcome o = fresh.RunDesign(changed);
         EXPECT_EQ(o.status, c.expected);
-        EXPECT_TRUE(o.showMessage);
-        EXPECT_FALSE(o.messageEnglish.isEmpty());
-        EXPECT_FALSE(o.messageGreek.isEmpty());
-        EXPECT_FALSE(o.hasDelayCharge);
-        EXPECT_EQ(o.scrollValue, 0);
-        EXPECT_EQ(fresh.AlternativeCount(), c.count);
+        EXPECT_TRUE(o.showMessage && !o.hasDelayCharge && o.scrollValue == 0);
         EXPECT_EQ(int(fresh.Alternatives().size()), c.count);
-        EXPECT_EQ(fresh.BestAlternative(), 0);
         EXPECT_EQ(fresh.SelectedAlternative(), 0);
-        EXPECT_TRUE(fresh.ReportPage(1).isEmpty());
-        EXPECT_TRUE(fresh.ReportPage(2).isEmpty());
-        EXPECT_EQ(fresh.grid().Rows(), 0);
+        EXPECT_TRUE(fresh.ReportPage(2).isEmpty() && fresh.grid().Rows() == 0);
         EXPECT_EQ(fresh.runState().TotalHoles, 0);
         EXPECT_EQ(fresh.SelectAlternative(1, changed).status, c.selectFirst);
     }

@@ -2,10 +2,8 @@
 // the hole positions, the movable origin and the read-outs; nothing not finite ever
 // reaches the picture.
 
-#include "TestSupport.h"
+#include "DesignFixtures.h"
 #include "design/SectionDrawing.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
@@ -25,6 +23,19 @@ SectionInputs DefaultSection(int rows = 1)
 // Picture units per metre with the default view (5280 by 4920 twips over 21.6 m).
 const double kScaleX = 5280.0 / double(21.6f);
 const double kScaleY = 4920.0 / double(21.6f);
+
+// The crossing and the lines as text, to two decimals: "origin X Y", then one line a
+// segment: X1 Y1 X2 Y2, colour, width.
+QString SectionText(const SectionView &v, const std::vector<SectionLine> &lines)
+{
+    QString text = QStringLiteral("origin %1 %2\n").arg(v.OriginX()).arg(v.OriginY());
+    for (const SectionLine &l : lines) {
+        for (double c : {l.X1, l.Y1, l.X2, l.Y2})
+            text += QString::number(c, 'f', 2) + u' ';
+        text += QStringLiteral("%1 %2\n").arg(l.Colour, 6, 16, QChar(u'0')).arg(l.DrawWidth);
+    }
+    return text;
+}
 
 void ExpectFinite(const std::vector<SectionLine> &lines, const char *what)
 {
@@ -69,72 +80,36 @@ TEST(SectionDrawing, MappingAroundTheInitialCrossing)
     EXPECT_EQ(InternalCoordinateCaption(1185, 300, false), "Εσωτ. Συντεταγμένες: (X=1185, Y=300)");
 }
 
-TEST(SectionDrawing, BenchAndHolesWithStemmingAndCharge)
-{
-    SectionView v;
-    const std::vector<SectionLine> lines = RescalePlot(v, DefaultSection(3));
-    ASSERT_EQ(lines.size(), 2u + 3 * 2);
-    auto expectLine = [&](size_t i, double x1, double y1, double x2, double y2, uint32_t colour, int width) {
-        SCOPED_TRACE(i);
-        const PicturePoint a = WorldToPicture(v, x1, y1), b = WorldToPicture(v, x2, y2);
-        EXPECT_NEAR(lines[i].X1, a.X, 0.01);
-        EXPECT_NEAR(lines[i].Y1, a.Y, 0.01);
-        EXPECT_NEAR(lines[i].X2, b.X, 0.01);
-        EXPECT_NEAR(lines[i].Y2, b.Y, 0.01);
-        EXPECT_EQ(lines[i].Colour, colour);
-        EXPECT_EQ(lines[i].DrawWidth, width);
-    };
-    expectLine(0, 18, 12, 0, 12, sectioncolour::Bench, 2); // bench top
-    expectLine(1, 18, 0, 18, 12, sectioncolour::Bench, 2); // bench face
-    // One burden behind the face, then one row distance further back per row; the
-    // column reaches the sub-drilling below the floor: 12 - 3 - 9.9 = -0.9.
-    const double holes[] = {15, 12, 9};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(HoleX(v, DefaultSection(3), i + 1), holes[i]);
-        expectLine(size_t(2 + 2 * i), holes[i], 9, holes[i], 12, sectioncolour::Stemming, 4);
-        expectLine(size_t(3 + 2 * i), holes[i], 12 - 3 - double(9.9f), holes[i], 9, sectioncolour::Charge, 4);
-    }
-}
-
-// The crossing stays inside the picture; the section moves with it at the same scale,
-// and every coordinate stays finite, even with the crossing on the edge.
-TEST(SectionDrawing, MovingTheOriginShiftsTheSection)
+// The lines of the default layout against tests/data/design/sections.txt: the bench
+// (top, then face, black) and each row's stemming (yellow) over its charge, one burden
+// behind the face and one row distance further back per row, the charge down to the
+// sub-drilling below the floor. Moving the crossing keeps it inside the picture and
+// shifts the section at the same scale, also when the view is computed again.
+TEST(SectionDrawing, LinesAroundTheCrossing)
 {
     const struct {
-        const char *what;
-        float X, Y;
-        float X0, Y0; // where the crossing ends up
+        const char *name;
+        float X, Y; // the crossing moved to
     } cases[] = {
-        {"inside", 1500, 2000, 1500, 2000},
-        {"top left corner", 0, 0, 0, 0},
-        {"bottom right corner", 5280, 4920, 5280, 4920},
-        {"dragged out to the left and down", -300, 9000, 0, 4920},
-        {"far out", 1e9f, -1e9f, 5280, 0},
-        {"not a number", kNaN, 100, 570, 4320},
-        {"infinite", 100, kInf, 570, 4320},
+        {"3 rows", kNaN, kNaN}, // not moved
+        {"inside", 1500, 2000},
+        {"top left corner", 0, 0},
+        {"bottom right corner", 5280, 4920},
+        {"dragged out to the left and down", -300, 9000},
+        {"far out", 1e9f, -1e9f},
+        {"not a number: not moved", kNaN, 100},
+        {"infinite: not moved", 100, kInf},
     };
+    const QMap<QString, QString> expected = DataSections(QStringLiteral("design/sections.txt"));
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.name);
+        const SectionInputs in = DefaultSection(c.name == std::string("3 rows") ? 3 : 2);
         SectionView v;
-        const std::vector<SectionLine> before = RescalePlot(v, DefaultSection(2));
+        RescalePlot(v, in);
         MoveAxesOrigin(v, c.X, c.Y);
-        EXPECT_EQ(v.OriginX(), c.X0);
-        EXPECT_EQ(v.OriginY(), c.Y0);
-        EXPECT_FLOAT_EQ(v.ViewWidth, 21.6f);
-        for (float f : {v.XMin, v.XMax, v.YMin, v.YMax})
-            EXPECT_TRUE(std::isfinite(f));
-        // Drawing again, and rescaling for the new crossing, give the same shifted lines.
-        const std::vector<SectionLine> moved = DrawSectionView(v, DefaultSection(2));
-        const std::vector<SectionLine> rescaled = RescalePlot(v, DefaultSection(2));
-        ASSERT_EQ(moved.size(), 6u);
-        ASSERT_EQ(rescaled.size(), 6u);
-        ExpectFinite(moved, c.what);
-        for (size_t i = 0; i < moved.size(); ++i) {
-            EXPECT_NEAR(moved[i].X1 - before[i].X1, c.X0 - 570, 0.01) << i;
-            EXPECT_NEAR(moved[i].Y2 - before[i].Y2, c.Y0 - 4320, 0.01) << i;
-            EXPECT_NEAR(rescaled[i].X2, moved[i].X2, 0.01) << i;
-            EXPECT_NEAR(rescaled[i].Y1, moved[i].Y1, 0.01) << i;
-        }
+        const std::vector<SectionLine> moved = DrawSectionView(v, in);
+        EXPECT_EQ(SectionText(v, moved).toStdString(), expected.value(c.name).toStdString());
+        EXPECT_EQ(SectionText(v, RescalePlot(v, in)), SectionText(v, moved));
         EXPECT_FALSE(CoordinateCaption(v, 5280, 4920, true).contains("nan", Qt::CaseInsensitive));
     }
 }
