@@ -106,6 +106,17 @@ QByteArray testData(const QString &name)
 
 QString testDataText(const QString &name) { return QString::fromUtf8(testData(name)); }
 
+QList<QStringList> testTable(const QString &name)
+{
+    QList<QStringList> rows;
+    for (const QString &line : testDataText(name).split(u'\n')) {
+        const QString row = line.endsWith(u'\r') ? line.chopped(1) : line;
+        if (!row.trimmed().isEmpty() && !row.startsWith(u'#'))
+            rows << row.split(u'\t');
+    }
+    return rows;
+}
+
 namespace {
 // The capabilities that let root pass file permission checks.
 constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);

@@ -6,6 +6,7 @@
 #include "platform/fakes/Fakes.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -61,6 +62,9 @@ private:
 // The bytes and the UTF-8 text of a file under tests/data/ (a missing file fails the test).
 QByteArray testData(const QString &name);
 QString testDataText(const QString &name);
+// The rows of a tab-separated table under tests/data/: one row a line, its cells split
+// by tabs; blank lines and lines starting with "#" are left out.
+QList<QStringList> testTable(const QString &name);
 
 // While it lives, this thread's file permissions bind root as they bind the file's
 // owner (the capabilities that override them are set aside). ok() is false where
