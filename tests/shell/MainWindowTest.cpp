@@ -327,29 +327,41 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
     EXPECT_EQ(project().CurrentFile, "Untitled");
 }
 
-TEST_F(MainWindow, NewAndOpenAskAboutUnsavedWork)
+// New, Open and Close ask about unsaved work. Cancel keeps it; No goes on without saving;
+// Yes saves first, asking for a name when there is none, and a cancelled Save As stops
+// the command.
+TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
 {
     start();
     const QString site = writeProject("site.kvd", "Site"), other = writeProject("other.kvd", "Other");
     const QString kept = projects() + "/kept.kvd";
-    const int newButtons = mb::YesNoCancel | mb::Question, openButtons = mb::YesNo | mb::Question | mb::DefaultButton2;
+    const int yesNoCancel = mb::YesNoCancel | mb::Question, yesNo = mb::YesNo | mb::Question | mb::DefaultButton2;
     const struct {
         const char *name, *command;
         QString file;                  // the project's name before the command
         int answer, buttons;
         std::optional<QString> saveAs; // the Save As dialog's answer after Yes
-        QString after, savedTo;        // the project's name after, the file that got the work ("" none)
+        QString after, savedTo;        // the project's name after ("" the window closed), the file that got the work
     } cases[] = {
-        {"New, Cancel keeps the work", "mnuFileItem_0", site, mb::Cancel, newButtons, {}, site, ""},
-        {"New, No discards it", "mnuFileItem_0", site, mb::No, newButtons, {}, "Untitled", ""},
-        {"New, Yes saves it first", "mnuFileItem_0", site, mb::Yes, newButtons, {}, "Untitled", site},
-        {"Open, No opens without saving", "mnuFileItem_1", "Untitled", mb::No, openButtons, {}, other, ""},
-        {"Open, Yes with the Save As cancelled does not open", "mnuFileItem_1", "Untitled", mb::Yes, openButtons, {},
+        {"Close, Cancel keeps the window", "mnuFileItem_11", "Untitled", mb::Cancel, yesNoCancel, {}, "Untitled", ""},
+        {"Close, Yes with the Save As cancelled keeps it", "mnuFileItem_11", "Untitled", mb::Yes, yesNoCancel, {},
          "Untitled", ""},
-        {"Open, Yes with a name saves, then opens", "mnuFileItem_1", "Untitled", mb::Yes, openButtons, kept, other, kept},
+        {"Close, No closes without saving", "mnuFileItem_11", "Untitled", mb::No, yesNoCancel, {}, "", ""},
+        {"Close, Yes with a name saves and closes", "mnuFileItem_11", "Untitled", mb::Yes, yesNoCancel, site, "", site},
+        {"New, Cancel keeps the work", "mnuFileItem_0", site, mb::Cancel, yesNoCancel, {}, site, ""},
+        {"New, No discards it", "mnuFileItem_0", site, mb::No, yesNoCancel, {}, "Untitled", ""},
+        {"New, Yes saves it first", "mnuFileItem_0", site, mb::Yes, yesNoCancel, {}, "Untitled", site},
+        {"Open, No opens without saving", "mnuFileItem_1", "Untitled", mb::No, yesNo, {}, other, ""},
+        {"Open, Yes with the Save As cancelled does not open", "mnuFileItem_1", "Untitled", mb::Yes, yesNo, {},
+         "Untitled", ""},
+        {"Open, Yes with a name saves, then opens", "mnuFileItem_1", "Untitled", mb::Yes, yesNo, kept, other, kept},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        if (!w) {
+            ResetProgramState();
+            start();
+        }
         w->FileNew(kTrue, kTrue);
         project().CurrentFile = c.file;
         edit(QString("Work for %1").arg(c.name));
@@ -360,55 +372,27 @@ TEST_F(MainWindow, NewAndOpenAskAboutUnsavedWork)
         if (c.answer == mb::Yes && c.file == "Untitled")
             fakeFileDialog().script(c.saveAs);
         Trigger(w, c.command);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_GE(fakeMessageBox().boxes.size(), 1);
         EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: " + c.file + "?");
         EXPECT_EQ(fakeMessageBox().boxes[0].buttons, c.buttons);
-        EXPECT_EQ(project().CurrentFile, c.after);
-        EXPECT_EQ(flags().ProjectSaved, c.after == c.file ? kFalse : kTrue);
-        if (c.after != c.file) {
-            EXPECT_EQ(w->windowTitle(), "Korvendo: " + c.after);
+        EXPECT_EQ(w.isNull(), c.after.isEmpty());
+        if (w) {
+            EXPECT_EQ(project().CurrentFile, c.after);
+            EXPECT_EQ(flags().ProjectSaved, c.after == c.file ? kFalse : kTrue);
+            EXPECT_EQ(w->windowTitle(), "Korvendo: " + c.after + (c.after == c.file ? "*" : ""));
         }
         for (const QString &f : {site, kept})
             EXPECT_EQ(fileHolds(f, QString("Work for %1").arg(c.name)), f == c.savedTo) << f.toStdString();
+        if (!w && !c.savedTo.isEmpty()) {
+            EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), c.savedTo); // listed for the next start
+        }
     }
     EXPECT_EQ(act("mnuFileArray_1")->text(), other);
     // Nothing unsaved: no question.
     fakeMessageBox().boxes.clear();
     Trigger(w, "mnuFileItem_0");
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-}
-
-// The close prompt: Cancel, or Yes with the Save As cancelled, keeps the window; No
-// closes without saving; Yes with a name saves, lists the file and closes.
-TEST_F(MainWindow, ClosePromptAnswers)
-{
-    QDir().mkpath(projects());
-    const QString path = projects() + "/last.kvd";
-    const struct { const char *what; int answer; bool named, closes; } rows[] = {
-        {"Cancel", mb::Cancel, false, false},
-        {"Yes, Save As cancelled", mb::Yes, false, false},
-        {"No", mb::No, false, true},
-        {"Yes with a name", mb::Yes, true, true},
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.what);
-        if (!w) {
-            ResetProgramState();
-            start();
-        }
-        edit("Unsaved");
-        fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(r.answer);
-        if (r.answer == mb::Yes)
-            fakeFileDialog().script(r.named ? std::optional<QString>(path) : std::nullopt);
-        Trigger(w, "mnuFileItem_11");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(MessageTexts(), QStringList{"Save changes to: Untitled?"});
-        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
-        EXPECT_EQ(w.isNull(), r.closes);
-        EXPECT_EQ(QFile::exists(path), r.named);
-    }
-    EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), path);
 }
 
 // Each toolbar button does what its menu item does; the items that only talk.

@@ -5,11 +5,8 @@
 #include "core/Messages.h"
 #include "core/Printing.h"
 #include "platform/QtPrinter.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
-#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextEdit>
@@ -126,19 +123,4 @@ TEST(Preview, PrintIntoPdfReadsBackAsThePage)
     const QString text = QString::fromUtf8(run.readAllStandardOutput());
     for (const char *line : {"Version: ", "Page: 1", "Korvendo module", "Bench height ........ 10", "Περιγραφή"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << " in " << text.toStdString();
-}
-
-TEST(Preview, FileMenuOpensItModalOnPageZero)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
-    fakeMessageBox().script(mb::Yes); // the new project is empty: go on
-    QString shown;
-    const DialogOutcome out = DriveDialog(Child<QAction>(w, "mnuFileItem_7"), [&](QDialog *dlg) {
-        shown = Child<QTextEdit>(dlg, "RichTextBox1")->toPlainText();
-        dlg->reject();
-    });
-    EXPECT_EQ(out.name, "frmPreview");
-    EXPECT_TRUE(shown.startsWith("Korvendo module")) << shown.toStdString();
-    w->close();
 }

@@ -57,7 +57,6 @@ QStringList downloads() { return QDir(fakeFolders().downloadsDir).entryList(QDir
 TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
 {
     UpdateServer server;
-    trustTestServer();
     const QByteArray setup = setupBytes();
     server.serve("good.exe", {200, setup});
     server.serve("short.exe", {200, setup.left(20000), 40000});
@@ -66,7 +65,8 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
     const QString dest = fakeFolders().downloadsDir + "/Setup.exe";
     writeFile(dest, "the previous file");
 
-    const struct { const char *name; QString url, sha; bool ok; } cases[] = {
+    const struct { const char *name; QString url, sha; bool ok, trusted = true; } cases[] = {
+        {"untrusted certificate", server.baseUrl() + "good.exe", Sha256Hex(setup), false, false},
         {"wrong checksum", server.baseUrl() + "good.exe", Sha256Hex("other"), false},
         {"short body", server.baseUrl() + "short.exe", Sha256Hex(setup), false},
         {"missing", server.baseUrl() + "nothing.exe", Sha256Hex(setup), false},
@@ -77,6 +77,10 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.trusted)
+            trustTestServer();
+        else
+            services().downloader = std::make_unique<QtDownloader>(); // the system's authorities only
         DownloadRequest r;
         r.url = c.url;
         r.localFile = dest;
@@ -96,31 +100,24 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
         EXPECT_EQ(o.progress[i].first, i + 1);
         EXPECT_LE(o.progress[i].second - (i ? o.progress[i - 1].second : 0), 16384);
     }
-    EXPECT_EQ(server.requests.count("good.exe"), 3); // the http address was never asked
+    EXPECT_EQ(server.requests.count("good.exe"), 3); // the http address was never asked (nor the untrusted one)
 }
 
-TEST(Download, UntrustedCertificateTooLargeMemoryAndCancel)
+// A body kept in memory has a limit; a download dropped before its end reports nothing
+// and keeps nothing.
+TEST(Download, MemoryLimitAndDrop)
 {
     UpdateServer server;
+    trustTestServer();
     server.serve("m.txt", {200, "2208,abc\r\n"});
     server.serve("big.txt", {200, QByteArray(5000, '1')});
-    DownloadRequest r;
-    r.url = server.baseUrl() + "m.txt";
-    r.maxBytes = 1024;
-
-    services().downloader = std::make_unique<QtDownloader>(); // the system's authorities only
-    EXPECT_FALSE(download(r).result.ok);
-
-    trustTestServer();
-    const Outcome memory = download(r);
+    const Outcome memory = download({server.baseUrl() + "m.txt", {}, 1024});
     EXPECT_TRUE(memory.result.ok);
     EXPECT_EQ(memory.result.body, "2208,abc\r\n");
-    r.url = server.baseUrl() + "big.txt";
-    const Outcome big = download(r);
+    const Outcome big = download({server.baseUrl() + "big.txt", {}, 1024});
     EXPECT_FALSE(big.result.ok);
     EXPECT_TRUE(big.result.tooLarge);
 
-    // A download dropped before its end reports nothing and keeps nothing.
     server.serve("slow.exe", {200, {}, -1, true});
     bool called = false;
     auto job = services().downloader->start({server.baseUrl() + "slow.exe", fakeFolders().downloadsDir + "/slow.exe"},
@@ -386,12 +383,20 @@ TEST_F(StartupUpdate, NoServerOrCheckTurnedOffAsksNothing)
     }
 }
 
-TEST_F(StartupUpdate, YesDownloadsSavesHandsOverAndEnds)
+// Yes downloads the setup; the install waits for a window the user opened during the
+// download, then the program saves the work, hands the setup over and ends.
+TEST_F(StartupUpdate, YesDownloadsWaitsForAnOpenWindowSavesHandsOverAndEnds)
 {
     QPointer<frmMain> w = startWithNewerVersion();
     ASSERT_TRUE(w);
     project().CurrentFile = testHome() + "/work.KVD";
     fakeMessageBox().script(mb::Yes); // download and install
+    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
+    QStringList whileOpen;
+    holdDialogOpen(
+        w, [] { return fakeMessageBox().boxes.size() >= 2; }, [&] { whileOpen = MessageTexts(); });
+    EXPECT_EQ(whileOpen.size(), 2);
+    EXPECT_TRUE(fakeOpener().documents.isEmpty());
     fakeMessageBox().script(mb::Ok);  // the close announcement
     fakeMessageBox().script(mb::Yes); // save changes
     ASSERT_TRUE(WaitFor([&] { return !w; }, 15000));
@@ -421,25 +426,6 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
     EXPECT_EQ(fakeMessageBox().boxes[0].text, testDataText("shell/update-question-el.txt"));
     EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     w->close();
-}
-
-TEST_F(StartupUpdate, TheInstallWaitsForAWindowOpenedDuringTheDownload)
-{
-    QPointer<frmMain> w = startWithNewerVersion();
-    ASSERT_TRUE(w);
-    fakeMessageBox().script(mb::Yes); // download and install
-    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
-    // The user opens a window while the download runs: the program does not close under it.
-    QStringList whileOpen;
-    holdDialogOpen(
-        w, [] { return fakeMessageBox().boxes.size() >= 2; }, [&] { whileOpen = MessageTexts(); });
-    EXPECT_EQ(whileOpen.value(1), "Download completed. Program at: " + path());
-    EXPECT_EQ(whileOpen.size(), 2);
-    EXPECT_TRUE(fakeOpener().documents.isEmpty());
-    fakeMessageBox().script(mb::Ok); // the close announcement
-    fakeMessageBox().script(mb::No); // save changes: no
-    ASSERT_TRUE(WaitFor([&] { return !w; }, 5000));
-    EXPECT_EQ(fakeOpener().documents, QStringList({path()}));
 }
 
 TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)

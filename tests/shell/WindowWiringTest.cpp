@@ -6,7 +6,7 @@
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 #include "shell/frmPath.h"
-#include "shell/frmPreview.h"
+#include "core/Messages.h"
 #include "platform/frmHelp.h"
 
 #include <QPointer>
@@ -66,7 +66,10 @@ TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
         {"frmSet", menu("mnuUtilItem_0")},
         {"frmPath", [&] { shown(new frmPath(w)); }},
         {"frmTextBrow", menu("mnuFileItem_9")},
-        {"frmPreview", [&] { shown(new frmPreview(w)); }},
+        {"frmPreview", [&] {
+             fakeMessageBox().script(mb::Yes); // the project is empty: preview it all the same
+             Trigger(w, "mnuFileItem_7");
+         }},
         {"frmResource", menu("mnuHelpItem_4")},
         {"frmUpdate", menu("mnuHelpItem_8")},
         {"frmHelp",
