@@ -76,6 +76,7 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
         {"plain http", QStringLiteral("http://127.0.0.1:%1/good.exe").arg(server.port()), Sha256Hex(setup), false},
         {"silent server", server.baseUrl() + "silent.exe", QString(), false},
         {"good", server.baseUrl() + "good.exe", Sha256Hex(setup), true},
+        {"checksum in capitals", server.baseUrl() + "good.exe", Sha256Hex(setup).toUpper(), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,7 +103,7 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
         EXPECT_EQ(o.progress[i].first, i + 1);
         EXPECT_LE(o.progress[i].second - (i ? o.progress[i - 1].second : 0), 16384);
     }
-    EXPECT_EQ(server.requests.count("good.exe"), 3); // the http address was never asked (nor the untrusted one)
+    EXPECT_EQ(server.requests.count("good.exe"), 4); // the http address was never asked (nor the untrusted one)
 }
 
 // A body kept in memory may reach its limit, not pass it; a download dropped before its end reports nothing
