@@ -1,10 +1,9 @@
 // Program updates against a local HTTPS server: the download routine, the update window
 // and the check at start-up.
 
-#include "TestSupport.h"
 #include "UpdateServer.h"
+#include "WindowDriver.h"
 #include "core/Messages.h"
-#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/QtDownloader.h"
@@ -12,17 +11,11 @@
 #include "shell/frmMain.h"
 #include "shell/frmUpdate.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
-#include <QTimer>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTcpServer>
 #include <gtest/gtest.h>
@@ -45,7 +38,7 @@ struct Outcome {
 };
 
 // Runs one download to its end.
-Outcome download(DownloadRequest request)
+Outcome download(const DownloadRequest &request)
 {
     Outcome o;
     auto job = services().downloader->start(
@@ -58,47 +51,39 @@ Outcome download(DownloadRequest request)
     return o;
 }
 
-QStringList boxTexts()
-{
-    QStringList out;
-    for (const RecordedBox &b : fakeMessageBox().boxes)
-        out << b.text;
-    return out;
-}
-
-QString downloaded(const char *name) { return fakeFolders().downloadsDir + "/" + name; }
-
-template <class T> T *child(QWidget *w, const char *name) { return w->findChild<T *>(QLatin1String(name)); }
+QStringList downloads() { return QDir(fakeFolders().downloadsDir).entryList(QDir::Files); }
 } // namespace
 
 TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
 {
     UpdateServer server;
-    trustTestServer();
     const QByteArray setup = setupBytes();
     server.serve("good.exe", {200, setup});
     server.serve("short.exe", {200, setup.left(20000), 40000});
     server.serve("error.exe", {500, setup});
+    server.serve("accepted.exe", {202, setup});
     server.serve("silent.exe", {200, {}, -1, true});
-    const QString dest = downloaded("Setup.exe");
+    const QString dest = fakeFolders().downloadsDir + "/Setup.exe";
     writeFile(dest, "the previous file");
 
-    const struct {
-        const char *name;
-        QString url;
-        QString sha;
-        bool ok;
-    } cases[] = {
+    const struct { const char *name; QString url, sha; bool ok, trusted = true; } cases[] = {
+        {"untrusted certificate", server.baseUrl() + "good.exe", Sha256Hex(setup), false, false},
         {"wrong checksum", server.baseUrl() + "good.exe", Sha256Hex("other"), false},
-        {"short body", server.baseUrl() + "short.exe", Sha256Hex(setup), false},
+        {"short body", server.baseUrl() + "short.exe", QString(), false},
         {"missing", server.baseUrl() + "nothing.exe", Sha256Hex(setup), false},
         {"server error", server.baseUrl() + "error.exe", Sha256Hex(setup), false},
+        {"accepted, not delivered", server.baseUrl() + "accepted.exe", QString(), false},
         {"plain http", QStringLiteral("http://127.0.0.1:%1/good.exe").arg(server.port()), Sha256Hex(setup), false},
         {"silent server", server.baseUrl() + "silent.exe", QString(), false},
         {"good", server.baseUrl() + "good.exe", Sha256Hex(setup), true},
+        {"checksum in capitals", server.baseUrl() + "good.exe", Sha256Hex(setup).toUpper(), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.trusted)
+            trustTestServer();
+        else
+            services().downloader = std::make_unique<QtDownloader>(); // the system's authorities only
         DownloadRequest r;
         r.url = c.url;
         r.localFile = dest;
@@ -108,55 +93,43 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
         EXPECT_EQ(o.result.ok, c.ok);
         // A failure keeps the previous file as it was and leaves nothing beside it.
         EXPECT_EQ(readFile(dest), c.ok ? setup : QByteArray("the previous file"));
-        EXPECT_EQ(QDir(fakeFolders().downloadsDir).entryList(QDir::Files), QStringList({"Setup.exe"}));
-        if (c.ok) {
-            ASSERT_FALSE(o.progress.isEmpty());
-            EXPECT_EQ(o.progress.last().second, setup.size());
-            qint64 before = 0;
-            for (int i = 0; i < o.progress.size(); ++i) {
-                EXPECT_EQ(o.progress[i].first, i + 1);
-                EXPECT_LE(o.progress[i].second - before, 16384);
-                before = o.progress[i].second;
-            }
-            EXPECT_GE(o.progress.size(), 3);
-        }
+        EXPECT_EQ(downloads(), QStringList({"Setup.exe"}));
     }
-    EXPECT_EQ(server.requests.count("good.exe"), 2); // the http address was never asked
+    // The good download reported its progress chunk by chunk, 16 KiB at most each.
+    const Outcome o = download({server.baseUrl() + "good.exe", dest, -1, Sha256Hex(setup)});
+    ASSERT_GE(o.progress.size(), 3);
+    EXPECT_EQ(o.progress.last().second, setup.size());
+    for (int i = 0; i < o.progress.size(); ++i) {
+        EXPECT_EQ(o.progress[i].first, i + 1);
+        EXPECT_LE(o.progress[i].second - (i ? o.progress[i - 1].second : 0), 16384);
+    }
+    EXPECT_EQ(server.requests.count("good.exe"), 4); // the http address was never asked (nor the untrusted one)
 }
 
-TEST(Download, UntrustedCertificateTooLargeMemoryAndCancel)
+// A body kept in memory may reach its limit, not pass it; a download dropped before its end reports nothing
+// and keeps nothing.
+TEST(Download, MemoryLimitAndDrop)
 {
     UpdateServer server;
+    trustTestServer();
     server.serve("m.txt", {200, "2208,abc\r\n"});
     server.serve("big.txt", {200, QByteArray(5000, '1')});
-    DownloadRequest r;
-    r.url = server.baseUrl() + "m.txt";
-    r.maxBytes = 1024;
-
-    services().downloader = std::make_unique<QtDownloader>(); // the system's authorities only
-    EXPECT_FALSE(download(r).result.ok);
-
-    trustTestServer();
-    const Outcome memory = download(r);
+    const Outcome memory = download({server.baseUrl() + "m.txt", {}, 10});
     EXPECT_TRUE(memory.result.ok);
     EXPECT_EQ(memory.result.body, "2208,abc\r\n");
-    r.url = server.baseUrl() + "big.txt";
-    const Outcome big = download(r);
+    const Outcome big = download({server.baseUrl() + "big.txt", {}, 4999});
     EXPECT_FALSE(big.result.ok);
     EXPECT_TRUE(big.result.tooLarge);
 
-    // A download dropped before its end reports nothing and keeps nothing.
     server.serve("slow.exe", {200, {}, -1, true});
-    DownloadRequest slow;
-    slow.url = server.baseUrl() + "slow.exe";
-    slow.localFile = downloaded("slow.exe");
     bool called = false;
-    auto job = services().downloader->start(slow, nullptr, [&](const DownloadResult &) { called = true; });
+    auto job = services().downloader->start({server.baseUrl() + "slow.exe", fakeFolders().downloadsDir + "/slow.exe"},
+                                            nullptr, [&](const DownloadResult &) { called = true; });
     WaitFor([&] { return server.requests.contains("slow.exe"); }, 5000);
     job.reset();
     WaitFor([] { return false; }, 200);
     EXPECT_FALSE(called);
-    EXPECT_TRUE(QDir(fakeFolders().downloadsDir).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(downloads().isEmpty());
 }
 
 class UpdateWindow : public ::testing::Test {
@@ -168,36 +141,45 @@ protected:
         appState().DownloadBaseURL = server.baseUrl();
         current = GetVersionString(0);
         newer = QString::number(current.toInt() + 1);
+        setupFile = "Korvendo" + newer + ".exe";
+    }
+    // The server offers the newer version, whose setup is 'served' bytes; the manifest
+    // holds the checksum of the true setup.
+    void serveNewer(const QByteArray &served = setupBytes())
+    {
+        server.serve("korvendo_version.txt", {200, Manifest(newer, setupBytes())});
+        server.serve(setupFile, {200, served});
     }
     // Clicks a button and waits until the window is idle again.
     void clickAndWait(frmUpdate &w, const char *button)
     {
         bool finished = false;
         auto c = QObject::connect(&w, &frmUpdate::finished, [&] { finished = true; });
-        child<QPushButton>(&w, button)->click();
+        Click(&w, button);
         EXPECT_TRUE(WaitFor([&] { return finished; }, 15000));
         QObject::disconnect(c);
     }
+    static bool enabled(frmUpdate &w, const char *button) { return Child<QPushButton>(&w, button)->isEnabled(); }
+
     UpdateServer server;
-    QString current, newer;
+    QString current, newer, setupFile;
 };
 
 TEST_F(UpdateWindow, ChecksReportVersionsAndFailures)
 {
+    const QString invalid = "Invalid information for new version. Check with developer.";
     const struct {
         const char *name;
         Reply manifest;
-        const char *label;    // "" : the server line
-        const char *message;  // "" : none
-        bool logged;          // the message is also in the history
-        bool counted;         // lblbytes shows the manifest's length
+        QString label;   // "" : the server line
+        QString message; // "" : none
+        bool logged;     // the message is also in the history
+        bool counted;    // lblbytes shows the manifest's length
     } cases[] = {
         {"same version", {200, Manifest(current, "x")}, "", "Program is up to date", false, true},
         {"older", {200, Manifest("0999", "x")}, "", "Program is up to date", false, true},
-        {"no checksum", {200, current.toLatin1() + "\r\n"}, "Version Available: ",
-         "Invalid information for new version. Check with developer.", true, true},
-        {"too large", {200, QByteArray(2000, '2')}, "Version Available: ",
-         "Invalid information for new version. Check with developer.", true, false},
+        {"no checksum", {200, current.toLatin1() + "\r\n"}, "Version Available: ", invalid, true, true},
+        {"too large", {200, QByteArray(2000, '2')}, "Version Available: ", invalid, true, false},
         {"not found", {404, "x"}, "Internet Connection Failed", "", false, false},
     };
     for (const auto &c : cases) {
@@ -208,18 +190,17 @@ TEST_F(UpdateWindow, ChecksReportVersionsAndFailures)
         frmUpdate w;
         clickAndWait(w, "cmdCheck");
         if (c.counted) {
-            EXPECT_EQ(child<QLabel>(&w, "lblbytes")->text(), QString::number(c.manifest.body.size()));
+            EXPECT_EQ(Child<QLabel>(&w, "lblbytes")->text(), QString::number(c.manifest.body.size()));
         }
-        EXPECT_EQ(historyLog().text().contains("Message: " + QString(c.message)), c.logged)
-            << historyLog().text().toStdString();
-        const QString label = child<QLabel>(&w, "lblLastVer")->text();
-        if (QString(c.label).isEmpty())
+        EXPECT_EQ(historyLog().text().contains("Message: " + c.message), c.logged);
+        const QString label = Child<QLabel>(&w, "lblLastVer")->text();
+        if (c.label.isEmpty())
             EXPECT_TRUE(label.startsWith("Server Version: ")) << label.toStdString();
         else
             EXPECT_EQ(label, c.label);
-        EXPECT_EQ(boxTexts(), QString(c.message).isEmpty() ? QStringList() : QStringList({c.message}));
-        EXPECT_FALSE(child<QPushButton>(&w, "cmdDownUpdate")->isEnabled());
-        EXPECT_FALSE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
+        EXPECT_EQ(MessageTexts(), c.message.isEmpty() ? QStringList() : QStringList({c.message}));
+        EXPECT_FALSE(enabled(w, "cmdDownUpdate"));
+        EXPECT_FALSE(enabled(w, "cmdInstall"));
     }
     // Nothing of the manifest is left in the temporary folder.
     EXPECT_FALSE(QFile::exists(fakeFolders().tempDir + "/korvendo_version.txt"));
@@ -227,199 +208,207 @@ TEST_F(UpdateWindow, ChecksReportVersionsAndFailures)
 
 TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVerified)
 {
-    const QByteArray setup = setupBytes();
-    server.serve("korvendo_version.txt", {200, Manifest(newer, setup)});
-    server.serve("Korvendo" + newer + ".exe", {200, setup});
+    serveNewer();
     fakeClock().instant = QDateTime(QDate(2022, 10, 20), QTime(9, 0));
     frmUpdate w;
-    EXPECT_TRUE(child<QLabel>(&w, "lblUpdate")->text().startsWith("This version was released 0 days ago. "));
-    EXPECT_EQ(child<QLabel>(&w, "lblInfo")->text(),
+    EXPECT_TRUE(Child<QLabel>(&w, "lblUpdate")->text().startsWith("This version was released 0 days ago. "));
+    EXPECT_EQ(Child<QLabel>(&w, "lblInfo")->text(),
               "Current Program Version: " + GetVersionString(1) + "\nCurrent Revision Date: 20-Oct-2022");
 
     // Install before any download: the window has no file of its own.
-    child<QPushButton>(&w, "cmdInstall")->setEnabled(true);
-    child<QPushButton>(&w, "cmdInstall")->click();
-    EXPECT_EQ(boxTexts(), QStringList({"Update file: " + fakeFolders().downloadsDir + "/ not found"}));
+    Child<QPushButton>(&w, "cmdInstall")->setEnabled(true);
+    Click(&w, "cmdInstall");
+    EXPECT_EQ(MessageTexts(), QStringList({"Update file: " + fakeFolders().downloadsDir + "/ not found"}));
     fakeMessageBox().boxes.clear();
 
     fakeMessageBox().script(mb::Yes); // "A new version is available. Download?"
     clickAndWait(w, "cmdCheck");
-    const QString path = downloaded(qPrintable("Korvendo" + newer + ".exe"));
-    EXPECT_EQ(boxTexts(), QStringList({"A new version is available. Download?", "Download completed. Program at: " + path}));
-    EXPECT_EQ(readFile(path), setup);
-    EXPECT_TRUE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
-    EXPECT_EQ(child<QLabel>(&w, "lblbytes")->text(), QString::number(setup.size()));
+    const QString path = fakeFolders().downloadsDir + "/" + setupFile;
+    EXPECT_EQ(MessageTexts(), QStringList({"A new version is available. Download?", "Download completed. Program at: " + path}));
+    EXPECT_EQ(readFile(path), setupBytes());
+    EXPECT_TRUE(enabled(w, "cmdInstall"));
+    EXPECT_EQ(Child<QLabel>(&w, "lblbytes")->text(), "40000");
 
     // A file changed after its download is not installed.
     writeFile(path, "tampered");
     fakeMessageBox().boxes.clear();
-    child<QPushButton>(&w, "cmdInstall")->click();
-    EXPECT_EQ(boxTexts(), QStringList({"Operation Failed"}));
+    Click(&w, "cmdInstall");
+    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed"}));
     EXPECT_TRUE(fakeOpener().documents.isEmpty());
-    EXPECT_FALSE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
+    EXPECT_FALSE(enabled(w, "cmdInstall"));
 
     // Download again by the button, then install: the opener gets the verified file.
     clickAndWait(w, "cmdDownUpdate");
-    EXPECT_EQ(readFile(path), setup);
+    EXPECT_EQ(readFile(path), setupBytes());
     fakeOpener().result = false;
     fakeMessageBox().boxes.clear();
-    child<QPushButton>(&w, "cmdInstall")->click();
-    EXPECT_EQ(boxTexts(), QStringList({"Operation Failed"}));
+    Click(&w, "cmdInstall");
+    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed"}));
     fakeOpener().result = true;
-    child<QPushButton>(&w, "cmdInstall")->click();
+    Click(&w, "cmdInstall");
     EXPECT_EQ(fakeOpener().documents.last(), path);
 }
 
+// A setup that fails its checksum, or has no downloads folder to go to, is not kept.
 TEST_F(UpdateWindow, BadDownloadsKeepNothingAndClosingCancels)
 {
-    const QByteArray setup = setupBytes();
-    server.serve("korvendo_version.txt", {200, Manifest(newer, setup)});
-    server.serve("Korvendo" + newer + ".exe", {200, setupBytes(39000)});
-    frmUpdate w;
-    w.show();
-    fakeMessageBox().script(mb::Yes);
-    clickAndWait(w, "cmdCheck");
-    EXPECT_EQ(boxTexts(), QStringList({"A new version is available. Download?"}));
-    EXPECT_TRUE(QDir(fakeFolders().downloadsDir).entryList(QDir::Files).isEmpty());
-    EXPECT_FALSE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>(&w, "cmdDownUpdate")->isEnabled());
+    const QString folder = fakeFolders().downloadsDir;
+    for (const bool noFolder : {true, false}) {
+        SCOPED_TRACE(noFolder ? "no downloads folder" : "wrong checksum");
+        serveNewer(noFolder ? setupBytes() : setupBytes(39000));
+        fakeFolders().downloadsDir = noFolder ? QString() : folder;
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(mb::Yes);
+        frmUpdate w;
+        w.show();
+        clickAndWait(w, "cmdCheck");
+        EXPECT_EQ(MessageTexts(), QStringList({"A new version is available. Download?"}));
+        EXPECT_EQ(server.requests.count(setupFile), noFolder ? 0 : 1);
+        EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
+        EXPECT_FALSE(QFile::exists(setupFile));
+        EXPECT_FALSE(enabled(w, "cmdInstall"));
+        if (noFolder)
+            continue;
+        EXPECT_TRUE(enabled(w, "cmdDownUpdate"));
 
-    // While a download runs nothing else starts; closing the window ends it.
-    server.serve("Korvendo" + newer + ".exe", {200, {}, -1, true});
-    child<QPushButton>(&w, "cmdDownUpdate")->click();
-    EXPECT_TRUE(w.busy());
-    for (const char *b : {"cmdCheck", "cmdDownUpdate", "cmdInstall", "Command1"})
-        EXPECT_FALSE(child<QPushButton>(&w, b)->isEnabled()) << b;
-    child<QCheckBox>(&w, "chkShow")->setChecked(true);
-    w.close();
-    EXPECT_FALSE(w.busy());
-    WaitFor([] { return false; }, 100);
-    EXPECT_TRUE(QDir(fakeFolders().downloadsDir).entryList(QDir::Files).isEmpty());
-    EXPECT_EQ(settings().RemindAnnualUpdates, 0);
-}
-
-TEST_F(UpdateWindow, NoDownloadsFolderDownloadsNothing)
-{
-    const QByteArray setup = setupBytes();
-    server.serve("korvendo_version.txt", {200, Manifest(newer, setup)});
-    server.serve("Korvendo" + newer + ".exe", {200, setup});
-    fakeFolders().downloadsDir.clear();
-    frmUpdate w;
-    fakeMessageBox().script(mb::Yes);
-    clickAndWait(w, "cmdCheck");
-    EXPECT_EQ(boxTexts(), QStringList({"A new version is available. Download?"}));
-    EXPECT_FALSE(server.requests.contains("Korvendo" + newer + ".exe"));
-    EXPECT_FALSE(QFile::exists("Korvendo" + newer + ".exe"));
-    EXPECT_FALSE(child<QPushButton>(&w, "cmdInstall")->isEnabled());
+        // While a download runs nothing else starts; closing the window ends it.
+        server.serve(setupFile, {200, {}, -1, true});
+        Click(&w, "cmdDownUpdate");
+        EXPECT_TRUE(w.busy());
+        for (const char *b : {"cmdCheck", "cmdDownUpdate", "cmdInstall", "Command1"})
+            EXPECT_FALSE(enabled(w, b)) << b;
+        Child<QCheckBox>(&w, "chkShow")->setChecked(true);
+        w.close();
+        EXPECT_FALSE(w.busy());
+        WaitFor([] { return false; }, 100);
+        EXPECT_TRUE(downloads().isEmpty());
+        EXPECT_EQ(settings().RemindAnnualUpdates, 0);
+    }
 }
 
 TEST_F(UpdateWindow, TheWebAddressOpensOnAClickOverIt)
 {
     frmUpdate w;
     w.show();
-    QLabel *link = child<QLabel>(&w, "lblURL");
-    EXPECT_EQ(link->text(), appState().HomePageURL);
+    QLabel *link = Child<QLabel>(&w, "lblURL");
+    const QString url = appState().HomePageURL;
+    EXPECT_EQ(link->text(), url);
     const struct {
         const char *name;
         QPoint release; // where the button comes up
-        bool opened;
+        bool opens;     // the desktop opens the address
+        QStringList urls, boxes;
     } cases[] = {
-        {"click", QPoint(2, 2), true},
-        {"dragged off the label", QPoint(-20, link->height() + 20), false},
+        {"click", QPoint(2, 2), true, {url}, {}},
+        {"dragged off the label", QPoint(-20, link->height() + 20), true, {}, {}},
+        {"the desktop cannot open it", QPoint(2, 2), false, {url}, {"Unable to open: " + url}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         fakeOpener().urls.clear();
+        fakeOpener().result = c.opens;
+        fakeMessageBox().boxes.clear();
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(link, &press);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(c.release), link->mapToGlobal(QPointF(c.release)),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(link, &release);
-        EXPECT_EQ(fakeOpener().urls, c.opened ? QStringList({appState().HomePageURL}) : QStringList());
+        EXPECT_EQ(fakeOpener().urls, c.urls);
+        EXPECT_EQ(MessageTexts(), c.boxes);
     }
-    // A desktop that cannot open it says so, naming the address.
-    fakeOpener().result = false;
-    fakeMessageBox().boxes.clear();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(link, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(link, &release);
-    EXPECT_EQ(boxTexts(), QStringList({"Unable to open: " + appState().HomePageURL}));
 }
 
 class StartupUpdate : public UpdateWindow {
 protected:
-    // The server offers a newer version; the program starts with unsaved work.
-    QPointer<frmMain> startWithNewerVersion()
+    // The program starts with unsaved work and checks the server given.
+    QPointer<frmMain> startChecking(const QString &url)
     {
-        const QByteArray setup = setupBytes();
-        server.serve("korvendo_version.txt", {200, Manifest(newer, setup)});
-        server.serve("Korvendo" + newer + ".exe", {200, setup});
         ResetProgramState();
         QPointer<frmMain> w = StartProgram({}, testHome());
-        appState().DownloadBaseURL = server.baseUrl();
+        appState().DownloadBaseURL = url;
         flags().ProjectSaved = kFalse;
         fakeMessageBox().boxes.clear();
         return w;
     }
+    QPointer<frmMain> startWithNewerVersion()
+    {
+        serveNewer();
+        return startChecking(server.baseUrl());
+    }
+    // Holds a dialog of the main window open until 'until' holds and a while longer;
+    // 'atEnd' runs just before it closes.
+    static void holdDialogOpen(QWidget *parent, const std::function<bool()> &until, const std::function<void()> &atEnd)
+    {
+        QDialog dlg(parent);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &dlg, [&] {
+            if (!until())
+                return;
+            poll.stop();
+            QTimer::singleShot(600, &dlg, [&] {
+                atEnd();
+                dlg.reject();
+            });
+        });
+        poll.start(20);
+        QTimer::singleShot(15000, &dlg, &QDialog::reject);
+        dlg.exec();
+    }
+    QString path() const { return fakeFolders().downloadsDir + "/" + setupFile; }
 };
 
-TEST_F(StartupUpdate, NoServerNothingShownAndMainWindowAtOnce)
+// With the check turned off, or no server answering, the start asks nothing.
+TEST_F(StartupUpdate, NoServerOrCheckTurnedOffAsksNothing)
 {
-    // A port with nothing listening.
-    QTcpServer probe;
+    serveNewer();
+    QTcpServer probe; // a port with nothing listening
     probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
+    const QString nobody = QStringLiteral("https://127.0.0.1:%1/").arg(probe.serverPort());
     probe.close();
-    ResetProgramState();
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    appState().DownloadBaseURL = QStringLiteral("https://127.0.0.1:%1/").arg(port);
-    ASSERT_TRUE(w);
-    EXPECT_TRUE(w->isVisible());
-    WaitFor([] { return false; }, 500);
-    EXPECT_FALSE(historyLog().text().contains("Server/Current: "));
-    EXPECT_TRUE(w->isVisible());
-    w->close();
+    for (const bool off : {false, true}) {
+        SCOPED_TRACE(off ? "check turned off" : "no server");
+        if (off) {
+            ResetProgramState();
+            StartCoreForTest();
+            settings().RemindAnnualUpdates = 0;
+            SaveDefaultSettings(2);
+        }
+        QPointer<frmMain> w = startChecking(off ? server.baseUrl() : nobody);
+        ASSERT_TRUE(w);
+        WaitFor([] { return false; }, 500);
+        EXPECT_TRUE(server.requests.isEmpty());
+        EXPECT_FALSE(historyLog().text().contains("Server/Current: "));
+        EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+        EXPECT_TRUE(w->isVisible());
+        flags().ProjectSaved = kTrue;
+        w->close();
+    }
 }
 
-TEST_F(StartupUpdate, DisabledCheckAsksNothing)
-{
-    server.serve("korvendo_version.txt", {200, Manifest(current, "x")});
-    ResetProgramState();
-    StartCoreForTest();
-    settings().RemindAnnualUpdates = 0;
-    SaveDefaultSettings(2);
-    ResetProgramState();
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    appState().DownloadBaseURL = server.baseUrl();
-    WaitFor([] { return false; }, 300);
-    EXPECT_TRUE(server.requests.isEmpty());
-    w->close();
-}
-
-TEST_F(StartupUpdate, YesDownloadsSavesHandsOverAndEnds)
+// Yes downloads the setup; the install waits for a window the user opened during the
+// download, then the program saves the work, hands the setup over and ends.
+TEST_F(StartupUpdate, YesDownloadsWaitsForAnOpenWindowSavesHandsOverAndEnds)
 {
     QPointer<frmMain> w = startWithNewerVersion();
     ASSERT_TRUE(w);
     project().CurrentFile = testHome() + "/work.KVD";
     fakeMessageBox().script(mb::Yes); // download and install
+    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
+    QStringList whileOpen;
+    holdDialogOpen(
+        w, [] { return fakeMessageBox().boxes.size() >= 2; }, [&] { whileOpen = MessageTexts(); });
+    EXPECT_EQ(whileOpen.size(), 2);
+    EXPECT_TRUE(fakeOpener().documents.isEmpty());
     fakeMessageBox().script(mb::Ok);  // the close announcement
     fakeMessageBox().script(mb::Yes); // save changes
     ASSERT_TRUE(WaitFor([&] { return !w; }, 15000));
-    const QString path = downloaded(qPrintable("Korvendo" + newer + ".exe"));
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
-    const QStringList texts = boxTexts();
-    ASSERT_GE(texts.size(), 4);
-    EXPECT_EQ(texts[0], "A new Korvendo version is available. \r\n\r\nNote that the desktop may ask you for permission "
-                        "to download and install it. \r\n\r\nProceed with Download and Install?");
-    EXPECT_EQ(texts[1], "Download completed. Program at: " + path);
-    EXPECT_EQ(texts[2], "Korvendo will now close to install the new update. The desktop may ask you for permission "
-                        "to install the new version. ");
-    EXPECT_EQ(texts[3], "Save changes to: " + testHome() + "/work.KVD?");
-    EXPECT_EQ(fakeOpener().documents, QStringList({path}));
+    EXPECT_EQ(MessageTexts(), QStringList({testDataText("shell/update-question-en.txt"),
+                                           "Download completed. Program at: " + path(),
+                                           testDataText("shell/update-closes-en.txt"),
+                                           "Save changes to: " + testHome() + "/work.KVD?"}));
+    EXPECT_EQ(fakeOpener().documents, QStringList({path()}));
     EXPECT_TRUE(QFile::exists(testHome() + "/work.KVD"));
 }
 
@@ -431,66 +420,15 @@ TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
     fakeMessageBox().script(mb::No);
     // A window opened at once, before the server's answer: no question while it is open.
     qsizetype whileOpen = -1;
-    {
-        QDialog dlg(w);
-        // Open until the server has answered, and a while longer.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &dlg, [&] {
-            if (!historyLog().text().contains("Server/Current: "))
-                return;
-            poll.stop();
-            QTimer::singleShot(600, &dlg, [&] {
-                whileOpen = fakeMessageBox().boxes.size();
-                dlg.reject();
-            });
-        });
-        poll.start(20);
-        QTimer::singleShot(15000, &dlg, &QDialog::reject);
-        dlg.exec();
-    }
+    holdDialogOpen(
+        w, [] { return historyLog().text().contains("Server/Current: "); },
+        [&] { whileOpen = fakeMessageBox().boxes.size(); });
     EXPECT_EQ(whileOpen, 0);
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
     ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
-    EXPECT_EQ(fakeMessageBox().boxes[0].text,
-              "Υπάρχει νέα έκδοση του Korvendo. \r\n\r\nΣημειώστε ότι το περιβάλλον εργασίας μπορεί να σας ζητήσει "
-              "άδεια για τη λήψη και την εγκατάστασή της. \r\n\r\nΝα γίνει λήψη και εγκατάσταση;");
+    EXPECT_EQ(fakeMessageBox().boxes[0].text, testDataText("shell/update-question-el.txt"));
     EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     w->close();
-}
-
-TEST_F(StartupUpdate, TheInstallWaitsForAWindowOpenedDuringTheDownload)
-{
-    QPointer<frmMain> w = startWithNewerVersion();
-    ASSERT_TRUE(w);
-    fakeMessageBox().script(mb::Yes); // download and install
-    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
-    // The user opens a window while the download runs: the program does not close under it.
-    QStringList whileOpen;
-    {
-        QDialog dlg(w);
-        // Open until the download has ended, and a while longer.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &dlg, [&] {
-            if (fakeMessageBox().boxes.size() < 2)
-                return;
-            poll.stop();
-            QTimer::singleShot(600, &dlg, [&] {
-                whileOpen = boxTexts();
-                dlg.reject();
-            });
-        });
-        poll.start(20);
-        QTimer::singleShot(15000, &dlg, &QDialog::reject);
-        dlg.exec();
-    }
-    const QString path = downloaded(qPrintable("Korvendo" + newer + ".exe"));
-    ASSERT_EQ(whileOpen.size(), 2);
-    EXPECT_EQ(whileOpen[1], "Download completed. Program at: " + path);
-    EXPECT_TRUE(fakeOpener().documents.isEmpty());
-    fakeMessageBox().script(mb::Ok); // the close announcement
-    fakeMessageBox().script(mb::No); // save changes: no
-    ASSERT_TRUE(WaitFor([&] { return !w; }, 5000));
-    EXPECT_EQ(fakeOpener().documents, QStringList({path}));
 }
 
 TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
