@@ -23,15 +23,8 @@ namespace {
 
 enum { Anderson = 0, Ash = 1, Fraenkel = 2, Konya = 3, Langefors = 4, Pearse = 5, Jimeno = 6 };
 
-using Texts = std::vector<std::pair<const char *, const char *>>;
-
 class CalculatorWindows : public CalculatorTest {
 protected:
-    static void expectTexts(QWidget *w, const Texts &expected)
-    {
-        for (const auto &[name, value] : expected)
-            EXPECT_EQ(text(w, name), QString::fromUtf8(value)) << name;
-    }
     // The caption of a control (a tab's or a list item's by its index), or its text.
     static QString caption(QWidget *w, const QString &control, int tab)
     {
@@ -449,7 +442,8 @@ TEST_F(CalculatorWindows, LangeforsListAndSketch)
         project().LangeforsFixation = s.stored;
         QWidget *w = open(Langefors);
         EXPECT_EQ(child<QComboBox>(w, "cmbSyntelestis")->currentIndex(), s.item);
-        expectTexts(w, {{"lblSyntelestis", s.factor}, {"txtFortio", s.fortio}});
+        EXPECT_EQ(text(w, "lblSyntelestis"), s.factor);
+        EXPECT_EQ(text(w, "txtFortio"), s.fortio);
         Click(w, "btnOk");
         EXPECT_EQ(project().LangeforsFixation, s.stored);
     }

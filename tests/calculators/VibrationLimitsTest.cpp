@@ -32,7 +32,6 @@ TEST(VibrationLimits, TheSevenMembers)
     // Greek titles: Greek category letters, except the Latin B of Spanish category B.
     EXPECT_EQ(VibrationLimitMember(3).greek, "Γερμανικός Κανονισμός Ασφαλών Ορίων Δονήσεως - Κατηγορία Γ");
     EXPECT_EQ(VibrationLimitMember(5).greek, "Ισπανικός Κανονισμός Ασφαλών Ορίων Δονήσεως - Κατηγορία B");
-    EXPECT_EQ(VibrationLimitMember(2).greek.back(), QChar(0x0392));
 }
 
 TEST(VibrationLimits, PointChecks)
@@ -78,9 +77,6 @@ TEST(VibrationLimits, ChartContentAxesAndZeros)
     EXPECT_EQ(german.title, "Γερμανικός Κανονισμός Ασφαλών Ορίων Δονήσεως - Κατηγορία Β");
     EXPECT_EQ(german.xTitle, "Συχνότητα (Hz)");
     EXPECT_EQ(german.yTitle, "Ταχύτητα Δονήσεως (mm/sec)");
-    const VibrationChart us = ChartContent(0, 1, "60", "50", true);
-    EXPECT_EQ(us.xTitle, "Frequency (Hz)");
-    EXPECT_EQ(us.yTitle, "Vibration Velocity (mm/sec)");
-    EXPECT_EQ(us.measured, QPointF(60, 50));
+    EXPECT_EQ(ChartContent(0, 1, "60", "50", true).measured, QPointF(60, 50));
     EXPECT_EQ(ChartContent(1, 0, "12.3", "0.1", true).point, QPointF(12.3, 0.1));
 }
