@@ -63,13 +63,13 @@ int calculatorIndex(const QString &name)
 // A data file's cell with its escapes: "\r\n" a line break, "\b" Backspace.
 QString unescaped(QString cell)
 {
-    return cell.replace(QLatin1String("\\r\\n"), QLatin1String("\r\n")).replace(QLatin1String("\\b"), QLatin1String("\b"));
+    return cell.replace("\\r\\n", "\r\n").replace("\\b", "\b");
 }
 
 TEST_F(CalculatorWindows, StoredValuesAndCaptionsInBothLanguages)
 {
     const QList<QStringList> shown = testTable("calculators/windows.tsv");
-    const char *logged[] = {"Anderson", "Ash", "Fraenkel", "Konya", nullptr, "Pearse", nullptr};
+    const bool logged[] = {true, true, true, true, false, true, false}; // Langefors and Jimeno log no load
     for (int index = 0; index < kCalculatorCount; ++index) {
         const QString name = CalculatorDefinition(index)->name;
         for (const int16_t english : {1, 0}) {
