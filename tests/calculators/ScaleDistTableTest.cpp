@@ -14,6 +14,13 @@ ScaleDistTexts defaults()
     return {"1600", "1.6", "50", "1.5", "0", "1", "10", "100", "10"};
 }
 
+// The boxes' texts from a data file's cell: K|n|D|q|distance|mass|minimum|maximum|step.
+ScaleDistTexts boxes(const QString &cell)
+{
+    const QStringList t = cell.split('|');
+    return {t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8]};
+}
+
 QStringList column(const PredictionTable &t, int c)
 {
     QStringList out;
@@ -41,82 +48,33 @@ TEST(ScaleDistTable, AutomaticListOfANewProject)
 
 TEST(ScaleDistTable, UserRangeRowsAndStops)
 {
-    const struct {
-        const char *min, *max, *step, *k;
-        int rows;
-        const char *lastSD;
-        const char *lastValue;
-    } cases[] = {
-        {"1", "100", "1", "1600", 20, "20", "13.3"},        // at most 20 rows
-        {"0.1", "1", "0.1", "1600", 9, "0.9000001", nullptr}, // the running single passes 1
-        {"0", "100", "10", "1600", 0, nullptr, nullptr},     // header only
-        {"5", "5", "1", "1600", 1, "5", nullptr},            // minimum equal to maximum
-        {"10", "100", "0", "1600", 20, "10", nullptr},       // a loaded step of 0: the row limit ends it
-        {"-10", "100", "10", "1600", 0, nullptr, nullptr},   // a loaded negative minimum: no power of it
-        {"1e-30", "1", "1", "1e30", 0, nullptr, nullptr},    // beyond a single: ends quietly
-        {"0.5", "2", "0.5", "0", 4, "2", "0.0"},             // K 0
-    };
-    for (const auto &c : cases) {
-        ScaleDistTexts t = defaults();
-        t.txtMin = c.min;
-        t.txtMax = c.max;
-        t.txtStep = c.step;
-        t.txtK = c.k;
-        const PredictionTable table = FillPredictionRows(t, 0, 1);
-        ASSERT_EQ(table.rows.size(), c.rows) << c.min << ".." << c.max << " step " << c.step;
+    for (const QStringList &c : testTable("calculators/scaledist-ranges.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        const PredictionTable table = FillPredictionRows(boxes(c[0]), 0, 1);
+        ASSERT_EQ(table.rows.size(), c[1].toInt());
         EXPECT_EQ(table.header[1], "PPV (mm/s)");
-        if (c.lastSD) {
-            EXPECT_EQ(table.rows.back()[2], c.lastSD);
+        if (!c[2].isEmpty()) {
+            EXPECT_EQ(table.rows.back()[2], c[2]);
         }
-        if (c.lastValue) {
-            EXPECT_EQ(table.rows.back()[1], c.lastValue);
+        if (!c[3].isEmpty()) {
+            EXPECT_EQ(table.rows.back()[1], c[3]);
         }
     }
-    ScaleDistTexts t = defaults();
-    t.txtMin = "0.1", t.txtMax = "1", t.txtStep = "0.1";
-    EXPECT_EQ(FillPredictionRows(t, 0, 1).rows.at(7)[2], "0.8000001");
+    EXPECT_EQ(FillPredictionRows(boxes("1600|1.6|50|1.5|0|1|0.1|1|0.1"), 0, 1).rows.at(7)[2], "0.8000001");
     // Rows before a value beyond a single stay.
-    t = defaults();
-    t.txtK = "3e38";
-    t.txtN = "1";
-    t.txtMin = "2", t.txtMax = "0.5", t.txtStep = "-0.5";
-    EXPECT_EQ(column(FillPredictionRows(t, 0, 1), 2), (QStringList{"2", "1.5", "1"}));
+    const PredictionTable beyond = FillPredictionRows(boxes("3e38|1|50|1.5|0|1|2|0.5|-0.5"), 0, 1);
+    EXPECT_EQ(column(beyond, 2), (QStringList{"2", "1.5", "1"}));
 }
 
 TEST(ScaleDistTable, ChecksInTheirOrder)
 {
-    using F = QString ScaleDistTexts::*;
-    const struct { F field; const char *text, *control, *english; } cases[] = {
-        {&ScaleDistTexts::txtStep, "abc", "", "One of the input values is not a number"},
-        {&ScaleDistTexts::txtK, "1e39", "", "One of the input values is not a number"},
-        {&ScaleDistTexts::txtK, "-1", "txtK", "K should be positive"},
-        {&ScaleDistTexts::txtN, "-1", "txtN", "n should be positive"},
-        {&ScaleDistTexts::txtD, "-1", "txtD", "D should be positive"},
-        {&ScaleDistTexts::txtQ, "-1", "txtQ", "q should be positive"},
-        {&ScaleDistTexts::txtDist, "-1", "txtDist", "The distance for scaled distance calculation should be positive"},
-        {&ScaleDistTexts::txtWeight, "0", "txtWeight",
-         "The mass for scaled distance calculation should be greater than zero"},
-        {&ScaleDistTexts::txtWeight, "", "txtWeight",
-         "The mass for scaled distance calculation should be greater than zero"},
-        {&ScaleDistTexts::txtMax, "-1", "txtMin", "The range for scaled distance calculation should be positive"},
-        {&ScaleDistTexts::txtMin, "200", "txtMin",
-         "The minimum distance for scaled distance calculation should be less than the maximum distance"},
-        {&ScaleDistTexts::txtStep, "0", "txtMin", "The step distance for scaled distance calculation should be positive"},
-    };
-    for (const auto &c : cases) {
-        ScaleDistTexts t = defaults();
-        t.*c.field = QString::fromLatin1(c.text);
-        const auto failure = FirstScaleDistFailure(t);
-        ASSERT_TRUE(failure) << c.control << " " << c.text;
-        EXPECT_EQ(failure->control, c.control);
-        EXPECT_EQ(failure->english, c.english);
+    for (const QStringList &c : testTable("calculators/scaledist-checks.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        const auto failure = FirstScaleDistFailure(boxes(c[0]));
+        EXPECT_EQ(failure ? failure->control : "-", c[1]);
+        EXPECT_EQ(failure ? failure->english : "", c[2]);
     }
-    // Zero passes where "positive" is written; an equal minimum and maximum pass.
-    ScaleDistTexts zeros{"0", "0", "0", "0", "0", "1", "0", "0", "1"};
-    EXPECT_FALSE(FirstScaleDistFailure(zeros));
-    ScaleDistTexts massless = defaults();
-    massless.txtWeight = "0";
-    EXPECT_EQ(FirstScaleDistFailure(massless)->greek,
+    EXPECT_EQ(FirstScaleDistFailure(boxes("1600|1.6|50|1.5|0|0|10|100|10"))->greek,
               "Η μάζα για τον υπολογισμό της Ανηγμ. Απόστασης πρέπει να είναι μεγαλύτερη από το μηδέν!");
 }
 

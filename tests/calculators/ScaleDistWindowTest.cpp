@@ -131,15 +131,6 @@ TEST_F(ScaleDistWindow, OddEntriesNeverShowANonFiniteValue)
         for (const char *box : {"txtK", "txtN", "txtD", "txtQ", "txtDist", "txtWeight", "txtMin", "txtMax", "txtStep"})
             boxes << child(box);
         TypeOddTexts(w.get(), boxes, [this] { EXPECT_LE(grid()->rowCount(), 21); });
-        // Huge ranges and tiny steps stop at 20 rows.
-        const char *ranges[][3] = {{"1e-45", "3e38", "1e-45"}, {"1", "3e38", "1e30"}, {"0.1", "1e38", "1e-7"}};
-        for (const auto &r : ranges) {
-            child("txtMax")->setText(r[1]);
-            child("txtMin")->setText(r[0]);
-            child("txtStep")->setText(r[2]);
-            EXPECT_LE(grid()->rowCount(), 21) << r[0] << " " << r[1] << " " << r[2];
-        }
-        EXPECT_EQ(grid()->rowCount(), 21);
         w.reset();
     }
 }
