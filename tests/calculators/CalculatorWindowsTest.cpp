@@ -203,8 +203,9 @@ TEST_F(CalculatorWindows, AStoredValueFailingACheckAtTheLoad)
         QTimer::singleShot(0, w, [&] {
             EXPECT_TRUE(w->isVisible() && w->isModal());
             QLineEdit *box = child(w, c.box);
-            if (auto *t = Child<QTabWidget>(w, "SSTab1"))
+            if (auto *t = Child<QTabWidget>(w, "SSTab1")) {
                 EXPECT_EQ(t->currentIndex(), 1);
+            }
             EXPECT_EQ(w->focusWidget(), box);
             EXPECT_EQ(box->selectedText(), "-3");
             box->setText(QString::fromLatin1(c.mended));
@@ -353,8 +354,9 @@ TEST_F(CalculatorWindows, CancelStoresNothingAndOkCommits)
             EXPECT_EQ(flags().FileEmpty, ok ? kFalse : kTrue);
             EXPECT_EQ(flags().ParametersLoaded, ok ? kTrue : kFalse);
             EXPECT_EQ(newLog().endsWith(QString(". %1 Parameters Modified\r\n").arg(c.name)), ok);
-            if (c.after != c.before)
+            if (c.after != c.before) {
                 EXPECT_EQ(CalculatorResultText(c.index), ok ? shown : stored);
+            }
             UnloadAllCalculators();
             ResetProjectDefaults(255, 255);
         }
