@@ -152,26 +152,6 @@ TEST_F(DesignWindowRun, RunPageSortAndFindNothing)
     EXPECT_EQ(text("lblSpacingWarning"), s.SpacingWarning());
 }
 
-// The two rounding boxes reach the run: what the window shows is the run with the
-// same choices.
-TEST_F(DesignWindowRun, RoundingBoxesReachTheRun)
-{
-    for (const int round : {0, 1})
-        for (const int round2 : {0, 1}) {
-            SCOPED_TRACE(QStringLiteral("chkRound %1, chkRound2 %2").arg(round).arg(round2).toStdString());
-            DesignInputs in = DefaultDesignInputs();
-            in.txtFortio = "3.456";
-            in.chkRound = round;
-            in.chkRound2 = round2;
-            open();
-            type("txtFortio", in.txtFortio);
-            find<QCheckBox>("chkRound")->setChecked(round == 1);
-            find<QCheckBox>("chkRound2")->setChecked(round2 == 1);
-            showTab(1);
-            expectReportOf(in, 0);
-        }
-}
-
 TEST_F(DesignWindowRun, PagesOnViewOnTheClipboardAndOnThePrinter)
 {
     open();
