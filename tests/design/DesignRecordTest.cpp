@@ -20,7 +20,7 @@ TEST(DesignWindowRecord, BurdenSources)
         const auto t = BurdenFromCalculator(r[0].toInt(), r[1], p);
         QStringList shown = {QStringLiteral("none")};
         if (t)
-            shown = QStringList{t->burden, t->diameter, t->explosiveDensity.value_or("-"), t->rockDensity.value_or("-")};
+            shown = {t->burden, t->diameter, t->explosiveDensity.value_or("-"), t->rockDensity.value_or("-")};
         EXPECT_EQ(shown, r.mid(2)) << r[0].toStdString() << " " << r[1].toStdString();
     }
 }

@@ -113,24 +113,16 @@ TEST_F(LayoutSearch, SelectingAndTheSpacingEachReportShows)
     EXPECT_TRUE(session.SpacingWarning().isEmpty());
 }
 
+// The cases are tests/data/design/holes-per-delay.tsv.
 TEST_F(LayoutSearch, HolesPerDelayFollowsThePatternOrTheEnteredValue)
 {
-    struct Case {
-        int pattern, autoDelay;
-        const char *entered;
-        int expected; // alternative 15: 5 holes per row, 2 rows
-    } cases[] = {
-        {0, 1, "2", 5},   {0, 0, "2", 2}, {0, 0, "0", 5}, {0, 0, "2.5", 2}, {0, 0, "3.5", 4},
-        {1, 1, "2", 5},   {2, 1, "2", 2}, {3, 1, "2", 3}, {3, 0, "7", 7},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "pattern " << c.pattern << " auto " << c.autoDelay << " " << c.entered);
-        in.optEnausi = c.pattern;
-        in.chkMaxNDelay = c.autoDelay;
-        in.txtMaxNperDelay = QString::fromLatin1(c.entered);
-        session.RunDesign(in);
+    for (const QStringList &c : testTable(QStringLiteral("design/holes-per-delay.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
+        DesignInputs changed = in;
+        SetInputs(changed, c[0]);
+        session.RunDesign(changed);
         ASSERT_EQ(session.AlternativeCount(), 20);
-        EXPECT_EQ(session.Alternative(15).HolesPerDelay, c.expected);
+        EXPECT_EQ(session.Alternative(15).HolesPerDelay, c[1].toInt());
         EXPECT_EQ(session.runState().HolesPerDelay, float(session.Alternative(session.BestAlternative()).HolesPerDelay));
     }
 }
