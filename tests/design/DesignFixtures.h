@@ -29,6 +29,43 @@ inline DesignInputs DefaultDesignInputs()
     return DesignRecordTexts(project().BlastDesign).inputs;
 }
 
+// Changes inputs by "name=value" words ("optEnausi=2 txtParagogi=100"; "name=" empties
+// a box), as the tables of tests/data/design give them.
+inline void SetInputs(DesignInputs &in, const QString &changes)
+{
+#define INPUT(f) {QStringLiteral(#f), &DesignInputs::f}
+    static const QMap<QString, QString DesignInputs::*> texts = {
+        INPUT(txtFortio),   INPUT(txtDiametros), INPUT(txtEpigomosi), INPUT(txtYpodiatrisi),  INPUT(txtApostasi),
+        INPUT(txtEpigD),    INPUT(txtYpodD),     INPUT(txtApostasiD), INPUT(txtEidvarek),     INPUT(txtEnisxysi),
+        INPUT(txtEidvarEE), INPUT(txtEidvarPe),  INPUT(txtYpsos),     INPUT(txtParagogi),     INPUT(txtDX),
+        INPUT(txtDY),       INPUT(cmbNoEpif),    INPUT(txtSeires),    INPUT(txtMaxNperDelay), INPUT(txtCostExpl),
+        INPUT(txtCostCap),  INPUT(txtCostInit),  INPUT(txtCostBooster), INPUT(txtCostDrill),
+    };
+    static const QMap<QString, int DesignInputs::*> choices = {
+        INPUT(SSTab2), INPUT(optEnausi), INPUT(optProduction), INPUT(chkRound), INPUT(chkRound2),
+        INPUT(chkMaxNDelay), INPUT(chkSort),
+    };
+#undef INPUT
+    for (const QString &change : changes.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = change.section(u'=', 0, 0);
+        if (texts.contains(name))
+            in.*texts.value(name) = change.section(u'=', 1);
+        else if (choices.contains(name))
+            in.*choices.value(name) = change.section(u'=', 1).toInt();
+        else
+            ADD_FAILURE() << "no input " << name.toStdString();
+    }
+}
+
+// The name of a run's outcome, as the tables of tests/data/design give it.
+inline QString StatusName(DesignStatus status)
+{
+    static const QStringList names = {"Ok",           "NoQualifyingLayout", "ImpossibleLayout", "ImpossibleDesign",
+                                      "NotComputable", "ZeroHoleVolume",    "TooManyLayouts",   "CountOutOfRange",
+                                      "ValueOutOfRange", "InvalidAlternative", "NotSorted"};
+    return names.value(int(status));
+}
+
 // The grid as text: one row a line, the cells of columns 1 to 3 split by tabs (column 0
 // is always empty), as the expected grids in tests/data hold it.
 inline QString GridText(const ReportGrid &grid)

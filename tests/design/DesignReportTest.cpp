@@ -40,50 +40,30 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
 }
 
 // A layout or a design that cannot be evaluated shows its reason in place of the
-// numbers; only a refused design says so in a message box.
+// numbers; only a refused design says so in a message box. The cases are
+// tests/data/design/impossible.tsv.
 TEST(DesignReport, ImpossibleLayoutsAndDesignsShowTheirReasonOnly)
 {
-    const QString column = "Impossible design: the explosive column (sub-drilling + bench height - stemming) is "
-                           "zero or negative.";
-    const struct {
-        const char *what;
-        void (*change)(DesignInputs &);
-        int select; // the alternative then selected; 0: none
-        DesignStatus status;
-        QString english;
-    } cases[] = {
-        {"modified row: one hole per row", [](DesignInputs &i) { i.optEnausi = 1; }, 1, DesignStatus::ImpossibleLayout,
-         "Impossible layout: this alternative has no rock volume or no blastholes, so no quantities or costs can be "
-         "computed."},
-        {"stemming longer than the hole", [](DesignInputs &i) { i.txtYpsos = "2"; i.txtEpigomosi = "2.0"; }, 0,
-         DesignStatus::ImpossibleDesign, column},
-        {"stemming as long as the hole",
-         [](DesignInputs &i) { i.txtYpodiatrisi = "1"; i.txtYpsos = "3"; i.txtEpigomosi = "2"; }, 0,
-         DesignStatus::ImpossibleDesign, column},
-        {"booster larger than the column", [](DesignInputs &i) { i.txtEnisxysi = "100"; }, 0,
-         DesignStatus::ImpossibleDesign,
-         "Impossible design: the booster takes more room than the explosive column, which would give a negative "
-         "explosive mass."},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const QStringList &c : testTable(QStringLiteral("design/impossible.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
         DesignInputs in = DefaultDesignInputs();
         settings().EnglishMenus = 1;
-        c.change(in);
+        SetInputs(in, c[1]);
+        const int select = c[2].toInt();
         DesignSession session;
         DesignOutcome o = session.RunDesign(in);
-        if (c.select)
-            o = session.SelectAlternative(c.select, in);
-        EXPECT_EQ(o.status, c.status);
-        EXPECT_EQ(o.showMessage, c.status == DesignStatus::ImpossibleDesign);
+        if (select)
+            o = session.SelectAlternative(select, in);
+        EXPECT_EQ(StatusName(o.status), c[3]);
+        EXPECT_EQ(o.showMessage, o.status == DesignStatus::ImpossibleDesign);
         EXPECT_FALSE(o.hasDelayCharge);
         EXPECT_EQ(session.runState().ExplosiveMass, 0.0f);
         EXPECT_EQ(session.runState().CostTotal, 0.0f);
-        EXPECT_EQ(session.ReportPage(2), "[Selected Solution]\r\n" + c.english + "\r\n");
+        EXPECT_EQ(session.ReportPage(2), "[Selected Solution]\r\n" + c[4] + "\r\n");
         EXPECT_EQ(session.grid().Rows(), 2); // the header and the reason
         settings().EnglishMenus = 0;
-        c.select ? session.SelectAlternative(c.select, in) : session.RunDesign(in);
+        select ? session.SelectAlternative(select, in) : session.RunDesign(in);
         EXPECT_TRUE(session.ReportPage(2).startsWith(
-            c.select ? "[Επιλεγμένη Λύση]\r\nΑδύνατη διάταξη:" : "[Επιλεγμένη Λύση]\r\nΑδύνατος σχεδιασμός:"));
+            select ? "[Επιλεγμένη Λύση]\r\nΑδύνατη διάταξη:" : "[Επιλεγμένη Λύση]\r\nΑδύνατος σχεδιασμός:"));
     }
 }

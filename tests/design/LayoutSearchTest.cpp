@@ -36,16 +36,6 @@ QString AlternativeLines(const DesignSession &s)
     return text;
 }
 
-void Grid(DesignInputs &in, const char *faces, int pattern, const char *n, const char *r, const char *perDelay)
-{
-    in.optProduction = 1;
-    in.cmbNoEpif = QString::fromLatin1(faces);
-    in.optEnausi = pattern;
-    in.txtDX = QString::fromLatin1(n);
-    in.txtDY = QString::fromLatin1(r);
-    in.txtMaxNperDelay = QString::fromLatin1(perDelay);
-}
-
 class LayoutSearch : public ::testing::Test {
 protected:
     void SetUp() override
@@ -59,83 +49,36 @@ protected:
 
 } // namespace
 
+// The lengths and counts a run reads, against tests/data/design/inputs-read.tsv.
 TEST_F(LayoutSearch, InputsAreReadOnEitherCoefficientBasis)
 {
-    struct Case {
-        const char *what;
-        int tab, round;
-        const char *burden, *faces, *rows;
-        float Burden, Stemming, Subdrilling, Spacing;
-        int16_t FreeFaces, MaxRows;
-        const char *stemming = "1.00"; // the stemming coefficient on the burden basis
-    } cases[] = {
-        // Burden basis: 1.0, 0.3 and 1.5 times the burden; counts halves to even.
-        {"rounded burden", 0, 1, "3.456", "1", "2", 3.46f, 3.46f, 1.04f, 5.19f, 1, 2},
-        {"a tie rounds to the even neighbour", 0, 1, "3.125", "1", "2", 3.12f, 3.12f, 0.94f, 4.68f, 1, 2},
-        // 1.15 (a single) x 0.70 is 0.80500001 in double, 0.80499995 in single precision.
-        {"burden times coefficient in double", 0, 1, "1.15", "1", "2", 1.15f, 0.81f, 0.34f, 1.72f, 1, 2, "0.70"},
-        {"unrounded burden", 0, 0, "3.456", "2.5", "2.5", 3.456f, 3.456f, float(3.456f * 0.3), float(3.456f * 1.5), 2, 2},
-        // Diameter basis: 80 mm times 20, 10 and 40, in metres.
-        {"diameter tab", 1, 1, "3", "1.5", "3.5", 3.0f, 1.6f, 0.8f, 3.2f, 2, 4},
-        {"absolute tab is read like the diameter tab", 2, 1, "3", " 1abc", "1", 3.0f, 1.6f, 0.8f, 3.2f, 1, 1},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
-        in.SSTab2 = c.tab;
-        in.chkRound = c.round;
-        in.txtFortio = QString::fromLatin1(c.burden);
-        in.cmbNoEpif = QString::fromLatin1(c.faces);
-        in.txtSeires = QString::fromLatin1(c.rows);
-        in.txtEpigomosi = QString::fromLatin1(c.stemming);
-        session.RunDesign(in);
+    for (const QStringList &c : testTable(QStringLiteral("design/inputs-read.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
+        DesignInputs changed = in;
+        SetInputs(changed, c[1]);
+        session.RunDesign(changed);
         const DesignRunState &s = session.runState();
-        EXPECT_EQ(s.Burden, c.Burden);
-        EXPECT_EQ(s.Stemming, c.Stemming);
-        EXPECT_EQ(s.Subdrilling, c.Subdrilling);
-        EXPECT_EQ(s.Spacing, c.Spacing);
-        EXPECT_EQ(s.FreeFaces, c.FreeFaces);
-        EXPECT_EQ(s.MaxRows, c.MaxRows);
+        EXPECT_EQ(s.Burden, c[2].toFloat());
+        EXPECT_EQ(s.Stemming, c[3].toFloat());
+        EXPECT_EQ(s.Subdrilling, c[4].toFloat());
+        EXPECT_EQ(s.Spacing, c[5].toFloat());
+        EXPECT_EQ(s.FreeFaces, c[6].toInt());
+        EXPECT_EQ(s.MaxRows, c[7].toInt());
     }
 }
 
-// Every alternative the search stores, for both searches, each initiation pattern
-// and face count, against the "[name]" sections of tests/data/design/layouts.txt.
+// Every alternative the search stores, for both searches, each initiation pattern and
+// face count (tests/data/design/layout-cases.tsv), against the "[name]" sections of
+// layouts.txt.
 TEST_F(LayoutSearch, AlternativesOfEachPatternAndFaceCount)
 {
-    const struct {
-        const char *name;
-        void (*change)(DesignInputs &);
-    } cases[] = {
-        // By production: 2 rows x (floor(1538.46 / 162) + 1) layouts; the best is 1 x 9.
-        {"default", [](DesignInputs &) {}},
-        // Target 1539 m3: 1 x 9 (1458), 1 x 10 and 2 x 5 (1620) are all 81 m3 away.
-        {"ties keep the first", [](DesignInputs &i) { i.txtEidvarPe = "1"; i.txtParagogi = "1539"; }},
-        // One hole per row cannot fire in modified rows; 1 x 10 (1458 m3) is the best.
-        {"modified row", [](DesignInputs &i) { i.optEnausi = 1; }},
-        // Diagonal: the spacing changes only for later rows with one free face.
-        {"diagonal", [](DesignInputs &i) { i.optEnausi = 2; }},
-        {"diagonal, 2 faces", [](DesignInputs &i) { i.optEnausi = 2; i.cmbNoEpif = "2"; }},
-        // By hole count: free faces, pattern, holes per row, rows, holes per delay
-        // ("0": the pattern's own).
-        {"grid 1 0 4x3", [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "0"); }},
-        {"grid 2 0 4x3", [](DesignInputs &i) { Grid(i, "2", 0, "4", "3", "0"); }},
-        {"grid 1 1 4x3", [](DesignInputs &i) { Grid(i, "1", 1, "4", "3", "0"); }},
-        {"grid 2 1 4x3", [](DesignInputs &i) { Grid(i, "2", 1, "4", "3", "0"); }},
-        {"grid 1 2 4x3", [](DesignInputs &i) { Grid(i, "1", 2, "4", "3", "0"); }},
-        {"grid 2 2 4x3", [](DesignInputs &i) { Grid(i, "2", 2, "4", "3", "0"); }},
-        {"grid 1 3 4x3", [](DesignInputs &i) { Grid(i, "1", 3, "4", "3", "0"); }},
-        {"grid 1 2 1x1", [](DesignInputs &i) { Grid(i, "1", 2, "1", "1", "0"); }},
-        {"grid 1 1 1x2: no volume", [](DesignInputs &i) { Grid(i, "1", 1, "1", "2", "0"); }},
-        {"grid 2 1 1x2: B x B x r x H", [](DesignInputs &i) { Grid(i, "2", 1, "1", "2", "0"); }},
-        {"grid 1 0 4x3, 3 entered even with Auto", [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "3"); }},
-    };
     const QMap<QString, QString> expected = DataSections(QStringLiteral("design/layouts.txt"));
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &c : testTable(QStringLiteral("design/layout-cases.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
         DesignInputs changed = in;
-        c.change(changed);
+        SetInputs(changed, c.value(1));
         session.RunDesign(changed);
-        EXPECT_EQ(AlternativeLines(session).toStdString(), expected.value(c.name).toStdString());
+        EXPECT_EQ(AlternativeLines(session).toStdString(), expected.value(c[0]).toStdString());
     }
 }
 
@@ -170,81 +113,42 @@ TEST_F(LayoutSearch, SelectingAndTheSpacingEachReportShows)
     EXPECT_TRUE(session.SpacingWarning().isEmpty());
 }
 
+// The cases are tests/data/design/holes-per-delay.tsv.
 TEST_F(LayoutSearch, HolesPerDelayFollowsThePatternOrTheEnteredValue)
 {
-    struct Case {
-        int pattern, autoDelay;
-        const char *entered;
-        int expected; // alternative 15: 5 holes per row, 2 rows
-    } cases[] = {
-        {0, 1, "2", 5},   {0, 0, "2", 2}, {0, 0, "0", 5}, {0, 0, "2.5", 2}, {0, 0, "3.5", 4},
-        {1, 1, "2", 5},   {2, 1, "2", 2}, {3, 1, "2", 3}, {3, 0, "7", 7},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "pattern " << c.pattern << " auto " << c.autoDelay << " " << c.entered);
-        in.optEnausi = c.pattern;
-        in.chkMaxNDelay = c.autoDelay;
-        in.txtMaxNperDelay = QString::fromLatin1(c.entered);
-        session.RunDesign(in);
+    for (const QStringList &c : testTable(QStringLiteral("design/holes-per-delay.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
+        DesignInputs changed = in;
+        SetInputs(changed, c[0]);
+        session.RunDesign(changed);
         ASSERT_EQ(session.AlternativeCount(), 20);
-        EXPECT_EQ(session.Alternative(15).HolesPerDelay, c.expected);
+        EXPECT_EQ(session.Alternative(15).HolesPerDelay, c[1].toInt());
         EXPECT_EQ(session.runState().HolesPerDelay, float(session.Alternative(session.BestAlternative()).HolesPerDelay));
     }
 }
 
 // A run that finds no layout keeps its alternatives; a search the data model cannot
 // hold is refused before anything is allocated. Either way the message is shown and
-// nothing of the earlier report is left.
+// nothing of the earlier report is left (tests/data/design/no-report.tsv).
 TEST_F(LayoutSearch, RunsThatLeaveNoReport)
 {
-    using S = DesignStatus;
-    const struct {
-        const char *what;
-        void (*change)(DesignInputs &);
-        S expected;
-        int count = 0; // alternatives kept
-        S selectFirst = S::InvalidAlternative; // what selecting alternative 1 then gives
-    } cases[] = {
-        {"one hole (162 m3) is too far from 38.5 m3", [](DesignInputs &i) { i.txtParagogi = "100"; },
-         S::NoQualifyingLayout, 2, S::Ok},
-        {"three free faces", [](DesignInputs &i) { i.cmbNoEpif = "3"; }, S::NoQualifyingLayout, 20,
-         S::ImpossibleLayout},
-        {"spacing rounds to 0.00", [](DesignInputs &i) { i.SSTab2 = 1; i.txtApostasiD = "0.01"; }, S::ZeroHoleVolume},
-        {"huge target", [](DesignInputs &i) { i.txtParagogi = "1e9"; }, S::TooManyLayouts},
-        {"no finite hole estimate", [](DesignInputs &i) { i.txtEidvarPe = "1e-46"; }, S::TooManyLayouts},
-        {"32768 layouts", // 32767.5 holes of 162 m3
-         [](DesignInputs &i) { i.txtEidvarPe = "1"; i.txtSeires = "1"; i.txtParagogi = "5308335"; }, S::TooManyLayouts},
-        {"spacing coefficient beyond a single", [](DesignInputs &i) { i.SSTab2 = 1; i.txtApostasiD = "1e40"; },
-         S::ValueOutOfRange},
-        {"grid with a target beyond a single",
-         [](DesignInputs &i) { Grid(i, "1", 0, "4", "3", "0"); i.txtParagogi = "1e39"; }, S::ValueOutOfRange},
-        {"rows beyond 16 bits", [](DesignInputs &i) { i.txtSeires = "40000"; }, S::CountOutOfRange},
-        {"V pattern rows give 2r - 1 beyond 16 bits",
-         [](DesignInputs &i) { i.optEnausi = 3; i.txtSeires = "20000"; i.txtParagogi = "1"; }, S::CountOutOfRange},
-        {"entered holes per delay beyond 16 bits",
-         [](DesignInputs &i) { i.chkMaxNDelay = 0; i.txtMaxNperDelay = "40000"; }, S::CountOutOfRange},
-        {"grid of 200 x 200", [](DesignInputs &i) { Grid(i, "1", 0, "200", "200", "0"); }, S::CountOutOfRange},
-        {"grid V pattern of 20000 rows: 39999 holes per delay",
-         [](DesignInputs &i) { Grid(i, "1", 3, "1", "20000", "0"); }, S::CountOutOfRange},
-        {"grid beyond 32 bits", [](DesignInputs &i) { Grid(i, "1", 0, "1e12", "1", "0"); }, S::CountOutOfRange},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const QStringList &c : testTable(QStringLiteral("design/no-report.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
         DesignSession fresh;
         ASSERT_TRUE(fresh.RunDesign(in).ok());
         DesignInputs changed = in;
-        c.change(changed);
+        SetInputs(changed, c[1]);
         const DesignOutcome o = fresh.RunDesign(changed);
-        EXPECT_EQ(o.status, c.expected);
+        EXPECT_EQ(StatusName(o.status), c[2]);
         EXPECT_TRUE(o.showMessage && !o.hasDelayCharge && o.scrollValue == 0);
-        EXPECT_EQ(int(fresh.Alternatives().size()), c.count);
+        EXPECT_EQ(int(fresh.Alternatives().size()), c[3].toInt());
         EXPECT_EQ(fresh.SelectedAlternative(), 0);
         EXPECT_TRUE(fresh.ReportPage(2).isEmpty() && fresh.grid().Rows() == 0);
         EXPECT_EQ(fresh.runState().TotalHoles, 0);
-        EXPECT_EQ(fresh.SelectAlternative(1, changed).status, c.selectFirst);
+        EXPECT_EQ(StatusName(fresh.SelectAlternative(1, changed).status), c[4]);
     }
-    EXPECT_TRUE(MakeOutcome(S::NoQualifyingLayout).message(true).startsWith("No layout comes close enough"));
-    EXPECT_TRUE(MakeOutcome(S::NoQualifyingLayout).message(false).startsWith("Καμία διάταξη"));
+    EXPECT_TRUE(MakeOutcome(DesignStatus::NoQualifyingLayout).message(true).startsWith("No layout comes close enough"));
+    EXPECT_TRUE(MakeOutcome(DesignStatus::NoQualifyingLayout).message(false).startsWith("Καμία διάταξη"));
 }
 
 TEST_F(LayoutSearch, TheLargestSearchTheDataModelHolds)
@@ -252,12 +156,7 @@ TEST_F(LayoutSearch, TheLargestSearchTheDataModelHolds)
     in.txtEidvarPe = QStringLiteral("1");
     in.txtSeires = QStringLiteral("1");
     in.txtParagogi = QStringLiteral("5308173"); // 32766.5 holes of 162 m3
-    // Without "Auto" every record would hold the entered 40000 holes per delay...
-    in.chkMaxNDelay = 0;
-    in.txtMaxNperDelay = QStringLiteral("40000");
-    EXPECT_EQ(session.RunDesign(in).status, DesignStatus::CountOutOfRange);
-    // ...with "Auto" the entered value is not used at all.
-    in.chkMaxNDelay = 1;
+    in.txtMaxNperDelay = QStringLiteral("40000"); // not used with "Auto"
     ASSERT_TRUE(session.RunDesign(in).ok());
     EXPECT_EQ(session.AlternativeCount(), 32767);
     EXPECT_EQ(session.BestAlternative(), 32766); // 32766 x 162 is 81 m3 short, 32767 x 162 81 over
