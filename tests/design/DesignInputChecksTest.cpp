@@ -54,8 +54,9 @@ TEST_F(DesignInputChecks, EachCheckInItsOrderWithItsBoundaries)
         // The field is selected; the numeric test moves no focus, a disabled field takes none.
         if (QWidget *field = find(check == 0 ? "txtCostDrill" : control.constData()); field->isEnabled()) {
             EXPECT_TRUE(w->focusWidget() == field || field->isAncestorOf(w->focusWidget()));
-            if (auto *box = qobject_cast<QLineEdit *>(field); box && check != 0)
+            if (auto *box = qobject_cast<QLineEdit *>(field); box && check != 0) {
                 EXPECT_EQ(box->selectedText(), box->text());
+            }
         }
         EXPECT_EQ(text("txtCostBooster"), "2.5");
         EXPECT_EQ(project().BlastDesign.CostBooster, 1.5f);
