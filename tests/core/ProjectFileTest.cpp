@@ -1,7 +1,7 @@
 // The project file: the newest layout written exactly, the six layouts read, the
 // description block, tags, encodings, and failed opens and saves.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/Errors.h"
 #include "core/Messages.h"
@@ -146,46 +146,21 @@ TEST(ProjectFile, EveryOlderLayoutOpensAndSavesBackInTheNewest)
 // The description block as written and read back, and the title line before it.
 TEST(ProjectFile, DescriptionCases)
 {
-    const QString a40 = QString(40, 'a');
-    const struct {
-        const char *name;
-        QString description;
-        QStringList fileLines; // between the markers, as read back
-        QString title = {}, titleBack = {};
-    } cases[] = {
-        {"empty description: one empty line", "", {""}},
-        {"commas and quotes unchanged, short lines keep their blanks", "  a, \"b\", c  ", {"  a, \"b\", c  "}},
-        {"blank lines are dropped", "x\r\n\r\n   \r\ny", {"x", "y"}},
-        {"line feeds alone also end lines", "alpha\nbeta\rgamma", {"alpha", "beta", "gamma"}},
-        {"marker lines are kept as text", "##EndDesc##\r\n##StartDesc##\r\nafter", {"##EndDesc## ", "##StartDesc## ", "after"}},
-        {"75 characters, last blank at 52", QString(51, 'x') + ' ' + QString(23, 'y'), {QString(51, 'x') + ' ', QString(23, 'y')}},
-        {"no blank in columns 41 to 60: hard cut", QString(30, 'x') + ' ' + QString(40, 'z'),
-         {QString(30, 'x') + ' ' + QString(29, 'z'), QString(11, 'z')}},
-        {"leading blanks of the remainder are kept", QString(59, 'x') + "   " + QString(10, 'c'),
-         {QString(59, 'x') + ' ', "  " + QString(10, 'c')}},
-        {"the only blank at column 41 ends the piece", a40 + ' ' + QString(40, 'b'), {a40 + ' ', QString(40, 'b')}},
-        {"the last blank in columns 59 to 41 wins", a40 + " b" + QString(17, 'b') + ' ' + QString(10, 'c'),
-         {a40 + " b" + QString(17, 'b') + ' ', QString(10, 'c')}},
-        {"three pieces, exactly 60 stays whole", QString(150, 'q'), {QString(60, 'q'), QString(60, 'q'), QString(30, 'q')}},
-        {"long only with its outer blanks: stays", "   " + QString(58, 'm') + "   ", {"   " + QString(58, 'm') + "   "}},
-        {"a line feed or carriage return in the title: one line", "after", {"after"}, "north\nface\rx", "north face x"},
-        {"Greek counts characters", QString(45, u'λ') + ' ' + QString(30, u'ά'), {QString(45, u'λ') + ' ', QString(30, u'ά')}},
-        {"a piece of blanks only is dropped", 'a' + QString(120, ' ') + 'b', {'a' + QString(59, ' '), " b"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("description.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QStringList fileLines = row.size() > 4 ? row.mid(4) : QStringList{""};
         startFresh();
-        project().ProjectDescription = c.description;
-        project().ProjectTitle = c.title;
+        project().ProjectDescription = row.value(1);
+        project().ProjectTitle = row.value(2);
         project().CurrentFile = projectPath("desc.kvd");
         ASSERT_TRUE(SaveProjectFile());
         const QString text = QString::fromUtf8(readFile(project().CurrentFile));
-        EXPECT_TRUE(text.contains("\r\n" + crlfLines("##StartDesc##", c.fileLines, {"##EndDesc##"}))) << text.toStdString();
+        EXPECT_TRUE(text.contains("\r\n" + crlfLines("##StartDesc##", fileLines, {"##EndDesc##"}))) << text.toStdString();
         // The saved description wraps to itself: the same file text again.
         EXPECT_EQ(ProjectFileText(project()), text);
         ASSERT_TRUE(OpenProjectFile());
-        EXPECT_EQ(project().ProjectTitle, c.titleBack);
-        EXPECT_EQ(project().ProjectDescription, c.description.isEmpty() ? QString() : c.fileLines.join(kCrLf) + kCrLf);
+        EXPECT_EQ(project().ProjectTitle, row.value(3));
+        EXPECT_EQ(project().ProjectDescription, row.value(1).isEmpty() ? QString() : fileLines.join(kCrLf) + kCrLf);
         EXPECT_EQ(project().KonyaConst, 3.59f); // everything after the block still in place
     }
 }
@@ -239,31 +214,16 @@ TEST(ProjectFile, OpenCases)
 
 TEST(ProjectFile, FailedOpensNameNoFile)
 {
-    const QByteArray head = "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\n##EndDesc##\r\n";
-    const struct { const char *name; QByteArray bytes; int error; } cases[] = {
-        {"a folder", {}, err::PathFileAccess},
-        {"empty file", "", err::InputPastEnd},
-        {"no end marker", "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\ntext\r\n", err::InputPastEnd},
-        {"an integer beyond 16 bits", "KORV_ENDO_209\r\n 70000 \r\n", err::Overflow},
-        // A number beyond a double, or infinity or NaN, is refused as 1E+39 is.
-        {"1E+39", head + " 1E+39 \r\n", err::Overflow},
-        {"-1E+400", head + "-1E+400 \r\n", err::Overflow},
-        {"NaN", head + " NaN \r\n", err::Overflow},
-        {"5000 digits", head + " " + QByteArray(5000, '9') + " \r\n", err::Overflow},
-        {"5000 digits as the units", "KORV_ENDO_209\r\n " + QByteArray(5000, '7') + " \r\n", err::Overflow},
-        {"ends inside the parameters", "KORV_ENDO_209\r\n 1 \r\nPartial\r\n##StartDesc##\r\n##EndDesc##\r\n 9 \r\n",
-         err::InputPastEnd},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("failed-opens.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
         startFresh();
-        const QString path = projectPath(QString(c.name) + ".kvd");
-        if (c.bytes.isNull())
+        const QString path = projectPath(row[0] + ".kvd");
+        if (row[1] == "(folder)")
             QDir().mkpath(path);
         else
-            writeFile(path, c.bytes);
+            writeFile(path, row[1].toUtf8());
         project().CurrentFile = path;
-        EXPECT_EQ(runtimeErrorOf([] { OpenProjectFile(); }), c.error);
+        EXPECT_EQ(runtimeErrorOf([] { OpenProjectFile(); }), row[2].toInt());
         EXPECT_EQ(project().CurrentFile, "Untitled");
         EXPECT_TRUE(historyLog().text().contains("Opening: " + path + "\r\n"));
     }

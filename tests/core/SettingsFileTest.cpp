@@ -1,6 +1,6 @@
 // The settings file: first start, version gate, reading rules, the INI layer.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/FileAccess.h"
 #include "core/IniFile.h"
@@ -68,44 +68,17 @@ TEST(SettingsFile, UnusableFileRunsOnBuiltInValues)
 
 TEST(SettingsFile, ReadingRules)
 {
-    const QString folder = testHome() + "/projects";
-    const QString longFolder = testHome() + "/" + QString(100, 'a') + "/" + QString(100, 'b') + "/" + QString(100, 'c');
-    QDir().mkpath(folder);
-    QDir().mkpath(longFolder);
-    auto number = [](const auto &v) { return [&v] { return QString::number(v); }; };
-    const auto dataPath = [] { return settings().DataPath; };
-    const auto editor = [] { return settings().ExternalEditor; };
-    const struct {
-        const char *section, *key;
-        QString value;
-        std::function<QString()> read;
-        QString expected;
-    } cases[] = {
-        {"Settings", "MaxDisplaySize", "2048", number(settings().MaxDisplaySize), "4096"},
-        {"Settings", "MaxDisplaySize", "16384", number(settings().MaxDisplaySize), "16384"},
-        {"Settings", "DisplayFontSize", "11.5", number(settings().DisplayFontSize), "12"},
-        {"Settings", "DisplayFontSize", "10.5", number(settings().DisplayFontSize), "10"},
-        {"Settings", "DisplayFontSize", "30", number(settings().DisplayFontSize), "7"},
-        {"Settings", "DisplayFontBold", "1", number(settings().DisplayFontBold), "-1"},
-        {"Settings", "ShowDisclaim", "abc", number(settings().ShowDisclaim), "0"},
-        {"Settings", "CopyExampleFiles", "", number(settings().CopyExampleFiles), "1"},
-        {"Settings", "DefaultUnits", "\"1\"", number(settings().DefaultUnits), "1"},
-        {"Settings", "ExternalEditor", "\"\"", editor, ""},
-        {"Settings", "ExternalEditor", "\"", editor, "\""},
-        {"TextBrowse", "BrowseUseNotepad", "2", number(settings().BrowseUseNotepad), "0"},
-        {"FileMenu", "MaxLastFiles", "4", number(recentFiles().MaxLastFiles), "4"},
-        {"FileMenu", "MaxLastFiles", "9", number(recentFiles().MaxLastFiles), "0"},
-        {"Settings", "DataPath", "  " + folder + "/  ", dataPath, folder + "/"},
-        {"Settings", "DataPath", testHome() + "/missing", dataPath, ""},
-        {"Settings", "DataPath", longFolder, dataPath, longFolder + "/"},
-        {"Settings", "FileExtension", "0", [] { return settings().FileExtension; }, "KVD"},
-    };
-    for (const auto &c : cases) {
+    for (QStringList row : coreTable("settings-reading.tsv")) {
+        row.replaceInStrings(QRegularExpression("^( *)~"), "\\1" + testHome());
+        SCOPED_TRACE((row[1] + "=" + row[2]).toStdString());
+        if (row[1] == "DataPath" && !row.value(3).isEmpty())
+            QDir().mkpath(row[3]);
         ResetProgramState();
         StartCoreForTest();
-        WriteINI(c.section, c.key, c.value, iniPath());
+        WriteINI(row[0], row[1], row[2], iniPath());
         reloadSettings();
-        EXPECT_EQ(c.read(), c.expected) << c.key << "=" << c.value.toStdString();
+        ASSERT_TRUE(SaveDefaultSettings(1));
+        EXPECT_EQ(ReadINI(row[0], row[1], iniPath()), row.value(3));
     }
 }
 
