@@ -11,14 +11,22 @@
 
 TEST(HistoryLog, NumbersWrapsAndTrims)
 {
-    settings().DisplayHistoryWin = 1;
+    StartCoreForTest();
+    historyLog().setText("");
+    messageState().MsgCounter = 0;
     settings().MaxDisplaySize = 4096;
-    LogMessage("one");
+    // An empty title is logged as "Message: " and becomes the application title; the
+    // unlogged box and a hidden pane log nothing.
+    QString title;
+    ShowMessage("one", mb::OkOnly, title);
+    EXPECT_EQ(title, "Tessolan Primer");
+    MsgBox("quiet", mb::Critical);
+    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
     settings().DisplayHistoryWin = 0;
     LogMessage("hidden");
     settings().DisplayHistoryWin = 1;
-    LogMessage("two");
-    EXPECT_EQ(historyLog().text(), "1. one\r\n2. two\r\n");
+    ShowMessage("two", mb::OkOnly, title);
+    EXPECT_EQ(historyLog().text(), "1. Message: one\r\n2. Tessolan Primer: two\r\n");
 
     // The number wraps after 16384.
     historyLog().setText("");
@@ -34,27 +42,6 @@ TEST(HistoryLog, NumbersWrapsAndTrims)
     for (int i = 0; i < 400; ++i)
         LogMessage(QString(20, QChar('x')));
     EXPECT_LT(historyLog().text().size(), 4096 + 40);
-}
-
-TEST(ShowMessage, TitlesAndLogging)
-{
-    StartCoreForTest();
-    historyLog().setText("");
-    messageState().MsgCounter = 0;
-    // An empty global title is logged as "Message: " and becomes the application title.
-    QString &title = messageState().TitleError;
-    title.clear();
-    ShowMessage("first", mb::OkOnly, title);
-    EXPECT_EQ(title, "Tessolan Primer");
-    ShowMessage("second", mb::OkOnly, title);
-    ShowHelpHint();
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Help");
-    EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Exclamation);
-    // The unlogged box logs nothing.
-    MsgBox("quiet", mb::Critical);
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
-    EXPECT_EQ(historyLog().text(), "1. Message: first\r\n2. Tessolan Primer: second\r\n3. Help: Position the cursor "
-                                   "on any item on the form and press F1 for context-sensitive Help\r\n");
 }
 
 TEST(ErrorHandler, ClassesBoxesAndResults)
