@@ -167,40 +167,24 @@ TEST(ProjectFile, DescriptionCases)
 
 TEST(ProjectFile, OpenCases)
 {
-    auto file = [](const QString &tag, const QString &units, const QString &title,
-                   const QStringList &params = defaultParameterLines()) {
-        return crlfLines(tag, {units, title, "##StartDesc##", "##EndDesc##"}, params).toUtf8();
-    };
-    const QByteArray greek = QStringEncoder("windows-1253").encode(QStringLiteral("ΑΒΓ λέξη"));
-    const struct { const char *name; QByteArray bytes; int code; /* 0: rejected */ int units; QString title; float anderson; } cases[] = {
-        {"a comma and more after the tag", file("KORV_ENDO_209,written by hand", " 1 ", "T"), 55, 1, "T", 4},
-        {"leading blanks before the tag", file("   KORV_ENDO_208", " 1 ", "T"), 54, 1, "T", 4},
-        {"lower case tag", file("korv_endo_209", " 1 ", "T"), 0, 0, "", 0},
-        {"trailing text without a comma", file("KORV_ENDO_209 x", " 1 ", "T"), 0, 0, "", 0},
-        {"unknown tag", file("SOMETHING_ELSE", " 1 ", "T"), 0, 0, "", 0},
-        {"units outside 0 to 2 read as English", file("ENDOKORV_200", " 7 ", "T"), 50, 0, "T", 4},
-        {"line feeds alone", QByteArray("KORV_ENDO_209\n 1 \nLF title\n##StartDesc##\n##EndDesc##\n")
-                                 + defaultParameterLines().join("\n").toUtf8(), 55, 1, "LF title", 4},
-        {"exponent forms, commas, tabs and empty fields",
-         file("ENDOKORV_200", "1", "E", QStringList{"\t2.5E+01,junk", ""} + defaultParameterLines().mid(2)), 50, 1, "E", 25},
-        {"Windows Greek text", file("ENDOKORV_200", " 2 ", "ΑΒΓ λέξη").replace(QString("ΑΒΓ λέξη").toUtf8(), greek), 50, 2,
-         "ΑΒΓ λέξη", 4},
-        {"no start marker",
-         crlfLines("ENDOKORV_200", {" 2 ", "T", "loose line", "##EndDesc##"}, defaultParameterLines()).toUtf8(), 50, 2, "T", 4},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("opens.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QString text = row[6] + defaultParameterLines().mid(row.value(7).toInt()).join(kCrLf) + kCrLf;
+        QByteArray bytes = row[5].isEmpty() || row[5] == "LF" ? text.toUtf8() : QStringEncoder(row[5].toLatin1()).encode(text);
+        if (row[5] == "LF")
+            bytes.replace("\r\n", "\n");
         startFresh();
-        const QString path = writeFile(projectPath("read.kvd"), c.bytes);
+        const QString path = writeFile(projectPath("read.kvd"), bytes);
         project().CurrentFile = path;
         fakeMessageBox().boxes.clear();
-        EXPECT_EQ(OpenProjectFile(), c.code != 0);
-        if (c.code) {
-            EXPECT_EQ(appState().FileVersionCode, c.code);
+        const int code = row[1].toInt();
+        EXPECT_EQ(OpenProjectFile(), code != 0);
+        if (code) {
+            EXPECT_EQ(appState().FileVersionCode, code);
             EXPECT_EQ(project().CurrentFile, path);
-            EXPECT_EQ(project().CurrentUnits, c.units);
-            EXPECT_EQ(project().ProjectTitle, c.title);
-            EXPECT_EQ(project().AndersonDiam, c.anderson);
+            EXPECT_EQ(project().CurrentUnits, row[2].toInt());
+            EXPECT_EQ(project().ProjectTitle, row[3]);
+            EXPECT_EQ(project().AndersonDiam, row[4].toFloat());
         } else {
             // The project is the empty one, and it no longer names the rejected file.
             EXPECT_EQ(MessageTexts(), QStringList{"Invalid File Type"});
