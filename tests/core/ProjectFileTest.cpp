@@ -23,18 +23,13 @@ namespace {
 // title and empty description.
 QStringList defaultParameterLines() { return testDataText("project/default.kvd").split(kCrLf).mid(6, 79); }
 
-// The lowest version code whose files hold the given parameter line, from runs of
-// (line count, code) in file order: Anderson and Ash, Jimeno, Fraenkel and Konya, the
-// Konya constant and costs, Langefors to the first coefficients, the other coefficients,
-// the design and pattern, rows and booster, rows-times-holes, vibration point, scaled distance.
+// The lowest version code whose files hold the given parameter line.
 int fromVersion(int line)
 {
-    const int runs[][2] = {{10, 50}, {10, 54}, {7, 50}, {3, 55}, {14, 50}, {4, 51},
-                           {12, 50}, {3, 51}, {3, 53}, {2, 50}, {11, 52}};
-    for (const auto &run : runs) {
-        if (line < run[0])
-            return run[1];
-        line -= run[0];
+    for (const QStringList &run : coreTable("layout-runs.tsv")) {
+        if (line < run[0].toInt())
+            return run[1].toInt();
+        line -= run[0].toInt();
     }
     return 99;
 }
