@@ -46,7 +46,7 @@ TEST(NumText, ReadersRefuseWhatADoubleCannotHold)
     const QMap<QString, std::optional<double> (*)(const QString &)> readers = {
         {"blanks", ValIgnoringBlanks}, {"box", ValInRange}, {"try", tryVal}};
     for (const QStringList &row : coreTable("readers.tsv"))
-        EXPECT_EQ(readers[row[0]](row[1]), orNone(row[2])) << row[0].toStdString() << " \"" << row[1].left(40).toStdString() << '"';
+        EXPECT_EQ(readers[row[0]](row[1]), orNone(row[2])) << (row[0] + " " + row[1].left(40)).toStdString();
 }
 
 TEST(NumText, RoundingHalvesToEven)
