@@ -1,6 +1,6 @@
-// Input checks with their messages, file names, the caption and the font choice.
+// Input checks with their messages, file names and the caption.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/Checks.h"
 #include "core/Messages.h"
@@ -14,27 +14,14 @@ TEST(Checks, RangeMessagesInBothLanguages)
 {
     StartCoreForTest();
     SetModuleTitles(10);
-    const QString en = "Diameter: \r\n\r\n", gr = "Διάμετρος: \r\n\r\n", range = "\r\n\r\nValid range is: 1-100";
-    const struct { int english; QString text, message; /* "" = accepted */ } cases[] = {
-        {1, "", en + "Blank field not allowed"},
-        {1, "  ", en + "Please enter numeric values only"},
-        {1, "1,5", en + "Please enter numeric values only"},
-        {1, "1e400", en + "Please enter numeric values only"}, // beyond a double
-        {1, "1", ""},
-        {1, "100", ""},
-        {1, " 100.01 ", en + "Value '100.01' is outside input range" + range},
-        {0, "", gr + "Δεν επιτρέπεται το πεδίο να είναι κενό"},
-        {0, "x", gr + "Δεν έχετε δώσει αριθμητική τιμή"},
-        {0, "0.5", gr + "Η Τιμή '0.5' είναι εκτός ορίων.\r\n\r\nΑποδεκτά όρια είναι: 1-100"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        settings().EnglishMenus = static_cast<int16_t>(c.english);
+    for (const QStringList &row : coreTable("range-checks.tsv")) {
+        SCOPED_TRACE(row[1].toStdString());
+        settings().EnglishMenus = static_cast<int16_t>(row[0].toInt());
         fakeMessageBox().boxes.clear();
         QString enLabel = "Diameter", grLabel = "Διάμετρος";
-        EXPECT_EQ(CheckRange(c.text, 1, 100, enLabel, grLabel), c.message.isEmpty());
-        EXPECT_EQ(MessageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
-        EXPECT_EQ(enLabel, en); // the caller's label keeps what was added
+        EXPECT_EQ(CheckRange(row[1], 1, 100, enLabel, grLabel), row.size() < 3);
+        EXPECT_EQ(MessageTexts(), row.size() < 3 ? QStringList() : QStringList{row[2]});
+        EXPECT_EQ(enLabel, "Diameter: \r\n\r\n"); // the caller's label keeps what was added
     }
     // Bounds in their general form; the message is logged.
     settings().EnglishMenus = 1;
@@ -61,19 +48,4 @@ TEST(Utilities, PathsAndCaption)
     p.CurrentFile = "/home/user/" + QString(40, 'y') + "/p.KVD"; // 57 characters
     flags().ProjectSaved = kFalse;
     EXPECT_EQ(FormCaptionText(), "Korvendo: " + p.CurrentFile.left(10) + "..." + p.CurrentFile.right(37) + "*");
-}
-
-TEST(Utilities, FontChoiceNeverTakesTheFirstOfTheList)
-{
-    StartCoreForTest();
-    fakeFonts().general = "Noto Sans";
-    const struct { QStringList screen; QString chosen; } screens[] = {
-        {{"C059", "Symbol", "DejaVu Sans"}, "DejaVu Sans"}, {{"C059", "Symbol"}, "Noto Sans"}, {{"C059", "arial"}, "arial"},
-    };
-    for (const auto &c : screens) {
-        fakeFonts().screen = c.screen;
-        EXPECT_EQ(GetScreenFont(), c.chosen);
-    }
-    fakeFonts().printer = {"C059", "Symbol"};
-    EXPECT_EQ(GetPrinterFont(), "DejaVu Sans Mono");
 }

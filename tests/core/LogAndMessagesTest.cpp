@@ -1,6 +1,6 @@
 // History log, message boxes, titles and the error handler.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/Errors.h"
 #include "core/Messages.h"
@@ -11,14 +11,22 @@
 
 TEST(HistoryLog, NumbersWrapsAndTrims)
 {
-    settings().DisplayHistoryWin = 1;
+    StartCoreForTest();
+    historyLog().setText("");
+    messageState().MsgCounter = 0;
     settings().MaxDisplaySize = 4096;
-    LogMessage("one");
+    // An empty title is logged as "Message: " and becomes the application title; the
+    // unlogged box and a hidden pane log nothing.
+    QString title;
+    ShowMessage("one", mb::OkOnly, title);
+    EXPECT_EQ(title, "Tessolan Primer");
+    MsgBox("quiet", mb::Critical);
+    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
     settings().DisplayHistoryWin = 0;
     LogMessage("hidden");
     settings().DisplayHistoryWin = 1;
-    LogMessage("two");
-    EXPECT_EQ(historyLog().text(), "1. one\r\n2. two\r\n");
+    ShowMessage("two", mb::OkOnly, title);
+    EXPECT_EQ(historyLog().text(), "1. Message: one\r\n2. Tessolan Primer: two\r\n");
 
     // The number wraps after 16384.
     historyLog().setText("");
@@ -36,52 +44,26 @@ TEST(HistoryLog, NumbersWrapsAndTrims)
     EXPECT_LT(historyLog().text().size(), 4096 + 40);
 }
 
-TEST(ShowMessage, TitlesAndLogging)
-{
-    StartCoreForTest();
-    historyLog().setText("");
-    messageState().MsgCounter = 0;
-    // An empty global title is logged as "Message: " and becomes the application title.
-    QString &title = messageState().TitleError;
-    title.clear();
-    ShowMessage("first", mb::OkOnly, title);
-    EXPECT_EQ(title, "Tessolan Primer");
-    ShowMessage("second", mb::OkOnly, title);
-    ShowHelpHint();
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Help");
-    EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Exclamation);
-    // The unlogged box logs nothing.
-    MsgBox("quiet", mb::Critical);
-    EXPECT_EQ(fakeMessageBox().boxes.last().title, "Tessolan Primer");
-    EXPECT_EQ(historyLog().text(), "1. Message: first\r\n2. Tessolan Primer: second\r\n3. Help: Position the cursor "
-                                   "on any item on the form and press F1 for context-sensitive Help\r\n");
-}
-
 TEST(ErrorHandler, ClassesBoxesAndResults)
 {
     StartCoreForTest();
     SetModuleTitles(10);
-    const char *retry = "Error occurred: File not found (53)";
-    // answer: the scripted button; quiet: the result without messages; box "": none.
-    const struct { int number, answer, expected, quiet; const char *box; int buttons; } cases[] = {
-        {53, mb::Retry, errres::Retry, errres::Next, retry, mb::RetryCancel},
-        {53, mb::Cancel, errres::Next, errres::Next, retry, mb::RetryCancel},
-        {6, 0, errres::Leave, errres::Leave, "Error occurred: Overflow (6). Procedure Terminated", mb::OkOnly},
-        {32755, 0, errres::Cancelled, errres::Cancelled, "", 0},
-        {err::DatabaseSyntax, 0, errres::Leave6, errres::Leave6,
-         "Error occurred: Syntax error in query (-2147217900). Procedure Terminated", mb::OkOnly},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.number);
+    const QMap<QString, int> buttons = {
+        {"Retry", mb::Retry}, {"Cancel", mb::Cancel}, {"RetryCancel", mb::RetryCancel}, {"OkOnly", mb::OkOnly}};
+    const QMap<QString, int> results = {{"Retry", errres::Retry}, {"Next", errres::Next}, {"Leave", errres::Leave},
+                                        {"Cancelled", errres::Cancelled}, {"Leave6", errres::Leave6}};
+    for (const QStringList &row : coreTable("error-handler.tsv")) {
+        SCOPED_TRACE(row.join(' ').toStdString());
+        const RuntimeError error(row[0].toInt());
         fakeMessageBox().boxes.clear();
-        EXPECT_EQ(ErrorHandler(false, RuntimeError(c.number)), c.quiet);
+        EXPECT_EQ(ErrorHandler(false, error), results[row[3]]);
         EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-        if (c.answer)
-            fakeMessageBox().script(c.answer);
-        EXPECT_EQ(ErrorHandler(true, RuntimeError(c.number)), c.expected);
-        EXPECT_EQ(MessageTexts(), *c.box ? QStringList{c.box} : QStringList());
-        if (*c.box) {
-            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, c.buttons);
+        if (!row[1].isEmpty())
+            fakeMessageBox().script(buttons[row[1]]);
+        EXPECT_EQ(ErrorHandler(true, error), results[row[2]]);
+        EXPECT_EQ(MessageTexts(), row.mid(5));
+        if (row.size() > 5) {
+            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, buttons[row[4]]);
             EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Error");
         }
     }

@@ -1,7 +1,7 @@
 // The project file: the newest layout written exactly, the six layouts read, the
 // description block, tags, encodings, and failed opens and saves.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/Errors.h"
 #include "core/Messages.h"
@@ -23,18 +23,13 @@ namespace {
 // title and empty description.
 QStringList defaultParameterLines() { return testDataText("project/default.kvd").split(kCrLf).mid(6, 79); }
 
-// The lowest version code whose files hold the given parameter line, from runs of
-// (line count, code) in file order: Anderson and Ash, Jimeno, Fraenkel and Konya, the
-// Konya constant and costs, Langefors to the first coefficients, the other coefficients,
-// the design and pattern, rows and booster, rows-times-holes, vibration point, scaled distance.
+// The lowest version code whose files hold the given parameter line.
 int fromVersion(int line)
 {
-    const int runs[][2] = {{10, 50}, {10, 54}, {7, 50}, {3, 55}, {14, 50}, {4, 51},
-                           {12, 50}, {3, 51}, {3, 53}, {2, 50}, {11, 52}};
-    for (const auto &run : runs) {
-        if (line < run[0])
-            return run[1];
-        line -= run[0];
+    for (const QStringList &run : coreTable("layout-runs.tsv")) {
+        if (line < run[0].toInt())
+            return run[1].toInt();
+        line -= run[0].toInt();
     }
     return 99;
 }
@@ -146,86 +141,45 @@ TEST(ProjectFile, EveryOlderLayoutOpensAndSavesBackInTheNewest)
 // The description block as written and read back, and the title line before it.
 TEST(ProjectFile, DescriptionCases)
 {
-    const QString a40 = QString(40, 'a');
-    const struct {
-        const char *name;
-        QString description;
-        QStringList fileLines; // between the markers, as read back
-        QString title = {}, titleBack = {};
-    } cases[] = {
-        {"empty description: one empty line", "", {""}},
-        {"commas and quotes unchanged, short lines keep their blanks", "  a, \"b\", c  ", {"  a, \"b\", c  "}},
-        {"blank lines are dropped", "x\r\n\r\n   \r\ny", {"x", "y"}},
-        {"line feeds alone also end lines", "alpha\nbeta\rgamma", {"alpha", "beta", "gamma"}},
-        {"marker lines are kept as text", "##EndDesc##\r\n##StartDesc##\r\nafter", {"##EndDesc## ", "##StartDesc## ", "after"}},
-        {"75 characters, last blank at 52", QString(51, 'x') + ' ' + QString(23, 'y'), {QString(51, 'x') + ' ', QString(23, 'y')}},
-        {"no blank in columns 41 to 60: hard cut", QString(30, 'x') + ' ' + QString(40, 'z'),
-         {QString(30, 'x') + ' ' + QString(29, 'z'), QString(11, 'z')}},
-        {"leading blanks of the remainder are kept", QString(59, 'x') + "   " + QString(10, 'c'),
-         {QString(59, 'x') + ' ', "  " + QString(10, 'c')}},
-        {"the only blank at column 41 ends the piece", a40 + ' ' + QString(40, 'b'), {a40 + ' ', QString(40, 'b')}},
-        {"the last blank in columns 59 to 41 wins", a40 + " b" + QString(17, 'b') + ' ' + QString(10, 'c'),
-         {a40 + " b" + QString(17, 'b') + ' ', QString(10, 'c')}},
-        {"three pieces, exactly 60 stays whole", QString(150, 'q'), {QString(60, 'q'), QString(60, 'q'), QString(30, 'q')}},
-        {"long only with its outer blanks: stays", "   " + QString(58, 'm') + "   ", {"   " + QString(58, 'm') + "   "}},
-        {"a line feed or carriage return in the title: one line", "after", {"after"}, "north\nface\rx", "north face x"},
-        {"Greek counts characters", QString(45, u'λ') + ' ' + QString(30, u'ά'), {QString(45, u'λ') + ' ', QString(30, u'ά')}},
-        {"a piece of blanks only is dropped", 'a' + QString(120, ' ') + 'b', {'a' + QString(59, ' '), " b"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("description.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QStringList fileLines = row.size() > 4 ? row.mid(4) : QStringList{""};
         startFresh();
-        project().ProjectDescription = c.description;
-        project().ProjectTitle = c.title;
+        project().ProjectDescription = row.value(1);
+        project().ProjectTitle = row.value(2);
         project().CurrentFile = projectPath("desc.kvd");
         ASSERT_TRUE(SaveProjectFile());
         const QString text = QString::fromUtf8(readFile(project().CurrentFile));
-        EXPECT_TRUE(text.contains("\r\n" + crlfLines("##StartDesc##", c.fileLines, {"##EndDesc##"}))) << text.toStdString();
+        EXPECT_TRUE(text.contains("\r\n" + crlfLines("##StartDesc##", fileLines, {"##EndDesc##"}))) << text.toStdString();
         // The saved description wraps to itself: the same file text again.
         EXPECT_EQ(ProjectFileText(project()), text);
         ASSERT_TRUE(OpenProjectFile());
-        EXPECT_EQ(project().ProjectTitle, c.titleBack);
-        EXPECT_EQ(project().ProjectDescription, c.description.isEmpty() ? QString() : c.fileLines.join(kCrLf) + kCrLf);
+        EXPECT_EQ(project().ProjectTitle, row.value(3));
+        EXPECT_EQ(project().ProjectDescription, row.value(1).isEmpty() ? QString() : fileLines.join(kCrLf) + kCrLf);
         EXPECT_EQ(project().KonyaConst, 3.59f); // everything after the block still in place
     }
 }
 
 TEST(ProjectFile, OpenCases)
 {
-    auto file = [](const QString &tag, const QString &units, const QString &title,
-                   const QStringList &params = defaultParameterLines()) {
-        return crlfLines(tag, {units, title, "##StartDesc##", "##EndDesc##"}, params).toUtf8();
-    };
-    const QByteArray greek = QStringEncoder("windows-1253").encode(QStringLiteral("ΑΒΓ λέξη"));
-    const struct { const char *name; QByteArray bytes; int code; /* 0: rejected */ int units; QString title; float anderson; } cases[] = {
-        {"a comma and more after the tag", file("KORV_ENDO_209,written by hand", " 1 ", "T"), 55, 1, "T", 4},
-        {"leading blanks before the tag", file("   KORV_ENDO_208", " 1 ", "T"), 54, 1, "T", 4},
-        {"lower case tag", file("korv_endo_209", " 1 ", "T"), 0, 0, "", 0},
-        {"trailing text without a comma", file("KORV_ENDO_209 x", " 1 ", "T"), 0, 0, "", 0},
-        {"unknown tag", file("SOMETHING_ELSE", " 1 ", "T"), 0, 0, "", 0},
-        {"units outside 0 to 2 read as English", file("ENDOKORV_200", " 7 ", "T"), 50, 0, "T", 4},
-        {"line feeds alone", QByteArray("KORV_ENDO_209\n 1 \nLF title\n##StartDesc##\n##EndDesc##\n")
-                                 + defaultParameterLines().join("\n").toUtf8(), 55, 1, "LF title", 4},
-        {"exponent forms, commas, tabs and empty fields",
-         file("ENDOKORV_200", "1", "E", QStringList{"\t2.5E+01,junk", ""} + defaultParameterLines().mid(2)), 50, 1, "E", 25},
-        {"Windows Greek text", file("ENDOKORV_200", " 2 ", "ΑΒΓ λέξη").replace(QString("ΑΒΓ λέξη").toUtf8(), greek), 50, 2,
-         "ΑΒΓ λέξη", 4},
-        {"no start marker",
-         crlfLines("ENDOKORV_200", {" 2 ", "T", "loose line", "##EndDesc##"}, defaultParameterLines()).toUtf8(), 50, 2, "T", 4},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("opens.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QString text = row[6] + defaultParameterLines().mid(row.value(7).toInt()).join(kCrLf) + kCrLf;
+        QByteArray bytes = row[5].isEmpty() || row[5] == "LF" ? text.toUtf8() : QStringEncoder(row[5].toLatin1()).encode(text);
+        if (row[5] == "LF")
+            bytes.replace("\r\n", "\n");
         startFresh();
-        const QString path = writeFile(projectPath("read.kvd"), c.bytes);
+        const QString path = writeFile(projectPath("read.kvd"), bytes);
         project().CurrentFile = path;
         fakeMessageBox().boxes.clear();
-        EXPECT_EQ(OpenProjectFile(), c.code != 0);
-        if (c.code) {
-            EXPECT_EQ(appState().FileVersionCode, c.code);
+        const int code = row[1].toInt();
+        EXPECT_EQ(OpenProjectFile(), code != 0);
+        if (code) {
+            EXPECT_EQ(appState().FileVersionCode, code);
             EXPECT_EQ(project().CurrentFile, path);
-            EXPECT_EQ(project().CurrentUnits, c.units);
-            EXPECT_EQ(project().ProjectTitle, c.title);
-            EXPECT_EQ(project().AndersonDiam, c.anderson);
+            EXPECT_EQ(project().CurrentUnits, row[2].toInt());
+            EXPECT_EQ(project().ProjectTitle, row[3]);
+            EXPECT_EQ(project().AndersonDiam, row[4].toFloat());
         } else {
             // The project is the empty one, and it no longer names the rejected file.
             EXPECT_EQ(MessageTexts(), QStringList{"Invalid File Type"});
@@ -239,31 +193,16 @@ TEST(ProjectFile, OpenCases)
 
 TEST(ProjectFile, FailedOpensNameNoFile)
 {
-    const QByteArray head = "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\n##EndDesc##\r\n";
-    const struct { const char *name; QByteArray bytes; int error; } cases[] = {
-        {"a folder", {}, err::PathFileAccess},
-        {"empty file", "", err::InputPastEnd},
-        {"no end marker", "KORV_ENDO_209\r\n 1 \r\nT\r\n##StartDesc##\r\ntext\r\n", err::InputPastEnd},
-        {"an integer beyond 16 bits", "KORV_ENDO_209\r\n 70000 \r\n", err::Overflow},
-        // A number beyond a double, or infinity or NaN, is refused as 1E+39 is.
-        {"1E+39", head + " 1E+39 \r\n", err::Overflow},
-        {"-1E+400", head + "-1E+400 \r\n", err::Overflow},
-        {"NaN", head + " NaN \r\n", err::Overflow},
-        {"5000 digits", head + " " + QByteArray(5000, '9') + " \r\n", err::Overflow},
-        {"5000 digits as the units", "KORV_ENDO_209\r\n " + QByteArray(5000, '7') + " \r\n", err::Overflow},
-        {"ends inside the parameters", "KORV_ENDO_209\r\n 1 \r\nPartial\r\n##StartDesc##\r\n##EndDesc##\r\n 9 \r\n",
-         err::InputPastEnd},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &row : coreTable("failed-opens.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
         startFresh();
-        const QString path = projectPath(QString(c.name) + ".kvd");
-        if (c.bytes.isNull())
+        const QString path = projectPath(row[0] + ".kvd");
+        if (row[1] == "(folder)")
             QDir().mkpath(path);
         else
-            writeFile(path, c.bytes);
+            writeFile(path, row[1].toUtf8());
         project().CurrentFile = path;
-        EXPECT_EQ(runtimeErrorOf([] { OpenProjectFile(); }), c.error);
+        EXPECT_EQ(runtimeErrorOf([] { OpenProjectFile(); }), row[2].toInt());
         EXPECT_EQ(project().CurrentFile, "Untitled");
         EXPECT_TRUE(historyLog().text().contains("Opening: " + path + "\r\n"));
     }

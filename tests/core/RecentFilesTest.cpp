@@ -1,7 +1,7 @@
 // The recent-files list: building the menu, moving and adding entries, and the
 // [FileMenu] section.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/ProgramState.h"
@@ -43,48 +43,29 @@ template <class T> QList<T> entries(const std::array<T, 5> &column)
 
 TEST(RecentFiles, UpdateCases)
 {
-    const QStringList four = {"/d/1.kvd", "/d/2.kvd", "/d/3.kvd", "/d/4.kvd"};
-    const struct {
-        const char *name;
-        QStringList list;
-        int shortNames, keep;
-        QString current;
-        QStringList paths;
-        QList<int16_t> modes; // each entry's mode moves with it; a new entry takes the project's
-        bool written;         // written at once; otherwise at exit
-    } cases[] = {
-        {"entry 3 moves to the top, entries 2 and 4 stay", four, 0, 1, "/d/3.kvd",
-         {"/d/3.kvd", "/d/2.kvd", "/d/1.kvd", "/d/4.kvd"}, {30, 20, 10, 40}, false},
-        {"a fifth file drops the oldest", four, 0, 1, "/d/5.kvd", {"/d/5.kvd", "/d/1.kvd", "/d/2.kvd", "/d/3.kvd"},
-         {1, 10, 20, 30}, true},
-        {"the first file of an empty list", {}, 0, 1, "/e/new.kvd", {"/e/new.kvd"}, {1}, true},
-        {"the top entry again changes nothing", four, 0, 1, "/d/1.kvd", four, {10, 20, 30, 40}, false},
-        {"short names: same name elsewhere takes over the entry", {"/a/plan.kvd", "/b/x.kvd"}, 1, 1, "/c/plan.kvd",
-         {"/c/plan.kvd", "/b/x.kvd"}, {10, 20}, false},
-        {"short names: an entry moves with its name", {"/a/plan.kvd", "/b/x.kvd"}, 1, 1, "/b/x.kvd",
-         {"/b/x.kvd", "/a/plan.kvd"}, {20, 10}, false},
-        {"short names: a new name is added", {"/b/x.kvd"}, 1, 1, "/c/plan.kvd", {"/c/plan.kvd", "/b/x.kvd"}, {1, 10}, true},
-        {"list turned off: nothing changes", {"/d/1.kvd", "/d/2.kvd"}, 0, 0, "/d/9.kvd", {"/d/1.kvd", "/d/2.kvd"},
-         {10, 20}, false},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        startWithList(c.list, c.shortNames, c.keep);
-        project().CurrentFile = c.current;
+    for (const QStringList &row : coreTable("recent-files.tsv")) {
+        SCOPED_TRACE(row[0].toStdString());
+        const QStringList before = row[3].split(' ', Qt::SkipEmptyParts), after = row[5].split(' ');
+        const bool shortNames = row[1] == "1", keep = row[2] == "1", written = row[7] == "1";
+        startWithList(before, shortNames, keep);
+        project().CurrentFile = row[4];
         UpdateMRUList();
-        EXPECT_EQ(entries(recentFiles().LastFileLong), c.paths);
-        EXPECT_EQ(entries(recentFiles().LastFileMode), c.modes);
-        QStringList names = c.paths;
+        EXPECT_EQ(entries(recentFiles().LastFileLong), after);
+        QList<int16_t> modes;
+        for (const QString &mode : row[6].split(' '))
+            modes << static_cast<int16_t>(mode.toInt());
+        EXPECT_EQ(entries(recentFiles().LastFileMode), modes);
+        QStringList names = after;
         names.replaceInStrings(QRegularExpression("^.*/"), "");
         EXPECT_EQ(entries(recentFiles().LastFile), names);
-        if (c.keep) {
-            EXPECT_EQ(entries(recentFiles().MenuCaption), c.shortNames ? names : c.paths);
+        if (keep) {
+            EXPECT_EQ(entries(recentFiles().MenuCaption), shortNames ? names : after);
         }
-        EXPECT_EQ(historyLog().text().contains("Saving default settings to file: "), c.written);
+        EXPECT_EQ(historyLog().text().contains("Saving default settings to file: "), written);
         const QString ini = paths().IniFile;
-        EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", ini), QString::number((c.written ? c.paths : c.list).size()));
-        if (c.written) {
-            EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", ini), c.current);
+        EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", ini), QString::number((written ? after : before).size()));
+        if (written) {
+            EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", ini), row[4]);
             EXPECT_TRUE(recentFiles().MenuItemVisible[0]);
         }
     }

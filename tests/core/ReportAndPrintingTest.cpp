@@ -1,7 +1,7 @@
 // The parameter report's page, and the page printer on a recording printer: header,
 // page numbers, page breaks, modes and the printer font.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "core/ParameterReport.h"
 #include "core/Printing.h"
 #include "core/ProgramState.h"
@@ -47,34 +47,22 @@ QList<PrintedText> body(const QList<PrintedText> &page)
 TEST(ParameterReport, PagesInBothLanguagesWithAndWithoutHeader)
 {
     const QString untitled = "[PROJECT TITLE]\r\n\r\n\r\n[PROJECT DESCRIPTION]\r\n\r\n";
-    const QString wrapped = QString(51, 'x') + ' ' + QString(23, 'y');
-    const struct { int english, header; const char *page; QString title, description, titleBlock; } cases[] = {
-        {1, 0, "report/parameters-en.txt", "", "", untitled},
-        {0, 0, "report/parameters-el.txt", "", "", untitled},
-        {1, 1, "report/parameters-en.txt", "", "", untitled},
-        {1, 0, "report/parameters-en.txt", "North pit", "first\r\n\r\n" + wrapped + "\r\n",
-         "[PROJECT TITLE]\r\nNorth pit\r\n\r\n[PROJECT DESCRIPTION]\r\nfirst\r\n" + QString(51, 'x') + " \r\n"
-             + QString(23, 'y') + "\r\n"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.page);
+    const QString build = QStringLiteral("%1.%2.%3").arg(VersionMajor()).arg(VersionMinor()).arg(VersionRevision());
+    for (const QStringList &row : coreTable("parameter-report.tsv")) {
+        SCOPED_TRACE(row.join(' ').toStdString());
         StartCoreForTest();
         ResetProjectDefaults(kTrue, kTrue);
         project().CurrentFile = "/home/u/site.kvd";
-        project().ProjectTitle = c.title;
-        project().ProjectDescription = c.description;
-        settings().EnglishMenus = static_cast<int16_t>(c.english);
-        settings().PrintModuleHeader = static_cast<int16_t>(c.header);
+        project().ProjectTitle = row.value(3);
+        project().ProjectDescription = row.value(4);
+        settings().EnglishMenus = static_cast<int16_t>(row[1].toInt());
+        settings().PrintModuleHeader = static_cast<int16_t>(row.value(2).isEmpty() ? 0 : 1);
         LoadOutBuf0(0);
         LoadOutBuf0(0); // built again, the page is the same, not twice as long
-        const QString header = c.header ? QStringLiteral("Korvendo module build:  %1.%2.%3\r\n")
-                                                  .arg(VersionMajor())
-                                                  .arg(VersionMinor())
-                                                  .arg(VersionRevision())
-                                              + "Project File: /home/u/site.kvd\r\nInput Units: Mixed\r\n"
-                                        : QString();
-        QString page = testDataText(c.page);
-        page.replace(0, untitled.size(), c.titleBlock);
+        const QString header = row.value(2).replace("<build>", build);
+        QString page = testDataText(row[0]);
+        if (row.size() > 5)
+            page.replace(0, untitled.size(), row[5]);
         EXPECT_EQ(reportPages().OutBuf[0], header + page);
     }
 }

