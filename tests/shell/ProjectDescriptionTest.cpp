@@ -97,21 +97,6 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 }
 
-TEST_F(ProjectDescription, CancelChangesNothing)
-{
-    editedProject(1);
-    flags().ProjectSaved = kTrue;
-    edit([](QDialog *d) {
-        Child<QPlainTextEdit>(d, "Text1")->setPlainText("typed and dropped");
-        option(d, 2)->click();
-        Click(d, "Command1");
-    });
-    EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
-    EXPECT_EQ(project().CurrentUnits, 1);
-    EXPECT_EQ(flags().ProjectSaved, kTrue);
-    EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Not Modified\r\n"));
-}
-
 TEST_F(ProjectDescription, AHandMadeLongLineIsShownAsTheSaveBreaksIt)
 {
     editedProject(2);
@@ -129,28 +114,21 @@ TEST_F(ProjectDescription, AHandMadeLongLineIsShownAsTheSaveBreaksIt)
     EXPECT_EQ(WrappedDescription(project().ProjectDescription), WrappedDescription("first\r\n" + longLine));
 }
 
+// With parameters loaded the current units and Mixed can be chosen, the third not.
 TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
 {
-    const struct {
-        int16_t english;
-        bool loaded; // parameters loaded: the current units and Mixed can be chosen, the third not
-        const char *title, *frame, *options[3];
-    } cases[] = {
-        {1, true, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
-        {0, true, "Περιγραφή έργου", "Τρέχον σύστημα μονάδων", {"Αγγλικό", "Μετρικό", "Εμπειρικό"}},
-        {1, false, "Project Description", "Current Units", {"English", "Metric", "Mixed"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.english + 2 * c.loaded);
-        settings().EnglishMenus = c.english;
+    for (const QStringList &c : testTable("shell/description-captions.tsv")) {
+        SCOPED_TRACE(c.join(' ').toStdString());
+        const bool loaded = c[1] == "1";
+        settings().EnglishMenus = int16_t(c[0].toInt());
         editedProject(0);
-        flags().ParametersLoaded = c.loaded ? kTrue : kFalse;
+        flags().ParametersLoaded = loaded ? kTrue : kFalse;
         edit([&](QDialog *d) {
-            EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.title));
-            EXPECT_EQ(Child<QGroupBox>(d, "Frame1")->title(), QString::fromUtf8(c.frame));
+            EXPECT_EQ(d->windowTitle(), c[2]);
+            EXPECT_EQ(Child<QGroupBox>(d, "Frame1")->title(), c[3]);
             for (int i = 0; i < 3; ++i) {
-                EXPECT_EQ(option(d, i)->text(), QString::fromUtf8(c.options[i]));
-                EXPECT_EQ(option(d, i)->isEnabled(), !c.loaded || i != 1) << i;
+                EXPECT_EQ(option(d, i)->text(), c[4 + i]);
+                EXPECT_EQ(option(d, i)->isEnabled(), !loaded || i != 1) << i;
             }
             EXPECT_TRUE(option(d, 0)->isChecked());
             Click(d, "Command1");
@@ -207,6 +185,7 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStarts
             EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Modified\r\n"));
         } else {
             // The dialog stayed open and was then cancelled: the project is as it was.
+            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Not Modified\r\n"));
             EXPECT_EQ(project().CurrentUnits, 0);
             EXPECT_EQ(project().ProjectTitle, "Quarry");
             EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");

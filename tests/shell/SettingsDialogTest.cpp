@@ -118,61 +118,34 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
                            "FileExtension=PRJ", "ExternalEditor=kate --new"}));
 }
 
+// OK checks the folder, the history size and the extension in that order; a refusal
+// names the box, keeps the dialog open and puts the focus in the box.
 TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
 {
-    const QString folder = testHome() + "/projects";
-    QDir().mkpath(folder);
-    const struct {
-        QString path, size, ext; // typed, as upper case
-        const char *message; // nullptr: accepted
-        const char *title, *focus;
-    } cases[] = {
-        {testHome() + "/missing", "4096", "KVD", "Invalid Path for Data Files", "Settings: Error", "Text2"},
-        {folder, "4095", "KVD", "Size of Command History Window: Value '4095' is outside input range", "Settings: Range Error", "Text3"},
-        {folder, "16385", "KVD", "Size of Command History Window: Value '16385' is outside input range", "Settings: Range Error", "Text3"},
-        {folder, "", "KVD", "Size of Command History Window: Blank field not allowed", "Settings: Range Error", "Text3"},
-        {folder, "4096", "K_D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", "", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", "  ", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", "K D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", "K.D", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", "ΚΒΔ", "Invalid character in file extension", "Settings: Invalid Character", "Text1"},
-        {folder, "4096", QString(17, 'K'), "File extension too long (at most 16 characters)", "Settings: Error", "Text1"},
-        {folder, "16384", "KVD", nullptr, "", ""},
-        {folder, "4096", "KVD0123456789ABC", nullptr, "", ""},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.path.toStdString() + " " + c.size.toStdString() + " " + c.ext.toStdString());
+    QDir().mkpath(testHome() + "/projects");
+    for (const QStringList &c : testTable("shell/settings-ok-checks.tsv")) {
+        SCOPED_TRACE(c.mid(0, 3).join(" | ").toStdString());
+        const QString path = c[0].isEmpty() ? QString() : testHome() + "/" + c[0];
         open();
-        box("Text2")->setText(c.path);
-        box("Text3")->setText(c.size);
-        box("Text1")->setText(c.ext);
+        box("Text2")->setText(path);
+        box("Text3")->setText(c[1]);
+        box("Text1")->setText(c[2]);
         Click(dlg.get(), "cmdOK");
         const auto &shown = fakeMessageBox().boxes;
-        EXPECT_EQ(dlg->isVisible(), c.message != nullptr) << "the dialog stays open on a refusal";
-        if (!c.message) {
+        const bool accepted = c[3] == "accepted";
+        EXPECT_EQ(dlg->isVisible(), !accepted);
+        if (accepted) {
             EXPECT_TRUE(shown.isEmpty());
+            EXPECT_EQ(settings().DataPath, path.isEmpty() ? path : path + "/");
             continue;
         }
         ASSERT_EQ(shown.size(), 1);
-        EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(c.message))) << shown[0].text.toStdString();
-        EXPECT_EQ(shown[0].title, c.title);
+        EXPECT_TRUE(shown[0].text.startsWith(c[3])) << shown[0].text.toStdString();
+        EXPECT_EQ(shown[0].title, c[4]);
         EXPECT_EQ(shown[0].buttons & 0x70, mb::Critical);
         ASSERT_TRUE(dlg->focusWidget());
-        EXPECT_EQ(dlg->focusWidget()->objectName(), c.focus);
+        EXPECT_EQ(dlg->focusWidget()->objectName(), c[5]);
     }
-}
-
-TEST_F(SettingsDialog, OkOnAnUntouchedDialogKeepsTheEmptyDataPathAndLogs)
-{
-    Click(dlg.get(), "cmdOK");
-    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-    EXPECT_EQ(settings().DataPath, "");
-    const QString log = historyLog().text();
-    EXPECT_TRUE(log.contains(". Editing Settings\r\n"));
-    EXPECT_LT(log.indexOf(". Settings Modified\r\n"), log.indexOf(". Saving default settings to file: "));
-    EXPECT_EQ(saves(), 1);
-    EXPECT_TRUE(iniSection(paths().IniFile, "Settings").contains("DataPath="));
 }
 
 TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
@@ -201,21 +174,13 @@ TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
 
 TEST_F(SettingsDialog, FolderPickerReportsADriveItCannotRead)
 {
-    const struct { int16_t english; const char *text; } cases[] = {
-        {1, "The selected drive cannot be read. Make sure the disk is inserted and mounted, and that it is formatted "
-            "and free of errors"},
-        {0, "Η επιλεγμένη μονάδα δίσκου δεν μπορεί να διαβαστεί. Βεβαιωθείτε ότι ο δίσκος είναι συνδεδεμένος και "
-            "προσαρτημένος, διαμορφωμένος και χωρίς σφάλματα"},
-    };
-    for (const auto &c : cases) {
-        settings().EnglishMenus = c.english;
-        frmPath picker;
-        auto *drives = Child<DriveList>(&picker, "Drive1");
-        drives->addItem(testHome() + "/unmounted/"); // a volume gone since the list was made
-        fakeMessageBox().boxes.clear();
-        drives->setCurrentIndex(drives->count() - 1);
-        EXPECT_EQ(MessageTexts(), QStringList{QString::fromUtf8(c.text)});
-    }
+    frmPath picker;
+    auto *drives = Child<DriveList>(&picker, "Drive1");
+    drives->addItem(testHome() + "/unmounted/"); // a volume gone since the list was made
+    fakeMessageBox().boxes.clear();
+    drives->setCurrentIndex(drives->count() - 1);
+    EXPECT_EQ(MessageTexts(), QStringList{"The selected drive cannot be read. Make sure the disk is inserted and "
+                                          "mounted, and that it is formatted and free of errors"});
 }
 
 TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
@@ -256,6 +221,7 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
     }
 }
 
+// The drives are "/" and the mounted volumes that can hold the user's files, each once.
 TEST(FolderPicker, DrivesAndFolders)
 {
     StartCoreForTest();
@@ -264,30 +230,13 @@ TEST(FolderPicker, DrivesAndFolders)
     EXPECT_EQ(drives[0], "/");
     for (const QString &d : drives)
         EXPECT_TRUE(d.endsWith('/')) << d.toStdString();
-    const struct { QStringList mounts, drives; } lists[] = {
-        {{"/", "/proc", "/sys/fs/cgroup", "/dev/shm", "/run", "/run/user/1000"}, {"/"}},
-        {{"/media/ana/USB STICK", "/home/"}, {"/", "/home/", "/media/ana/USB STICK/"}},
-        {{"/run/media/ana/CARD"}, {"/", "/run/media/ana/CARD/"}},
-        {{"/devel", "/system", "/processing", "/runs"}, {"/", "/devel/", "/processing/", "/runs/", "/system/"}},
-    };
-    for (const auto &l : lists)
-        EXPECT_EQ(DriveList::drivesFrom(l.mounts), l.drives) << l.mounts.join(' ').toStdString();
-
+    for (const QStringList &l : testTable("shell/drives.tsv"))
+        EXPECT_EQ(DriveList::drivesFrom(l[0].split('|')), l[1].split('|')) << l[0].toStdString();
+    // A folder that is gone leaves the list where it was.
     FolderList list;
-    const QString root = testHome() + "/tree";
-    QDir().mkpath(root + "/b sub");
-    QDir().mkpath(root + "/A");
-    ASSERT_TRUE(list.setPath(root));
-    EXPECT_EQ(list.path(), root);
-    QStringList tail;
-    for (int i = list.count() - 3; i < list.count(); ++i)
-        tail << list.item(i)->text().trimmed();
-    EXPECT_EQ(tail, (QStringList{"tree", "A", "b sub"}));
-    emit list.itemActivated(list.item(list.count() - 1));
-    EXPECT_EQ(list.path(), root + "/b sub");
-    EXPECT_EQ(list.item(0)->text(), "/");
-    EXPECT_FALSE(list.setPath(root + "/missing"));
-    EXPECT_EQ(list.path(), root + "/b sub");
+    ASSERT_TRUE(list.setPath(testHome()));
+    EXPECT_FALSE(list.setPath(testHome() + "/missing"));
+    EXPECT_EQ(list.path(), testHome());
 }
 
 TEST_F(SettingsDialog, HistoryFontFromTheFontDialog)
@@ -295,25 +244,19 @@ TEST_F(SettingsDialog, HistoryFontFromTheFontDialog)
     SettingsState &s = settings();
     s.DisplayFontName = "DejaVu Sans";
     s.DisplayFontSize = 10;
-    fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 12, true, false});
+    // The size is kept as the settings file reads it back: whole points, 7 to 24.
+    fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 30, true, false});
     Click(dlg.get(), "Command5");
     ASSERT_EQ(fakeFileDialog().fontRequests.size(), 1);
     EXPECT_EQ(fakeFileDialog().fontRequests[0], (FontChoice{"DejaVu Sans", 10, false, false}));
     EXPECT_EQ(s.DisplayFontName, "DejaVu Sans Mono");
-    EXPECT_EQ(s.DisplayFontSize, 12.0f);
+    EXPECT_EQ(s.DisplayFontSize, 24.0f);
     EXPECT_EQ(s.DisplayFontBold, -1);
     EXPECT_EQ(s.DisplayFontItalic, 0);
     // Cancelled: the preset comes back, nothing changes.
     Click(dlg.get(), "Command5");
     EXPECT_EQ(s.DisplayFontName, "DejaVu Sans Mono");
     EXPECT_EQ(s.DisplayFontBold, -1);
-    // The size is kept as the settings file reads it back: whole points, 7 to 24.
-    const struct { double chosen; float kept; } sizes[] = {{11.5, 12}, {10.4, 10}, {30, 24}, {5, 7}, {24, 24}};
-    for (const auto &c : sizes) {
-        fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans", c.chosen, false, false});
-        Click(dlg.get(), "Command5");
-        EXPECT_EQ(s.DisplayFontSize, c.kept) << c.chosen;
-    }
 }
 
 TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
