@@ -1,6 +1,6 @@
 // Option-button arrays, text selection on focus, the Qt message box codes.
 
-#include "TestSupport.h"
+#include "support/WindowDriver.h"
 #include "core/Messages.h"
 #include "platform/QtServices.h"
 #include "platform/Widgets.h"
@@ -20,37 +20,20 @@
 TEST(OptionArrays, GetSetAndBadIndex)
 {
     StartCoreForTest();
-    struct {
-        QWidget parent;
-        QList<QRadioButton *> buttons;
-        QList<int> clicked;
-    } a;
-    for (int i = 0; i < 4; ++i) {
-        a.buttons << new QRadioButton(&a.parent);
-        QObject::connect(a.buttons[i], &QRadioButton::toggled, [&a, i](bool on) {
-            if (on)
-                a.clicked << i;
-        });
-    }
-    EXPECT_EQ(GetOptionIndex(a.buttons), 0); // none checked: the lower bound
-    SetArrayIndex(a.buttons, 2);
-    EXPECT_EQ(GetOptionIndex(a.buttons), 2);
-    EXPECT_EQ(a.clicked, QList<int>{2});
-    SetArrayIndex(a.buttons, 1);
-    EXPECT_TRUE(a.buttons[1]->isChecked());
-    EXPECT_FALSE(a.buttons[2]->isChecked());
+    QWidget parent;
+    QList<QRadioButton *> buttons;
+    for (int i = 0; i < 4; ++i)
+        buttons << new QRadioButton(&parent);
+    bool handled = false;
+    QObject::connect(buttons[2], &QRadioButton::toggled, [&](bool on) { handled = on; });
+    EXPECT_EQ(GetOptionIndex(buttons), 0); // none checked: the lower bound
+    SetArrayIndex(buttons, 2);
+    EXPECT_EQ(GetOptionIndex(buttons), 2);
+    EXPECT_TRUE(handled);
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-
-    for (auto *b : a.buttons)
-        b->setAutoExclusive(false);
-    a.buttons[0]->setChecked(true);
-    EXPECT_EQ(GetOptionIndex(a.buttons), 1) << "the last checked wins";
-    SetModuleTitles(10);
-    SetArrayIndex(a.buttons, 5);
-    ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
-    EXPECT_EQ(fakeMessageBox().boxes[0].text, "Internal Error: SetArrayIndex. Check input/form data.");
-    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Range Error");
-    for (auto *b : a.buttons)
+    SetArrayIndex(buttons, 5);
+    EXPECT_EQ(MessageTexts(), QStringList{"Internal Error: SetArrayIndex. Check input/form data."});
+    for (auto *b : buttons)
         EXPECT_FALSE(b->isChecked());
 }
 
@@ -92,22 +75,19 @@ TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
 
 TEST(Widgets, WindowsFitTheScreenAndCentreOverTheirOwner)
 {
-    const QRect screen(0, 0, 1024, 768);
-    const QMargins frame(4, 32, 4, 4);
-    const struct {
-        const char *what;
-        QSize size, minimum;
-        QPoint centre;
-        QRect expected; // the frame's rectangle
-    } cases[] = {
-        {"centred over the owner", {400, 300}, {0, 0}, {500, 400}, {296, 232, 408, 336}},
-        {"kept inside at the right", {400, 300}, {0, 0}, {1000, 400}, {616, 232, 408, 336}},
-        {"kept inside at the top", {400, 300}, {0, 0}, {500, 10}, {296, 0, 408, 336}},
-        {"a tall window shrinks to fit", {960, 760}, {0, 0}, {512, 384}, {28, 0, 968, 768}},
-        {"never below its minimum", {1200, 900}, {1100, 800}, {512, 384}, {0, 0, 1108, 836}},
+    const auto numbers = [](const QString &cell) {
+        QList<int> n;
+        for (const QString &v : cell.split(' '))
+            n << v.toInt();
+        return n;
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(FittedWindowRect(c.size, c.minimum, frame, screen, c.centre), c.expected) << c.what;
+    for (const QStringList &c : testTable("platform/window-placement.tsv")) {
+        const QList<int> size = numbers(c[1]), minimum = numbers(c[2]), centre = numbers(c[3]), frame = numbers(c[4]);
+        EXPECT_EQ(FittedWindowRect({size[0], size[1]}, {minimum[0], minimum[1]}, QMargins(4, 32, 4, 4),
+                                   QRect(0, 0, 1024, 768), {centre[0], centre[1]}),
+                  QRect(frame[0], frame[1], frame[2], frame[3]))
+            << c[0].toStdString();
+    }
 }
 
 TEST(QtMessageBoxService, ButtonCodes)

