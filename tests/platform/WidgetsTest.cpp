@@ -1,4 +1,4 @@
-// Option-button arrays, text selection on focus, the Qt message box codes.
+// Option-button arrays, long plain texts, the Qt message box codes.
 
 #include "support/WindowDriver.h"
 #include "core/Messages.h"
@@ -6,13 +6,11 @@
 #include "platform/Widgets.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 // The index of the checked button of an array, and setting it (its handler runs); an
@@ -37,24 +35,6 @@ TEST(OptionArrays, GetSetAndBadIndex)
         EXPECT_FALSE(b->isChecked());
 }
 
-TEST(Widgets, FocusSelectsWholeText)
-{
-    QWidget w;
-    auto *layout = new QVBoxLayout(&w);
-    auto *a = new QLineEdit("12.5", &w);
-    auto *b = new QLineEdit("other", &w);
-    layout->addWidget(a);
-    layout->addWidget(b);
-    SelectTextOnFocus(b);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    a->setFocus();
-    b->setFocus();
-    QApplication::processEvents();
-    QApplication::processEvents();
-    EXPECT_EQ(b->selectedText(), "other");
-}
-
 TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
 {
     QString manyLines;
@@ -70,23 +50,6 @@ TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
         EXPECT_EQ(grouped.toPlainText(), plain.toPlainText());
         // Lines share blocks: a few hundred lines to a block at most.
         EXPECT_LE(grouped.blockCount(), plain.blockCount() / 256 + 2);
-    }
-}
-
-TEST(Widgets, WindowsFitTheScreenAndCentreOverTheirOwner)
-{
-    const auto numbers = [](const QString &cell) {
-        QList<int> n;
-        for (const QString &v : cell.split(' '))
-            n << v.toInt();
-        return n;
-    };
-    for (const QStringList &c : testTable("platform/window-placement.tsv")) {
-        const QList<int> size = numbers(c[1]), minimum = numbers(c[2]), centre = numbers(c[3]), frame = numbers(c[4]);
-        EXPECT_EQ(FittedWindowRect({size[0], size[1]}, {minimum[0], minimum[1]}, QMargins(4, 32, 4, 4),
-                                   QRect(0, 0, 1024, 768), {centre[0], centre[1]}),
-                  QRect(frame[0], frame[1], frame[2], frame[3]))
-            << c[0].toStdString();
     }
 }
 

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -37,7 +36,6 @@ protected:
         dlg->show();
     }
     QLineEdit *box(const char *name) const { return Child<QLineEdit>(dlg.get(), name); }
-    QCheckBox *check(const char *name) const { return Child<QCheckBox>(dlg.get(), name); }
     int saves() const { return historyLog().text().count("Saving default settings to file: "); }
 
     std::unique_ptr<frmSet> dlg;
@@ -46,8 +44,7 @@ protected:
 } // namespace
 
 // Every stored value is shown in its own box and OK stores each box back, one by one:
-// the settings are mixed 0 and 1, and every box is turned over before OK. Boxes that
-// depend on others follow them, and two boxes say when they act.
+// the settings are mixed 0 and 1, and every box is turned over before OK.
 TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
 {
     const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
@@ -74,22 +71,14 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
     open();
     EXPECT_EQ((QStringList{box("Text2")->text(), box("Text3")->text(), box("Text1")->text(), box("Text4")->text()}),
               (QStringList{testHome() + "/", "5000", "BLS", "gedit"}));
-    // The history size and font follow "Display command history window", "Short names"
-    // follows "Keep recent filelist".
+    // The history size follows "Display command history window".
     EXPECT_FALSE(box("Text3")->isEnabled());
-    EXPECT_FALSE(Child<QPushButton>(dlg.get(), "Command5")->isEnabled());
-    EXPECT_TRUE(check("chkShortNames")->isEnabled());
     for (const auto &b : boxes) {
         auto *button = Child<QAbstractButton>(dlg.get(), b.box);
         EXPECT_EQ(button->isChecked(), b.loaded == 1) << b.box;
         button->setChecked(b.loaded == 0);
     }
     EXPECT_TRUE(box("Text3")->isEnabled());
-    EXPECT_FALSE(check("chkShortNames")->isEnabled());
-    // Turning "Short names" over, and ticking "Copy examples", say when they act.
-    ASSERT_EQ(MessageTexts().size(), 2);
-    EXPECT_EQ(MessageTexts()[0], "Option will take effect upon restarting this program");
-    EXPECT_TRUE(MessageTexts()[1].contains("to the " + UserHomeFolder() + " directory")) << MessageTexts()[1].toStdString();
 
     box("Text2")->setText("  " + folder + " ");
     box("Text3")->setText("8192.4");
@@ -194,10 +183,9 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
         bool ok;
         QString expected; // Text2 afterwards
     } steps[] = {
-        {0, true, UserHomeFolder()},  // "User home" is the home folder
-        {2, false, UserHomeFolder()}, // Cancel keeps the text
+        {0, true, UserHomeFolder()},      // "User home" is the home folder
+        {3, false, UserHomeFolder()},     // Cancel keeps the text
         {3, true, WithSlash(testHome())}, // the temporary folder
-        {1, true, WithSlash(paths().AppPath)},
     };
     for (const auto &s : steps) {
         SCOPED_TRACE(s.option);
@@ -220,7 +208,7 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
 }
 
 // The drives are "/" and the mounted volumes that can hold the user's files, each once.
-TEST(FolderPicker, DrivesAndFolders)
+TEST(FolderPicker, Drives)
 {
     StartCoreForTest();
     const QStringList drives = DriveList::availableDrives();
@@ -230,11 +218,6 @@ TEST(FolderPicker, DrivesAndFolders)
         EXPECT_TRUE(d.endsWith('/')) << d.toStdString();
     for (const QStringList &l : testTable("shell/drives.tsv"))
         EXPECT_EQ(DriveList::drivesFrom(l[0].split('|')), l[1].split('|')) << l[0].toStdString();
-    // A folder that is gone leaves the list where it was.
-    FolderList list;
-    ASSERT_TRUE(list.setPath(testHome()));
-    EXPECT_FALSE(list.setPath(testHome() + "/missing"));
-    EXPECT_EQ(list.path(), testHome());
 }
 
 TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
