@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QGraphicsTextItem>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -170,25 +169,6 @@ private:
                     add(table, text, where + QStringLiteral(" is not wholly in view"));
                 else if (needed.width() > cell.width() || needed.height() > cell.height())
                     add(table, text, where + QStringLiteral(" needs %1, has %2").arg(sizeText(needed), sizeText(cell.size())));
-            }
-        }
-        for (const QHeaderView *header : {table->horizontalHeader(), table->verticalHeader()}) {
-            if (!header->isVisibleTo(m_window))
-                continue;
-            const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-            for (int s = 0; s < header->count(); ++s) {
-                const QString text = model->headerData(s, header->orientation(), Qt::DisplayRole).toString();
-                if (text.isEmpty() || header->isSectionHidden(s))
-                    continue;
-                const QSize needed = header->fontMetrics().size(0, text) + QSize(margin, 0);
-                const int pos = header->sectionViewportPosition(s);
-                const QRect section = header->orientation() == Qt::Horizontal
-                                          ? QRect(pos, 0, header->sectionSize(s), header->height())
-                                          : QRect(0, pos, header->width(), header->sectionSize(s));
-                if (needed.width() > section.width() || needed.height() > section.height()
-                    || !header->viewport()->rect().contains(section))
-                    add(table, text, QStringLiteral("header %1 needs %2, has %3")
-                                         .arg(s).arg(sizeText(needed), sizeText(section.size())));
             }
         }
     }
