@@ -77,7 +77,6 @@ TEST_F(ProjectDescription, OkStoresTheTextAndMarksTheProjectEvenUnchanged)
                 Click(d, "Command2");
             },
             "Toolbar1_4");
-        EXPECT_EQ(out.name, "frmBlastDesc");
         EXPECT_FALSE(out.stayedOpen);
         EXPECT_EQ(shown, "North bench\nSecond line");
         EXPECT_EQ(project().ProjectDescription, QString::fromUtf8(typed).replace("\n", "\r\n"));

