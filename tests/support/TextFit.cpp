@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QGraphicsTextItem>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -14,7 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -89,21 +87,9 @@ private:
             return;
         const int m = label->margin();
         const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
-        const bool rich = label->textFormat() == Qt::RichText
-                          || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-        QSize needed;
-        if (rich) {
-            QTextDocument doc;
-            doc.setDocumentMargin(0);
-            doc.setDefaultFont(label->font());
-            doc.setHtml(label->text());
-            if (label->wordWrap())
-                doc.setTextWidth(room.width());
-            needed = QSize(int(std::ceil(doc.idealWidth())), int(std::ceil(doc.size().height())));
-        } else {
-            const int flags = (label->buddy() ? Qt::TextShowMnemonic : 0) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text()).size();
-        }
+        const int flags = (label->buddy() ? Qt::TextShowMnemonic : 0) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QSize needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text()).size();
         expectFits(label, label->text(), needed, room);
     }
 
@@ -152,9 +138,6 @@ private:
         opt.lineWidth = 1;
         opt.textAlignment = box->alignment();
         opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        if (box->isCheckable())
-            opt.subControls |= QStyle::SC_GroupBoxCheckBox;
-        opt.features = box->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
         const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
         expectFits(box, box->title(), textSize(box->fontMetrics(), box->title()), label & box->rect());
         if (!box->rect().contains(label))
@@ -186,25 +169,6 @@ private:
                     add(table, text, where + QStringLiteral(" is not wholly in view"));
                 else if (needed.width() > cell.width() || needed.height() > cell.height())
                     add(table, text, where + QStringLiteral(" needs %1, has %2").arg(sizeText(needed), sizeText(cell.size())));
-            }
-        }
-        for (const QHeaderView *header : {table->horizontalHeader(), table->verticalHeader()}) {
-            if (!header->isVisibleTo(m_window))
-                continue;
-            const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-            for (int s = 0; s < header->count(); ++s) {
-                const QString text = model->headerData(s, header->orientation(), Qt::DisplayRole).toString();
-                if (text.isEmpty() || header->isSectionHidden(s))
-                    continue;
-                const QSize needed = header->fontMetrics().size(0, text) + QSize(margin, 0);
-                const int pos = header->sectionViewportPosition(s);
-                const QRect section = header->orientation() == Qt::Horizontal
-                                          ? QRect(pos, 0, header->sectionSize(s), header->height())
-                                          : QRect(0, pos, header->width(), header->sectionSize(s));
-                if (needed.width() > section.width() || needed.height() > section.height()
-                    || !header->viewport()->rect().contains(section))
-                    add(table, text, QStringLiteral("header %1 needs %2, has %3")
-                                         .arg(s).arg(sizeText(needed), sizeText(section.size())));
             }
         }
     }

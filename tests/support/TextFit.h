@@ -1,7 +1,8 @@
 #pragma once
-// Whether a window shows its texts whole: its title in a title bar, and every label,
-// button, tab, frame title, grid cell and header, and chart title, measured in the font its widget draws it with and
-// compared with the room the widget has inside its window (its ancestors clip it too).
+// Whether a window shows its texts whole: its title in a title bar, and every plain-text
+// label, button, tab, frame title, grid cell (the grids show no headers) and chart title,
+// measured in the font its widget draws it with and compared with the room the widget
+// has inside its window (its ancestors clip it too).
 // The tabs of every tab widget are shown in turn and put back.
 
 #include <QStringList>
