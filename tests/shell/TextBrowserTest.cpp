@@ -92,8 +92,9 @@ TEST(TextView, LongLinesAndViewerCommands)
         const ViewerCommand v = ViewerCommandFor(c[0], copy);
         EXPECT_EQ(v.desktopOpener, c[1] == "desktop");
         EXPECT_EQ(v.valid, c[1] != "invalid");
-        if (c[1] != "desktop" && c[1] != "invalid")
+        if (c[1] != "desktop" && c[1] != "invalid") {
             EXPECT_EQ(QStringList(v.program) + v.arguments, c.mid(1) + QStringList(copy));
+        }
     }
     // A chosen program is quoted so that it splits back whole.
     for (const char *path : {"/usr/bin/gedit", "/opt/my editor/edit", "/a\"b$c`d\\e", "/it's here"})
