@@ -66,33 +66,19 @@ TEST(Download, OnlyAWholeVerifiedHttpsBodyIsKept)
     const QString dest = fakeFolders().downloadsDir + "/Setup.exe";
     writeFile(dest, "the previous file");
 
-    const struct { const char *name; QString url, sha; bool ok, trusted = true; } cases[] = {
-        {"untrusted certificate", server.baseUrl() + "good.exe", Sha256Hex(setup), false, false},
-        {"wrong checksum", server.baseUrl() + "good.exe", Sha256Hex("other"), false},
-        {"short body", server.baseUrl() + "short.exe", QString(), false},
-        {"missing", server.baseUrl() + "nothing.exe", Sha256Hex(setup), false},
-        {"server error", server.baseUrl() + "error.exe", Sha256Hex(setup), false},
-        {"accepted, not delivered", server.baseUrl() + "accepted.exe", QString(), false},
-        {"plain http", QStringLiteral("http://127.0.0.1:%1/good.exe").arg(server.port()), Sha256Hex(setup), false},
-        {"silent server", server.baseUrl() + "silent.exe", QString(), false},
-        {"good", server.baseUrl() + "good.exe", Sha256Hex(setup), true},
-        {"checksum in capitals", server.baseUrl() + "good.exe", Sha256Hex(setup).toUpper(), true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.trusted)
+    for (const QStringList &c : testTable("shell/downloads.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        if (c[3] == "1")
             trustTestServer();
         else
             services().downloader = std::make_unique<QtDownloader>(); // the system's authorities only
-        DownloadRequest r;
-        r.url = c.url;
-        r.localFile = dest;
-        r.sha256 = c.sha;
-        r.idleTimeoutMs = 500;
-        const Outcome o = download(r);
-        EXPECT_EQ(o.result.ok, c.ok);
+        QString sha = c[2].isEmpty() ? QString() : Sha256Hex(c[2].toLower() == "setup" ? setup : c[2].toLatin1());
+        if (c[2] == "SETUP")
+            sha = sha.toUpper();
+        const Outcome o = download({c[1].arg(server.port()), dest, -1, sha, 500});
+        EXPECT_EQ(o.result.ok, c[4] == "1");
         // A failure keeps the previous file as it was and leaves nothing beside it.
-        EXPECT_EQ(readFile(dest), c.ok ? setup : QByteArray("the previous file"));
+        EXPECT_EQ(readFile(dest), c[4] == "1" ? setup : QByteArray("the previous file"));
         EXPECT_EQ(downloads(), QStringList({"Setup.exe"}));
     }
     // The good download reported its progress chunk by chunk, 16 KiB at most each.
@@ -167,38 +153,25 @@ protected:
 
 TEST_F(UpdateWindow, ChecksReportVersionsAndFailures)
 {
-    const QString invalid = "Invalid information for new version. Check with developer.";
-    const struct {
-        const char *name;
-        Reply manifest;
-        QString label;   // "" : the server line
-        QString message; // "" : none
-        bool logged;     // the message is also in the history
-        bool counted;    // lblbytes shows the manifest's length
-    } cases[] = {
-        {"same version", {200, Manifest(current, "x")}, "", "Program is up to date", false, true},
-        {"older", {200, Manifest("0999", "x")}, "", "Program is up to date", false, true},
-        {"no checksum", {200, current.toLatin1() + "\r\n"}, "Version Available: ", invalid, true, true},
-        {"too large", {200, QByteArray(2000, '2')}, "Version Available: ", invalid, true, false},
-        {"not found", {404, "x"}, "Internet Connection Failed", "", false, false},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        server.serve("korvendo_version.txt", c.manifest);
+    for (const QStringList &c : testTable("shell/update-checks.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        QString manifest = c[2];
+        manifest.replace("%1", current).replace("%2", Sha256Hex("x")).replace("%3", QString(2000, u'2'));
+        server.serve("korvendo_version.txt", {c[1].toInt(), manifest.replace("\\r\\n", "\r\n").toLatin1()});
         fakeMessageBox().boxes.clear();
         historyLog().setText(QString());
         frmUpdate w;
         clickAndWait(w, "cmdCheck");
-        if (c.counted) {
-            EXPECT_EQ(Child<QLabel>(&w, "lblbytes")->text(), QString::number(c.manifest.body.size()));
+        if (c[6] == "1") {
+            EXPECT_EQ(Child<QLabel>(&w, "lblbytes")->text(), QString::number(manifest.size()));
         }
-        EXPECT_EQ(historyLog().text().contains("Message: " + c.message), c.logged);
+        EXPECT_EQ(historyLog().text().contains("Message: " + c[4]), c[5] == "1");
         const QString label = Child<QLabel>(&w, "lblLastVer")->text();
-        if (c.label.isEmpty())
+        if (c[3].isEmpty())
             EXPECT_TRUE(label.startsWith("Server Version: ")) << label.toStdString();
         else
-            EXPECT_EQ(label, c.label);
-        EXPECT_EQ(MessageTexts(), c.message.isEmpty() ? QStringList() : QStringList({c.message}));
+            EXPECT_EQ(label, c[3]);
+        EXPECT_EQ(MessageTexts(), c[4].isEmpty() ? QStringList() : QStringList({c[4]}));
         EXPECT_FALSE(enabled(w, "cmdDownUpdate"));
         EXPECT_FALSE(enabled(w, "cmdInstall"));
     }
@@ -286,39 +259,6 @@ TEST_F(UpdateWindow, BadDownloadsKeepNothingAndClosingCancels)
     }
 }
 
-TEST_F(UpdateWindow, TheWebAddressOpensOnAClickOverIt)
-{
-    frmUpdate w;
-    w.show();
-    QLabel *link = Child<QLabel>(&w, "lblURL");
-    const QString url = appState().HomePageURL;
-    EXPECT_EQ(link->text(), url);
-    const struct {
-        const char *name;
-        QPoint release; // where the button comes up
-        bool opens;     // the desktop opens the address
-        QStringList urls, boxes;
-    } cases[] = {
-        {"click", QPoint(2, 2), true, {url}, {}},
-        {"dragged off the label", QPoint(-20, link->height() + 20), true, {}, {}},
-        {"the desktop cannot open it", QPoint(2, 2), false, {url}, {"Unable to open: " + url}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        fakeOpener().urls.clear();
-        fakeOpener().result = c.opens;
-        fakeMessageBox().boxes.clear();
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), link->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(link, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(c.release), link->mapToGlobal(QPointF(c.release)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(link, &release);
-        EXPECT_EQ(fakeOpener().urls, c.urls);
-        EXPECT_EQ(MessageTexts(), c.boxes);
-    }
-}
-
 class StartupUpdate : public UpdateWindow {
 protected:
     // The program starts with unsaved work and checks the server given.
@@ -386,14 +326,20 @@ TEST_F(StartupUpdate, NoServerOrCheckTurnedOffAsksNothing)
     }
 }
 
-// Yes downloads the setup; the install waits for a window the user opened during the
-// download, then the program saves the work, hands the setup over and ends.
-TEST_F(StartupUpdate, YesDownloadsWaitsForAnOpenWindowSavesHandsOverAndEnds)
+// The question waits for a window opened before the server's answer; Yes downloads the
+// setup; the install waits for a window the user opened during the download, then the
+// program saves the work, hands the setup over and ends.
+TEST_F(StartupUpdate, YesDownloadsWaitsForOpenWindowsSavesHandsOverAndEnds)
 {
     QPointer<frmMain> w = startWithNewerVersion();
     ASSERT_TRUE(w);
     project().CurrentFile = testHome() + "/work.KVD";
     fakeMessageBox().script(mb::Yes); // download and install
+    qsizetype beforeAnswer = -1;
+    holdDialogOpen(
+        w, [] { return historyLog().text().contains("Server/Current: "); },
+        [&] { beforeAnswer = fakeMessageBox().boxes.size(); });
+    EXPECT_EQ(beforeAnswer, 0);
     ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
     QStringList whileOpen;
     holdDialogOpen(
@@ -412,33 +358,19 @@ TEST_F(StartupUpdate, YesDownloadsWaitsForAnOpenWindowSavesHandsOverAndEnds)
     EXPECT_TRUE(QFile::exists(testHome() + "/work.KVD"));
 }
 
-TEST_F(StartupUpdate, TheQuestionWaitsForAnOpenDialog)
-{
-    QPointer<frmMain> w = startWithNewerVersion();
-    ASSERT_TRUE(w);
-    settings().EnglishMenus = 0; // asked in Greek
-    fakeMessageBox().script(mb::No);
-    // A window opened at once, before the server's answer: no question while it is open.
-    qsizetype whileOpen = -1;
-    holdDialogOpen(
-        w, [] { return historyLog().text().contains("Server/Current: "); },
-        [&] { whileOpen = fakeMessageBox().boxes.size(); });
-    EXPECT_EQ(whileOpen, 0);
-    EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
-    ASSERT_TRUE(WaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 5000));
-    EXPECT_EQ(fakeMessageBox().boxes[0].text, testDataText("shell/update-question-el.txt"));
-    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
-    w->close();
-}
-
+// Asked in Greek; Cancel at the save prompt keeps the program and installs nothing.
 TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
 {
     QPointer<frmMain> w = startWithNewerVersion();
+    ASSERT_TRUE(w);
+    settings().EnglishMenus = 0;
     fakeMessageBox().script(mb::Yes);
     fakeMessageBox().script(mb::Ok);
     fakeMessageBox().script(mb::Cancel);
     ASSERT_TRUE(WaitFor([&] { return fakeMessageBox().boxes.size() >= 4; }, 15000));
     WaitFor([] { return false; }, 200);
+    EXPECT_EQ(fakeMessageBox().boxes[0].text, testDataText("shell/update-question-el.txt"));
+    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     EXPECT_TRUE(w);
     EXPECT_TRUE(fakeOpener().documents.isEmpty());
     w->close(); // the prompt again: No ends it
