@@ -12,8 +12,6 @@
 #include "shell/frmMain.h"
 
 #include <QDir>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <gtest/gtest.h>
@@ -94,49 +92,65 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindow, MenusToolbarAndSeparatorsInBothLanguages)
+// Every item's caption in both languages, its shortcut and the separators; the history
+// pane's commands; what the items and buttons that open no window of their own do.
+TEST_F(MainWindow, ItemsToolbarAndHistoryPaneInBothLanguages)
 {
     start();
-    // Each line: item, English caption, Greek caption ("-" not checked), shortcut.
-    QList<QStringList> items;
-    for (const QString &line : testDataText("shell/menu-captions.tsv").split(u'\n', Qt::SkipEmptyParts))
-        if (!line.startsWith(u'#'))
-            items << line.split(u'\t');
-    const QStringList separators{"mnuFileItem_4", "mnuFileItem_8", "mnuFileArray_0", "mnuFileItem_10", "mnuUtilItem_4",
-                                 "mnuHelpItem_3", "mnuHelpItem_5", "mnuHelpItem_7",  "mnuHelpItem_9"};
+    const QList<QStringList> items = testTable("shell/menu-captions.tsv");
     for (const int16_t english : {1, 0}) {
         SCOPED_TRACE(english);
         chooseLanguage(english);
         for (const QStringList &i : items) {
+            SCOPED_TRACE(i[0].toStdString());
             QAction *a = Child<QAction>(w, qPrintable(i[0]));
-            ASSERT_TRUE(a) << i[0].toStdString();
-            if (english || i[2] != "-") {
-                EXPECT_EQ(a->text(), i[english ? 1 : 2]);
+            ASSERT_TRUE(a);
+            const QString caption = i[english ? 1 : 2];
+            EXPECT_EQ(a->isSeparator(), caption == "---");
+            if (caption != "-") {
+                EXPECT_EQ(a->text(), caption == "---" ? QString() : caption);
             }
             EXPECT_EQ(a->shortcut().toString(), i[3]);
-            EXPECT_TRUE(a->isEnabled()) << i[0].toStdString();
+            EXPECT_TRUE(a->isEnabled() || a->isSeparator());
         }
-        // Separators are plain lines without a caption.
-        QStringList seen;
-        for (const char *menu : {"mnuFile", "mnuUtil", "mnuHelp"})
-            for (QAction *a : Child<QMenu>(w, menu)->actions())
-                if (a->isSeparator() && a->text().isEmpty())
-                    seen << a->objectName();
-        EXPECT_EQ(seen, separators);
     }
+    // The history pane: nothing to copy while it is hidden; re-applying the captions keeps
+    // the toggle's caption true to the hidden pane.
+    LogMessage("something to copy");
     Trigger(w, "mnuUtilItem_6");
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
-    // Re-applying the captions keeps the toggle's caption true to the hidden pane.
+    EXPECT_FALSE(act("mnuUtilItem_7")->isEnabled());
     chooseLanguage(1);
     EXPECT_EQ(act("mnuUtilItem_6")->text(), "Restore History &Window");
-    QStringList top, tips;
-    for (QAction *a : w->menuBar()->actions())
-        top << a->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Input", "Videos", "&Utilities", "&Help"}));
-    for (int i = 1; i <= 5; ++i)
-        tips << act(qPrintable(QStringLiteral("Toolbar1_%1").arg(i)))->toolTip();
-    EXPECT_EQ(tips, (QStringList{"Open Data File", "Save Data File", "Print Data File", "Edit Description",
-                                 "Blast Calculations"}));
+    EXPECT_TRUE(Child<QPlainTextEdit>(w, "txtMain")->isHidden());
+    Trigger(w, "mnuUtilItem_6");
+    EXPECT_EQ(act("mnuUtilItem_6")->text(), "Close History &Window");
+    EXPECT_FALSE(Child<QPlainTextEdit>(w, "txtMain")->isHidden());
+    Trigger(w, "mnuUtilItem_7");
+    EXPECT_EQ(fakeClipboard().text(), historyLog().text());
+    Trigger(w, "mnuUtilItem_5");
+    EXPECT_EQ(pane(), "");
+
+    QStringList effects;
+    w->setWindowOpener(act("mnuEditItem_0"), [&] { effects << "description"; });
+    w->setWindowOpener(act("mnuEditItem_2"), [&] { effects << "design"; });
+    for (const QStringList &i : items) {
+        if (i.value(4).isEmpty())
+            continue;
+        const qsizetype dialogs = fakeFileDialog().requests.size();
+        const int setups = fakeFileDialog().printerSetups;
+        effects.clear();
+        fakeMessageBox().boxes.clear();
+        fakeFileDialog().script(std::nullopt);
+        Trigger(w, qPrintable(i[0]));
+        if (fakeFileDialog().requests.size() > dialogs)
+            effects << (fakeFileDialog().requests.last().save ? "save dialog" : "open dialog");
+        if (fakeFileDialog().printerSetups > setups)
+            effects << "printer setup";
+        for (const RecordedBox &b : fakeMessageBox().boxes)
+            effects << b.title + ": " + b.text.left(20);
+        EXPECT_EQ(effects, QStringList{i[4]}) << i[0].toStdString();
+    }
 }
 
 TEST_F(MainWindow, HiddenCalculatorsDoNotOutliveTheirProject)
@@ -150,23 +164,13 @@ TEST_F(MainWindow, HiddenCalculatorsDoNotOutliveTheirProject)
     const QString nine = project().CurrentFile;
 
     start();
-    const struct { const char *command; const char *before, *after; } cases[] = {
-        {"mnuFileItem_0", "10.95", "10.95"}, // New: loaded again from the new defaults
-        {"mnuFileItem_1", "10.95", "16.43"}, // Open: from the opened file
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.command);
-        w->FileNew(kTrue, kTrue);
-        EXPECT_EQ(CalculatorResultText(0), c.before); // loaded hidden, as the design window does
-        project().AndersonDiam = 1;                    // a loaded window is not loaded again ...
-        EXPECT_EQ(CalculatorResultText(0), c.before);
-        if (QString(c.command) == "mnuFileItem_1")
-            fakeFileDialog().script(nine);
-        Trigger(w, c.command);
-        EXPECT_EQ(LoadedCalculator(0), nullptr); // ... but a new project unloads it, storing nothing
-        EXPECT_EQ(CalculatorResultText(0), c.after);
-        EXPECT_EQ(flags().ProjectSaved, kTrue);
-    }
+    w->FileNew(kTrue, kTrue);
+    EXPECT_EQ(CalculatorResultText(0), "10.95"); // loaded hidden, as the design window does
+    fakeFileDialog().script(nine);
+    Trigger(w, "mnuFileItem_1");
+    EXPECT_EQ(LoadedCalculator(0), nullptr); // the opened project unloads it, storing nothing
+    EXPECT_EQ(CalculatorResultText(0), "16.43");
+    EXPECT_EQ(flags().ProjectSaved, kTrue);
 }
 
 // Save on an untitled project asks for a name, then saves at once; Save As offers the
@@ -186,7 +190,6 @@ TEST_F(MainWindow, SaveAndSaveAs)
     EXPECT_TRUE(r.save && r.confirmOverwrite);
     EXPECT_EQ(r.fileName, "Untitled");
     EXPECT_EQ(r.initialDir, projects());
-    EXPECT_EQ(r.filters, (QStringList{"All Files (*)", " Files (*.KVD *.kvd)"}));
     EXPECT_EQ(r.defaultSuffix, "KVD");
     EXPECT_EQ(flags().ProjectSaved, kTrue);
     EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
@@ -205,10 +208,8 @@ TEST_F(MainWindow, SaveAndSaveAs)
     fakeFileDialog().script(renamed);
     Trigger(w, "mnuFileItem_3");
     ASSERT_EQ(fakeFileDialog().requests.size(), 3);
-    for (int i : {1, 2}) {
-        EXPECT_TRUE(fakeFileDialog().requests[i].save && fakeFileDialog().requests[i].confirmOverwrite);
-        EXPECT_EQ(fakeFileDialog().requests[i].fileName, "bench4.KVD");
-    }
+    EXPECT_TRUE(fakeFileDialog().requests[2].save && fakeFileDialog().requests[2].confirmOverwrite);
+    EXPECT_EQ(fakeFileDialog().requests[2].fileName, "bench4.KVD");
     EXPECT_EQ(readFile(path), saved);
     EXPECT_TRUE(fileHolds(renamed, "\r\nWork after saving\r\n"));
     EXPECT_EQ(flags().ProjectSaved, kTrue);
@@ -224,14 +225,15 @@ TEST_F(MainWindow, SaveAndSaveAs)
     EXPECT_EQ(flags().ProjectSaved, kFalse);
 }
 
-// Four opened files are written to the settings file and come back, all four in
-// the File menu, at the next start.
-TEST_F(MainWindow, FourRecentFilesSurviveARestartAndOpenFromTheMenu)
+// Four opened files are written to the settings file and come back, all four in the
+// File menu, at the next start, which opens the last of them and then the file of the
+// command line; the menu opens its entries.
+TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLineFile)
 {
     start();
     QStringList opened;
     for (int i = 1; i <= 4; ++i) {
-        opened.prepend(writeProject(QStringLiteral("recent%1.kvd").arg(i), "R"));
+        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i), "R"));
         fakeFileDialog().script(opened.first());
         Trigger(w, "mnuFileItem_1");
     }
@@ -242,9 +244,14 @@ TEST_F(MainWindow, FourRecentFilesSurviveARestartAndOpenFromTheMenu)
     ASSERT_TRUE(w.isNull());
     EXPECT_EQ(ReadINI("FileMenu", "MaxLastFiles", iniPath()), "4");
 
+    WriteINI("Settings", "LoadLastInputFile", "1", iniPath());
     ResetProgramState();
-    start();
+    // The command line holds the oldest file's name with its blank, in quotes, as two arguments.
+    const QString named = opened[3];
+    start({"\"" + named.left(named.indexOf(" 1.kvd")), "1.kvd\""});
     EXPECT_EQ(recentFiles().MaxLastFiles, 4);
+    EXPECT_LT(pane().indexOf("Opening: " + opened[0]), pane().indexOf("Opening: " + named));
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + named);
     QStringList shown;
     for (int i = 1; i <= 4; ++i) {
         QAction *a = act(qPrintable(QStringLiteral("mnuFileArray_%1").arg(i)));
@@ -252,8 +259,8 @@ TEST_F(MainWindow, FourRecentFilesSurviveARestartAndOpenFromTheMenu)
         ASSERT_TRUE(a->isVisible()) << i; // a hidden entry is not opened below
         shown << a->text();
     }
-    EXPECT_EQ(shown, opened);
-    // An entry of the menu opens its file, which moves to the top.
+    // A file opened again changes places with the top entry.
+    EXPECT_EQ(shown, QStringList({named, opened[1], opened[2], opened[0]}));
     Trigger(w, "mnuFileArray_3");
     EXPECT_EQ(project().CurrentFile, opened[2]);
     EXPECT_EQ(act("mnuFileArray_1")->text(), opened[2]);
@@ -266,40 +273,31 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
     // the size limit, a missing file and one that is no project file, through Open and
     // on the command line.
     presetSettings({{"Settings", "ShowDisclaim", "0"}});
-    QDir().mkpath(projects());
-    const QString pipe = projects() + "/pipe.kvd";
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe), 0600), 0);
-    const QString folder = projects() + "/folder.kvd";
-    QDir().mkpath(folder);
+    QDir().mkpath(projects() + "/folder.kvd");
+    ASSERT_EQ(mkfifo(QFile::encodeName(projects() + "/pipe.kvd"), 0600), 0);
     const QString big = writeFile(projects() + "/big.kvd", "KORV_ENDO_209\r\n");
     ASSERT_EQ(truncate(QFile::encodeName(big), 17 << 20), 0);
     const QString notes = writeFile(projects() + "/notes.kvd", "just some notes\r\n");
-    const QString refused = "Error occurred: Path/File access error (75). Procedure Terminated";
     const QString missing = "Error occurred: File not found (53)";
-    const QString tooLarge = "Error occurred: File too large: " + big + " holds 17825792 bytes, more than the "
-                             "16777216 bytes a file may hold (75). Procedure Terminated";
-    const struct { QString path, message; } cases[] = {
-        {pipe, refused}, {folder, refused}, {"/dev/zero", refused}, {big, tooLarge},
-        {testHome() + "/missing.kvd", missing}, {notes, "Invalid File Type"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
+    for (const QStringList &c : testTable("shell/unopenable-files.tsv")) {
+        const QString path = c[0].startsWith(u'/') ? c[0] : projects() + "/" + c[0];
+        SCOPED_TRACE(path.toStdString());
         for (const bool onCommandLine : {false, true}) {
             close();
             ResetProgramState();
             fakeMessageBox().boxes.clear();
-            if (c.message == missing)
+            if (c[1] == missing)
                 fakeMessageBox().script(mb::Cancel); // Retry or Cancel: Cancel goes on
             if (onCommandLine) {
-                w = StartProgram({c.path}, testHome());
+                w = StartProgram({path}, testHome());
             } else {
                 start();
-                fakeFileDialog().script(c.path);
+                fakeFileDialog().script(path);
                 Trigger(w, "mnuFileItem_1");
             }
             ASSERT_TRUE(w);
             EXPECT_TRUE(w->isVisible());
-            EXPECT_TRUE(MessageTexts().contains(c.message)) << MessageTexts().join("|").toStdString();
+            EXPECT_TRUE(MessageTexts().contains(c[1].arg(path))) << MessageTexts().join("|").toStdString();
             EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled");
             EXPECT_EQ(flags().FileEmpty, kTrue);
             EXPECT_EQ(flags().ProjectSaved, kTrue);
@@ -333,59 +331,42 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
 TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
 {
     start();
-    const QString site = writeProject("site.kvd", "Site"), other = writeProject("other.kvd", "Other");
-    const QString kept = projects() + "/kept.kvd";
-    const int yesNoCancel = mb::YesNoCancel | mb::Question, yesNo = mb::YesNo | mb::Question | mb::DefaultButton2;
-    const struct {
-        const char *name, *command;
-        QString file;                  // the project's name before the command
-        int answer, buttons;
-        std::optional<QString> saveAs; // the Save As dialog's answer after Yes
-        QString after, savedTo;        // the project's name after ("" the window closed), the file that got the work
-    } cases[] = {
-        {"Close, Cancel keeps the window", "mnuFileItem_11", "Untitled", mb::Cancel, yesNoCancel, {}, "Untitled", ""},
-        {"Close, Yes with the Save As cancelled keeps it", "mnuFileItem_11", "Untitled", mb::Yes, yesNoCancel, {},
-         "Untitled", ""},
-        {"Close, No closes without saving", "mnuFileItem_11", "Untitled", mb::No, yesNoCancel, {}, "", ""},
-        {"Close, Yes with a name saves and closes", "mnuFileItem_11", "Untitled", mb::Yes, yesNoCancel, site, "", site},
-        {"New, Cancel keeps the work", "mnuFileItem_0", site, mb::Cancel, yesNoCancel, {}, site, ""},
-        {"New, No discards it", "mnuFileItem_0", site, mb::No, yesNoCancel, {}, "Untitled", ""},
-        {"New, Yes saves it first", "mnuFileItem_0", site, mb::Yes, yesNoCancel, {}, "Untitled", site},
-        {"Open, No opens without saving", "mnuFileItem_1", "Untitled", mb::No, yesNo, {}, other, ""},
-        {"Open, Yes with the Save As cancelled does not open", "mnuFileItem_1", "Untitled", mb::Yes, yesNo, {},
-         "Untitled", ""},
-        {"Open, Yes with a name saves, then opens", "mnuFileItem_1", "Untitled", mb::Yes, yesNo, kept, other, kept},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    const QMap<QString, QString> files{{"site", writeProject("site.kvd", "Site")},
+                                       {"other", writeProject("other.kvd", "Other")},
+                                       {"kept", projects() + "/kept.kvd"}};
+    const QString other = files["other"];
+    auto file = [&](const QString &name) { return files.value(name, name); };
+    for (const QStringList &c : testTable("shell/unsaved-work.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        const QString before = file(c[2]), after = file(c[6]), savedTo = file(c[7]);
         if (!w) {
             ResetProgramState();
             start();
         }
         w->FileNew(kTrue, kTrue);
-        project().CurrentFile = c.file;
-        edit(QString("Work for %1").arg(c.name));
+        project().CurrentFile = before;
+        edit("Work for " + c[0]);
         fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(c.answer);
-        if (QString(c.command) == "mnuFileItem_1")
-            fakeFileDialog().script(other); // Open asks for the file first
-        if (c.answer == mb::Yes && c.file == "Untitled")
-            fakeFileDialog().script(c.saveAs);
-        Trigger(w, c.command);
+        fakeMessageBox().script(c[3].toInt());
+        if (c[1] == "mnuFileItem_1")
+            fakeFileDialog().script(other);
+        if (c[3].toInt() == mb::Yes && before == "Untitled")
+            fakeFileDialog().script(c[5].isEmpty() ? std::nullopt : std::optional(file(c[5])));
+        Trigger(w, qPrintable(c[1]));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_GE(fakeMessageBox().boxes.size(), 1);
-        EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: " + c.file + "?");
-        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, c.buttons);
-        EXPECT_EQ(w.isNull(), c.after.isEmpty());
+        EXPECT_EQ(fakeMessageBox().boxes[0].text, "Save changes to: " + before + "?");
+        EXPECT_EQ(fakeMessageBox().boxes[0].buttons, c[4].toInt());
+        EXPECT_EQ(w.isNull(), after.isEmpty());
         if (w) {
-            EXPECT_EQ(project().CurrentFile, c.after);
-            EXPECT_EQ(flags().ProjectSaved, c.after == c.file ? kFalse : kTrue);
-            EXPECT_EQ(w->windowTitle(), "Korvendo: " + c.after + (c.after == c.file ? "*" : ""));
+            EXPECT_EQ(project().CurrentFile, after);
+            EXPECT_EQ(flags().ProjectSaved, after == before ? kFalse : kTrue);
+            EXPECT_EQ(w->windowTitle(), "Korvendo: " + after + (after == before ? "*" : ""));
         }
-        for (const QString &f : {site, kept})
-            EXPECT_EQ(fileHolds(f, QString("Work for %1").arg(c.name)), f == c.savedTo) << f.toStdString();
-        if (!w && !c.savedTo.isEmpty()) {
-            EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), c.savedTo); // listed for the next start
+        for (const QString &f : {files["site"], files["kept"]})
+            EXPECT_EQ(fileHolds(f, "Work for " + c[0]), f == savedTo) << f.toStdString();
+        if (!w && !savedTo.isEmpty()) {
+            EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), savedTo); // listed for the next start
         }
     }
     EXPECT_EQ(act("mnuFileArray_1")->text(), other);
@@ -395,88 +376,23 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 }
 
-// Each toolbar button does what its menu item does; the items that only talk.
-TEST_F(MainWindow, ToolbarButtonsAndItemsThatOpenNoWindow)
-{
-    start();
-    QStringList effects;
-    w->setWindowOpener(act("mnuEditItem_0"), [&] { effects << "description"; });
-    w->setWindowOpener(act("mnuEditItem_2"), [&] { effects << "design"; });
-    const struct { const char *button, *effect; } rows[] = {
-        {"Toolbar1_1", "open dialog"},
-        {"Toolbar1_2", "save dialog"}, // an untitled project: Save asks for a name
-        {"Toolbar1_3", "printer setup"},
-        {"Toolbar1_4", "description"},
-        {"Toolbar1_5", "design"},
-        {"mnuFileItem_5", "printer setup"},
-        {"mnuUtilItem_3", "Tessolan Primer: Option not ready yet"},
-        {"mnuHelpItem_6", "Disclaimer: This software is pro"},
-    };
-    for (const auto &r : rows) {
-        const qsizetype dialogs = fakeFileDialog().requests.size();
-        const int setups = fakeFileDialog().printerSetups;
-        effects.clear();
-        fakeMessageBox().boxes.clear();
-        fakeFileDialog().script(std::nullopt); // a file dialog is cancelled
-        Trigger(w, r.button);
-        if (fakeFileDialog().requests.size() > dialogs)
-            effects << (fakeFileDialog().requests.last().save ? "save dialog" : "open dialog");
-        if (fakeFileDialog().printerSetups > setups)
-            effects << "printer setup";
-        for (const RecordedBox &b : fakeMessageBox().boxes)
-            effects << b.title + ": " + b.text.left(20);
-        EXPECT_EQ(effects, QStringList{r.effect}) << r.button;
-    }
-}
-
-TEST_F(MainWindow, HistoryPaneCommands)
-{
-    start();
-    LogMessage("something to copy");
-    Trigger(w, "mnuUtilItem_7");
-    EXPECT_EQ(fakeClipboard().text(), historyLog().text());
-    for (const bool hidden : {true, false}) {
-        Trigger(w, "mnuUtilItem_6");
-        EXPECT_EQ(Child<QPlainTextEdit>(w, "txtMain")->isHidden(), hidden);
-        EXPECT_EQ(act("mnuUtilItem_6")->text(), hidden ? "Restore History &Window" : "Close History &Window");
-        EXPECT_EQ(act("mnuUtilItem_7")->isEnabled(), !hidden); // nothing to copy from a hidden pane
-    }
-    Trigger(w, "mnuUtilItem_5");
-    EXPECT_EQ(pane(), "");
-}
-
 TEST_F(MainWindow, PrintAndPreviewAskAboutAnEmptyProject)
 {
     start();
     QStringList previews;
     w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
-    // A new project asks first; No prints nothing.
-    fakeMessageBox().script(mb::No);
-    Trigger(w, "mnuFileItem_6");
-    EXPECT_EQ(MessageTexts(), QStringList{"Current file is empty. Continue?"});
-    EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
-    EXPECT_TRUE(fakePrinter().documents.isEmpty());
-    fakeMessageBox().script(mb::No);
-    Trigger(w, "mnuFileItem_7");
-    EXPECT_TRUE(previews.isEmpty());
-
-    fakeMessageBox().script(mb::Yes);
-    Trigger(w, "mnuFileItem_6");
-    EXPECT_EQ(fakePrinter().documents.size(), 1);
-    fakeMessageBox().script(mb::Yes);
-    Trigger(w, "mnuFileItem_7");
-    EXPECT_EQ(previews, QStringList{"Korvendo module"});
-
-    // No printer: the error offers Retry and Cancel; Cancel goes on without printing.
-    fakePrinter().available = false;
-    fakeMessageBox().boxes.clear();
-    fakeMessageBox().script(mb::Yes);
-    fakeMessageBox().script(mb::Cancel);
-    fakeMessageBox().script(mb::Cancel);
-    Trigger(w, "mnuFileItem_6");
-    EXPECT_EQ(MessageTexts().value(1), "Error occurred: Printer error (482)");
-    EXPECT_EQ(fakePrinter().documents.size(), 1);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // A new project asks first; No prints and shows nothing, Yes goes on.
+    for (const int answer : {mb::No, mb::Yes}) {
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(answer);
+        fakeMessageBox().script(answer);
+        Trigger(w, "mnuFileItem_6");
+        Trigger(w, "mnuFileItem_7");
+        EXPECT_EQ(MessageTexts(), QStringList(2, "Current file is empty. Continue?"));
+        EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
+        EXPECT_EQ(fakePrinter().documents.size(), answer == mb::Yes ? 1 : 0);
+        EXPECT_EQ(previews, answer == mb::Yes ? QStringList{"Korvendo module"} : QStringList());
+    }
 }
 
 // Whatever a command or an event handler throws is reported and the program runs on.
@@ -506,26 +422,6 @@ TEST_F(MainWindow, EveryExceptionReachesTheErrorTail)
     Trigger(w, "mnuDonisiItem_0");
     EXPECT_EQ(MessageTexts(), QStringList{"Error occurred: Overflow (6). Procedure Terminated"});
     EXPECT_TRUE(w->isVisible());
-}
-
-TEST_F(MainWindow, StartupOpensTheRecentFileThenTheCommandLineFile)
-{
-    StartCoreForTest();
-    const QString recent = writeProject("recent.kvd", "Recent");
-    const QString named = writeProject("named file.kvd", "Named");
-    presetSettings({{"Settings", "LoadLastInputFile", "1"},
-                    {"Settings", "ShowDisclaim", "0"},
-                    {"FileMenu", "MaxLastFiles", "1"},
-                    {"FileMenu", "LastFile1", "recent.kvd"},
-                    {"FileMenu", "LastFileMode1", "1"},
-                    {"FileMenu", "LastFileLong1", recent}});
-    // The command line holds the name with its blank, in quotes, as two arguments.
-    start({"\"" + named.left(named.indexOf(" file.kvd")), "file.kvd\""});
-    EXPECT_LT(pane().indexOf("Opening: " + recent), pane().indexOf("Opening: " + named));
-    EXPECT_EQ(project().ProjectTitle, "Named");
-    EXPECT_EQ(w->windowTitle(), "Korvendo: " + named);
-    EXPECT_EQ(act("mnuFileArray_1")->text(), named);
-    EXPECT_EQ(act("mnuFileArray_2")->text(), recent);
 }
 
 TEST_F(MainWindow, LongSettingValuesNeverFillAMessageBox)

@@ -1,28 +1,22 @@
 #include "UpdateServer.h"
+#include "TestSupport.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QSslKey>
 #include <QSslSocket>
 #include <QThread>
 
 #include <functional>
 
-static QByteArray dataFile(const char *name)
-{
-    QFile f(QStringLiteral(PRIMER_TEST_DATA "/updates/") + QLatin1String(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QSslCertificate UpdateServer::certificate() { return QSslCertificate(dataFile("localhost.crt"), QSsl::Pem); }
+QSslCertificate UpdateServer::certificate() { return QSslCertificate(testData("updates/localhost.crt"), QSsl::Pem); }
 
 UpdateServer::UpdateServer()
 {
     QSslConfiguration conf = QSslConfiguration::defaultConfiguration();
     conf.setLocalCertificate(certificate());
-    conf.setPrivateKey(QSslKey(dataFile("localhost.key"), QSsl::Rsa, QSsl::Pem));
+    conf.setPrivateKey(QSslKey(testData("updates/localhost.key"), QSsl::Rsa, QSsl::Pem));
     conf.setPeerVerifyMode(QSslSocket::VerifyNone);
     m_server.setSslConfiguration(conf);
     QObject::connect(&m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
