@@ -177,9 +177,17 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && watched == parent()) {
-            placeWindow(static_cast<QWidget *>(watched));
-            deleteLater();
+            auto *window = static_cast<QWidget *>(watched);
+            placeWindow(window);
             watched->removeEventFilter(this);
+            // A window that fills its controls as it is first shown can still grow once
+            // the events of the showing are through: it is placed again at its new size.
+            const QSize placed = window->size();
+            QTimer::singleShot(0, this, [this, window, placed] {
+                if (window->isVisible() && window->size() != placed)
+                    placeWindow(window);
+                deleteLater();
+            });
         }
         return false;
     }

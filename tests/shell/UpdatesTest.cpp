@@ -86,10 +86,10 @@ TEST(Download, MemoryLimit)
     trustTestServer();
     server.serve("m.txt", {200, "2208,abc\r\n"});
     server.serve("big.txt", {200, QByteArray(5000, '1')});
-    const Outcome memory = download({server.baseUrl() + "m.txt", {}, 10});
+    const Outcome memory = download({server.baseUrl() + "m.txt", {}, 10, {}});
     EXPECT_TRUE(memory.result.ok);
     EXPECT_EQ(memory.result.body, "2208,abc\r\n");
-    const Outcome big = download({server.baseUrl() + "big.txt", {}, 4999});
+    const Outcome big = download({server.baseUrl() + "big.txt", {}, 4999, {}});
     EXPECT_FALSE(big.result.ok);
     EXPECT_TRUE(big.result.tooLarge);
 }

@@ -31,6 +31,16 @@ bool openAndMeasure(const QString &name, const std::function<void()> &open)
                 seen = true;
                 EXPECT_TRUE(top->screen()->availableGeometry().contains(top->frameGeometry()))
                     << "window at " << top->x() << "," << top->y() << " size " << top->width() << "x" << top->height();
+                // A dialog is centred over its owner where the screen leaves room for it
+                // with a window manager's frame (not drawn offscreen, but placed for).
+                const QWidget *owner = top->parentWidget() ? top->parentWidget()->window() : nullptr;
+                QRect centred = top->frameGeometry();
+                if (owner && owner->isVisible()) {
+                    centred.moveCenter(owner->frameGeometry().center());
+                    if (top->screen()->availableGeometry().contains(centred.marginsAdded({4, 32, 4, 8}))) {
+                        EXPECT_LE((top->frameGeometry().center() - centred.center()).manhattanLength(), 16);
+                    }
+                }
                 const QStringList cut = CutTexts(top);
                 EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
             }
@@ -78,5 +88,20 @@ TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
     }
     // Nothing was confirmed: the project is unchanged.
     EXPECT_EQ(flags().ProjectSaved, kTrue);
+    w->close();
+}
+
+TEST(WindowWiring, TheCaptionMarksUnsavedWorkFromAnInputWindowsOkUntilTheSave)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), "Tessolan Primer");
+    QTimer::singleShot(0, w, [] { Click(QApplication::activeModalWidget(), "btnOk"); });
+    Trigger(w, "mnuFortioItem_0"); // Anderson, confirmed as it stands
+    EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
+    const QString path = testHome() + "/site.KVD";
+    fakeFileDialog().script(path);
+    Trigger(w, "mnuFileItem_3");
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
     w->close();
 }
