@@ -205,6 +205,7 @@ TEST_F(ProgramOptions, AFailedAssociationNamesItsStepLeavesTheFoldersAsTheyWereA
          "xdg-mime failed"},
         {"empty extension", [] { settings().FileExtension = ""; }, "The file extension \"\" cannot be associated"},
         {"wildcard extension", [] { settings().FileExtension = "*"; }, "The file extension \"*\" cannot be associated"},
+        {"digits of another script", [] { settings().FileExtension = QStringLiteral("K\u0663D"); }, "cannot be associated"},
         {"longer than a desktop pattern takes", [] { settings().FileExtension = QString(300, 'K'); },
          "cannot be associated"},
     };
