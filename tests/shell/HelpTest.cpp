@@ -97,7 +97,12 @@ TEST(HelpWindow, ContentsTopicsAndTheFilteredIndex)
     auto *tabs = Child<QTabWidget>(w, "tabNav");
     auto *browser = Child<QTextBrowser>(w, "txtPage");
     EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(Child<QListWidget>(w, "lstContents")->count(), ParseHelpContents(page("index.html")).size());
+    auto *contents = Child<QListWidget>(w, "lstContents");
+    EXPECT_EQ(contents->count(), ParseHelpContents(page("index.html")).size());
+    // Every entry shows whole in the pane, in the pane's own font.
+    for (int i = 0; i < contents->count(); ++i)
+        EXPECT_LE(contents->visualItemRect(contents->item(i)).left() + contents->fontMetrics().horizontalAdvance(contents->item(i)->text()),
+                  contents->viewport()->width()) << contents->item(i)->text().toStdString();
     EXPECT_TRUE(browser->source().toString().endsWith("index.html"));
 
     ASSERT_TRUE(help.showTopic(file, 3010));
