@@ -29,7 +29,6 @@ checkout and prints the plants without building anything.
 import argparse
 import datetime
 import fcntl
-import importlib.util
 import json
 import os
 import shutil
@@ -44,10 +43,10 @@ SHOWN_TESTS = 3
 
 
 def load_plants():
-    spec = importlib.util.spec_from_file_location("fault_plants", os.path.join(HERE, "fault_plants.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    plants = module.PLANTS
+    sys.dont_write_bytecode = True  # no cache folder beside the scripts
+    sys.path.insert(0, HERE)
+    import fault_plants
+    plants = fault_plants.PLANTS
     ids = [p["id"] for p in plants]
     duplicates = sorted({i for i in ids if ids.count(i) > 1})
     if duplicates:
