@@ -91,8 +91,6 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
     bool ok = true;
     while (ok && !in.atEnd()) {
         const QByteArray piece = in.read(1 << 16);
-        if (piece.isEmpty() && in.error() != QFileDevice::NoError)
-            return unreadable();
         ok = !piece.isEmpty() && out.write(piece) == piece.size();
     }
     if (in.error() != QFileDevice::NoError)
