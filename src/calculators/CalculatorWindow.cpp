@@ -83,8 +83,10 @@ void CalculatorWindow::LoadComputations() { CalcBurden(); }
 void CalculatorWindow::InputChanged(int box)
 {
     RefreshEchoes(box);
-    if (!Loading)
-        Recalculate(box);
+    if (Loading)
+        return;
+    const TypingScope typing(inputBox(box));
+    Recalculate(box);
 }
 
 void CalculatorWindow::Recalculate(int) { CalcBurden(); }
@@ -121,29 +123,27 @@ bool CalculatorWindow::ValidateInput()
     if (!failure)
         return true;
     QLineEdit *box = inputBox(failure->box);
-    // A box being typed into that holds no number yet ("." on the way to ".5", "-" on
-    // the way to "-5") keeps its text unselected, so the next key goes on with it.
-    const bool typingANumber = box && box == focusWidget() && !IsNumericOrEmpty(box->text());
     if (failure->kind == CheckKind::Range)
         CheckRange(box ? box->text() : QString(), failure->lower, failure->upper, failure->english, failure->greek);
     else
         MsgBox(Lang(failure->english, failure->greek), mb::Critical | mb::OkOnly);
     if (failure->kind != CheckKind::NotNumeric && box)
-        moveFocusTo(box, !typingANumber);
+        moveFocusTo(box);
     return false;
 }
 
-void CalculatorWindow::moveFocusTo(QLineEdit *box, bool select)
+void CalculatorWindow::moveFocusTo(QLineEdit *box)
 {
+    // Not while the user types: the next keys stay in the box being typed.
+    if (InTypingScope(this))
+        return;
     if (!isVisible()) {
         m_pendingFocus = box;
         return;
     }
     m_pendingFocus = nullptr;
     revealBox(box);
-    box->setFocus(Qt::OtherFocusReason);
-    if (select)
-        box->selectAll();
+    FocusFailedBox(box);
 }
 
 void CalculatorWindow::showEvent(QShowEvent *event)

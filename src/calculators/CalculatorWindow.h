@@ -95,9 +95,9 @@ protected:
     // The boxes into the project (unload after OK).
     virtual void StoreControls();
 
-    // Focus on a failing box with its text selected (unless 'select' is false); before
-    // the window is visible the move waits for it to be shown.
-    void moveFocusTo(QLineEdit *box, bool select = true);
+    // Focus on a failing box with its text selected, unless the user is typing (a
+    // TypingScope is open); before the window is visible the move waits for it to be shown.
+    void moveFocusTo(QLineEdit *box);
     // Makes a box reachable before it gets the focus (a tab brings its page forward).
     virtual void revealBox(QLineEdit *) {}
 

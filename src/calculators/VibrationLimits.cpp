@@ -108,6 +108,16 @@ std::optional<VibrationPointFailure> FirstVibrationPointFailure(const QString &t
     return std::nullopt;
 }
 
+namespace {
+// A regulation keeps its top value beyond its last frequency: on a frequency axis grown
+// past the line's end, the line runs on at its last value to the end of the axis.
+void runLimitOn(VibrationChart &c)
+{
+    if (!c.limit.isEmpty() && c.xMax > c.limit.last().x())
+        c.limit << QPointF(c.xMax, c.limit.last().y());
+}
+} // namespace
+
 VibrationChart ChartContent(int regulation, int category, const QString &txtSyxnotita, const QString &txtTaxytita,
                             bool english)
 {
@@ -147,6 +157,7 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
             c.yTickInterval = growLinear(c.yMax, c.yDivisions, v);
         c.limit = m.points;
         c.point = c.measured;
+        runLimitOn(c);
         return c;
     }
 
@@ -172,5 +183,6 @@ VibrationChart ChartContent(int regulation, int category, const QString &txtSyxn
     for (const QPointF &p : m.points)
         c.limit << drawn(p);
     c.point = drawn(c.measured);
+    runLimitOn(c);
     return c;
 }

@@ -151,34 +151,34 @@ bool frmScaleDist::ValidateScaleDistInputs()
     if (!failure)
         return true;
     InvalidValueMsg(failure->greek, failure->english, false);
-    if (auto *box = findChild<QLineEdit *>(failure->control); box && !failure->control.isEmpty()) {
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-    }
+    if (!failure->control.isEmpty())
+        FocusFailedBox(findChild<QLineEdit *>(failure->control));
     return false;
 }
 
-void frmScaleDist::tableChanged()
+void frmScaleDist::tableChanged(QLineEdit *changed)
 {
+    const TypingScope typing(changed);
     if (!Loading && ValidateScaleDistInputs())
         FillPredictionTable();
 }
 
-void frmScaleDist::distanceChanged()
+void frmScaleDist::distanceChanged(QLineEdit *changed)
 {
+    const TypingScope typing(changed);
     if (!Loading && ValidateScaleDistInputs())
         CalcScaledDistance();
 }
 
-void frmScaleDist::txtK_Change() { tableChanged(); }
-void frmScaleDist::txtN_Change() { tableChanged(); }
-void frmScaleDist::txtD_Change() { tableChanged(); }
-void frmScaleDist::txtQ_Change() { tableChanged(); }
-void frmScaleDist::txtMin_Change() { tableChanged(); }
-void frmScaleDist::txtMax_Change() { tableChanged(); }
-void frmScaleDist::txtStep_Change() { tableChanged(); }
-void frmScaleDist::txtDist_Change() { distanceChanged(); }
-void frmScaleDist::txtWeight_Change() { distanceChanged(); }
+void frmScaleDist::txtK_Change() { tableChanged(ui->txtK); }
+void frmScaleDist::txtN_Change() { tableChanged(ui->txtN); }
+void frmScaleDist::txtD_Change() { tableChanged(ui->txtD); }
+void frmScaleDist::txtQ_Change() { tableChanged(ui->txtQ); }
+void frmScaleDist::txtMin_Change() { tableChanged(ui->txtMin); }
+void frmScaleDist::txtMax_Change() { tableChanged(ui->txtMax); }
+void frmScaleDist::txtStep_Change() { tableChanged(ui->txtStep); }
+void frmScaleDist::txtDist_Change() { distanceChanged(ui->txtDist); }
+void frmScaleDist::txtWeight_Change() { distanceChanged(ui->txtWeight); }
 void frmScaleDist::optDonisi_Click(int) { tableChanged(); }
 
 void frmScaleDist::optAuto_Click(int Index)

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QLineEdit;
+
 struct Ui_frmScaleDist;
 struct ScaleDistTexts;
 
@@ -44,8 +46,10 @@ protected:
 private:
     void Form_Load();
     ScaleDistTexts texts() const;
-    void tableChanged();
-    void distanceChanged();
+    // A change of the inputs of the table or of the two scaled distances: checked, then
+    // recomputed. 'changed' is the box whose text changed (none for an option).
+    void tableChanged(QLineEdit *changed = nullptr);
+    void distanceChanged(QLineEdit *changed);
 
     std::unique_ptr<Ui_frmScaleDist> ui;
 };

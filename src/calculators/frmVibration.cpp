@@ -163,11 +163,12 @@ void frmVibration::optKatigoria_Click(int Index)
     mCategory = static_cast<int16_t>(Index);
 }
 
-void frmVibration::txtTaxytita_Change() { redraw(); }
-void frmVibration::txtSyxnotita_Change() { redraw(); }
+void frmVibration::txtTaxytita_Change() { redraw(ui->txtTaxytita); }
+void frmVibration::txtSyxnotita_Change() { redraw(ui->txtSyxnotita); }
 
-void frmVibration::redraw()
+void frmVibration::redraw(QLineEdit *changed)
 {
+    const TypingScope typing(changed);
     if (!Loading)
         plot(mRegulation, mCategory);
 }
@@ -226,10 +227,8 @@ bool frmVibration::ValidateInput()
     if (!failure)
         return true;
     MsgBox(Lang(failure->english, failure->greek), mb::Critical | mb::OkOnly);
-    if (auto *box = findChild<QLineEdit *>(failure->control); box && !failure->control.isEmpty()) {
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-    }
+    if (!failure->control.isEmpty())
+        FocusFailedBox(findChild<QLineEdit *>(failure->control));
     return false;
 }
 

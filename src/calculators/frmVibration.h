@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QLineEdit;
+
 struct Ui_frmVibration;
 
 class frmVibration : public InputDialog {
@@ -42,7 +44,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void plot(int regulation, int category);
-    void redraw();
+    // An edit of a box redraws the current chart.
+    void redraw(QLineEdit *changed);
 
     std::unique_ptr<Ui_frmVibration> ui;
     int16_t mRegulation = 0; // 0 US, 1 German, 2 Spanish

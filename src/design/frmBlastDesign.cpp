@@ -690,14 +690,8 @@ bool frmBlastDesign::reportFailure(const std::optional<DesignCheckFailure> &fail
 
 void frmBlastDesign::focusField(const QString &control)
 {
-    if (control.isEmpty())
-        return;
-    QWidget *w = findChild<QWidget *>(control);
-    if (!w)
-        return;
-    w->setFocus(Qt::OtherFocusReason);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        edit->selectAll();
+    if (!control.isEmpty())
+        FocusFailedBox(findChild<QWidget *>(control));
 }
 
 bool frmBlastDesign::ValidateVibrationInputs()
@@ -713,8 +707,9 @@ bool frmBlastDesign::ValidateVibrationInputs()
 // ---------------------------------------------------------------------------------
 // Live estimate and labels
 
-void frmBlastDesign::CalcVibrationVelocity()
+void frmBlastDesign::CalcVibrationVelocity(QLineEdit *changed)
 {
+    const TypingScope typing(changed);
     if (!ValidateVibrationInputs())
         return;
     if (const auto text = VelocityText(vibrationTexts()))
@@ -750,7 +745,7 @@ void frmBlastDesign::txtKatanalosiAnaEpivradynsi_Change()
     if (const auto text = ChargeEcho(ui->txtKatanalosiAnaEpivradynsi->text()))
         ui->Label29->setText(*text);
     if (!Loading)
-        CalcVibrationVelocity();
+        CalcVibrationVelocity(ui->txtKatanalosiAnaEpivradynsi);
 }
 
 void frmBlastDesign::txtDistance_Change()
@@ -758,19 +753,19 @@ void frmBlastDesign::txtDistance_Change()
     if (const auto text = DistanceEcho(ui->txtDistance->text()))
         ui->Label31->setText(*text);
     if (!Loading)
-        CalcVibrationVelocity();
+        CalcVibrationVelocity(ui->txtDistance);
 }
 
 void frmBlastDesign::txtStatherak_Change()
 {
     if (!Loading)
-        CalcVibrationVelocity();
+        CalcVibrationVelocity(ui->txtStatherak);
 }
 
 void frmBlastDesign::txtStatheran_Change()
 {
     if (!Loading)
-        CalcVibrationVelocity();
+        CalcVibrationVelocity(ui->txtStatheran);
 }
 
 void frmBlastDesign::txtTaxytita_Change()

@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+class QLineEdit;
+
 struct DesignCheckFailure;
 struct Ui_frmBlastDesign;
 
@@ -42,8 +44,9 @@ public:
     // focuses the field and returns false.
     bool ValidateDesignInputs();
     bool ValidateVibrationInputs();
-    // Recomputes txtTaxytita from the four vibration inputs.
-    void CalcVibrationVelocity();
+    // Recomputes txtTaxytita from the four vibration inputs; 'changed' is the box whose
+    // text changed (its check then leaves the focus with the user's typing).
+    void CalcVibrationVelocity(QLineEdit *changed = nullptr);
     void UpdateCoefficientLabels();
     void ApplyLanguage();
     // The design run of the input tab: the input checks, then the run, its report and

@@ -18,6 +18,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -75,38 +77,139 @@ void SelectActiveText()
 }
 
 namespace {
-// Whether the focus arrives because the user or a check moves into the box.
-bool MovesIntoBox(Qt::FocusReason reason)
+// Focus that leaves or comes back with the activation of the window, or with a popup
+// or the menu bar taking the keys for a while.
+bool FollowsActivation(Qt::FocusReason reason)
 {
-    switch (reason) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason: // a check sending the user to the box
-        return true;
-    default: // back from a message box, a menu or another window: the text is left as it was
-        return false;
-    }
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+           || reason == Qt::MenuBarFocusReason;
 }
 
-class SelectAllOnFocus : public QObject {
+// A window's memory of the box that had the focus when the window lost the activation;
+// forgotten when the window is shown or hidden, so that an opening starts afresh.
+class ReturningBox : public QObject {
 public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
+    static ReturningBox *of(QWidget *window)
     {
-        if (event->type() == QEvent::FocusIn && MovesIntoBox(static_cast<QFocusEvent *>(event)->reason()))
-            if (auto *edit = qobject_cast<QLineEdit *>(watched))
-                QTimer::singleShot(0, edit, [edit] { if (edit->hasFocus()) edit->selectAll(); });
+        static const QString name = QStringLiteral("returningBox");
+        if (auto *memory = window->findChild<ReturningBox *>(name, Qt::FindDirectChildrenOnly))
+            return memory;
+        return new ReturningBox(window, name);
+    }
+    QPointer<QWidget> box;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            box = nullptr;
         return false;
     }
+
+private:
+    ReturningBox(QWidget *window, const QString &name) : QObject(window)
+    {
+        setObjectName(name);
+        window->installEventFilter(this);
+    }
 };
+
+bool IsAltLetter(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers m = key->modifiers();
+    return (m & Qt::AltModifier) && !(m & Qt::ControlModifier) && !key->text().isEmpty();
+}
+
+class BoxKeys : public QObject {
+public:
+    BoxKeys(QWidget *box, bool selectOnFocus) : QObject(box), m_select(selectOnFocus) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return IsAltLetter(static_cast<QKeyEvent *>(event));
+        case QEvent::FocusOut:
+            if (m_select && FollowsActivation(static_cast<QFocusEvent *>(event)->reason()) && box->window()->isVisible())
+                ReturningBox::of(box->window())->box = box;
+            break;
+        case QEvent::FocusIn:
+            if (m_select)
+                focusIn(box, static_cast<QFocusEvent *>(event)->reason());
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static void focusIn(QWidget *box, Qt::FocusReason reason)
+    {
+        ReturningBox *memory = ReturningBox::of(box->window());
+        const bool comesBack = FollowsActivation(reason) && memory->box == box;
+        memory->box = nullptr;
+        auto *edit = qobject_cast<QLineEdit *>(box);
+        if (comesBack || !edit)
+            return;
+        if (reason == Qt::MouseFocusReason)
+            // After the press has placed the caret.
+            QTimer::singleShot(0, edit, [edit] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            });
+        else
+            edit->selectAll();
+    }
+
+    bool m_select;
+};
+
+const char *const kTypingDepth = "typingScopeDepth";
 } // namespace
 
 void SelectTextOnFocus(QLineEdit *edit)
 {
     if (edit)
-        edit->installEventFilter(new SelectAllOnFocus(edit));
+        edit->installEventFilter(new BoxKeys(edit, true));
+}
+
+void TypeNoAltLetters(QWidget *box)
+{
+    if (box)
+        box->installEventFilter(new BoxKeys(box, false));
+}
+
+TypingScope::TypingScope(QWidget *changedBox)
+{
+    QWidget *window = changedBox ? changedBox->window() : nullptr;
+    if (!window || (window->focusWidget() != changedBox && !InTypingScope(window)))
+        return;
+    m_window = window;
+    m_window->setProperty(kTypingDepth, m_window->property(kTypingDepth).toInt() + 1);
+}
+
+TypingScope::~TypingScope()
+{
+    if (m_window)
+        m_window->setProperty(kTypingDepth, m_window->property(kTypingDepth).toInt() - 1);
+}
+
+bool InTypingScope(const QWidget *box)
+{
+    return box && box->window()->property(kTypingDepth).toInt() > 0;
+}
+
+bool FocusFailedBox(QWidget *box)
+{
+    if (!box || InTypingScope(box))
+        return false;
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(box))
+        edit->selectAll();
+    return true;
 }
 
 namespace {

@@ -25,11 +25,37 @@ void SetArrayIndex(const QList<QRadioButton *> &Options, int Index);
 void ConnectOptionArray(QObject *context, const QList<QRadioButton *> &Options, const std::function<void(int)> &Click);
 // Selects the whole text of the focused line edit.
 void SelectActiveText();
-// Makes a line edit select its whole text whenever the user (Tab, Backtab, a click, a
-// shortcut) or a check moves the focus into it (deferred, so a mouse click does not
-// undo it); never when the focus only comes back from a message box, a menu or
-// another window, which would let the next key replace what was typed.
+// Makes a line edit select its whole text whenever it gets the focus: as its window
+// opens, by Tab, Backtab, a click (deferred, so the click does not undo it), a shortcut
+// or a check. Not when the focus only comes back to the very box that had it as its
+// window lost the activation (a message box, a menu or another window closed): the
+// text, caret and selection stay, so the next key goes on with what was typed. The box
+// also types nothing for Alt with a letter (see TypeNoAltLetters).
 void SelectTextOnFocus(QLineEdit *edit);
+// Alt with a letter that is no access key of the window reaches the box as a plain key
+// press, which would type the letter: the box takes no text from such a key.
+void TypeNoAltLetters(QWidget *box);
+
+// Opened by the handler of a change of a box's text. While the box is the one the user
+// is typing in (its window's focus box), and for as long as the scope lives, a check that
+// fails leaves the focus, caret and selection where they are (FocusFailedBox moves
+// nothing), so that the next keys land in that box. A change made by code to a box the
+// user is not in opens no scope.
+class TypingScope {
+public:
+    explicit TypingScope(QWidget *changedBox);
+    ~TypingScope();
+    TypingScope(const TypingScope &) = delete;
+    TypingScope &operator=(const TypingScope &) = delete;
+
+private:
+    QWidget *m_window = nullptr;
+};
+// Whether a TypingScope of the box's window is open.
+bool InTypingScope(const QWidget *box);
+// Sends the user to a box that a check found wrong: the focus moves there and its whole
+// text is selected. Returns false, and moves nothing, inside a TypingScope.
+bool FocusFailedBox(QWidget *box);
 // Puts a caption on the named control of a window: the window's own title for "",
 // the tab text of a tab widget (tab >= 0), or the text of a label, button or frame.
 void SetControlCaption(QWidget *window, const QString &control, int tab, const QString &text);

@@ -47,6 +47,7 @@ void Ui_frmHelp::setupUi(frmHelp *w)
     indexLayout->setContentsMargins(0, 0, 0, 0);
     txtIndex = new QLineEdit(indexPage);
     txtIndex->setObjectName(QStringLiteral("txtIndex"));
+    TypeNoAltLetters(txtIndex);
     txtIndex->setPlaceholderText(QStringLiteral("Type the word you look for"));
     lstIndex = new QListWidget(indexPage);
     lstIndex->setObjectName(QStringLiteral("lstIndex"));

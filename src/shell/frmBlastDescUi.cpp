@@ -1,6 +1,7 @@
 #include "shell/frmBlastDescUi.h"
 
 #include "calculators/InputDialog.h"
+#include "platform/Widgets.h"
 #include "shell/frmBlastDesc.h"
 
 #include <QFontDatabase>
@@ -22,6 +23,7 @@ void Ui_frmBlastDesc::setupUi(frmBlastDesc *w)
     Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setTabChangesFocus(true);
+    TypeNoAltLetters(Text1);
     Text1->setMinimumSize(480, 220);
 
     Frame1 = new QGroupBox(QStringLiteral("Current Units"), w);

@@ -170,11 +170,7 @@ void frmSet::cmdCancel_Click() { reject(); }
 
 void frmSet::cmdHelp_Click() { ShowHelpHint(); }
 
-void frmSet::refuse(QLineEdit *box)
-{
-    box->setFocus();
-    box->selectAll();
-}
+void frmSet::refuse(QLineEdit *box) { FocusFailedBox(box); }
 
 bool frmSet::ValidateSettings()
 {

@@ -1,6 +1,7 @@
 #include "shell/frmTextBrowUi.h"
 
 #include "platform/FileLists.h"
+#include "platform/Widgets.h"
 #include "shell/frmTextBrow.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ void Ui_frmTextBrow::setupUi(frmTextBrow *w)
     Dir1 = named(new FolderList(w), "Dir1");
     File1 = named(new FileList(w), "File1");
     Text2 = named(new QLineEdit(w), "Text2");
+    TypeNoAltLetters(Text2);
     left->addWidget(new QLabel(QStringLiteral("Select Drive:"), w));
     left->addWidget(Drive1);
     left->addWidget(new QLabel(QStringLiteral("Select Folder:"), w));

@@ -251,17 +251,23 @@ TEST_F(CalculatorWindows, TwoTabCascadeAndCrossTabCheck)
         EXPECT_EQ(text(w, "txtSyntelestis"), QString::fromLatin1(c.coefficient));
         EXPECT_EQ(text(w, "txtFortio"), QString::fromLatin1(c.burden));
 
-        // A bad box on tab 1 stops typing on tab 0 too, and comes forward with its text selected.
+        // A bad box on tab 1 stops typing on tab 0 too; the typing stays where it is, and
+        // OK brings the bad box forward with its text selected.
         QLineEdit *bad = child(w, c.badBox);
         retype(bad, "-5");
         tabs(w)->setCurrentIndex(0);
         fakeMessageBox().boxes.clear();
-        retype(child(w, "txtDiametros"), "5");
+        QLineEdit *typed = child(w, "txtDiametros");
+        retype(typed, "5");
         EXPECT_EQ(MessageTexts(), QStringList{"Detonation velocity must be positive!"});
+        EXPECT_EQ(tabs(w)->currentIndex(), 0);
+        EXPECT_EQ(w->focusWidget(), typed);
+        EXPECT_EQ(typed->cursorPosition(), 1);
+        EXPECT_EQ(text(w, "txtFortio"), QString::fromLatin1(c.burden));
+        Click(w, "btnOk");
         EXPECT_EQ(tabs(w)->currentIndex(), 1);
         EXPECT_EQ(w->focusWidget(), bad);
         EXPECT_EQ(bad->selectedText(), "-5");
-        EXPECT_EQ(text(w, "txtFortio"), QString::fromLatin1(c.burden));
         bad->setText("3000");
         EXPECT_EQ(project().*c.storedCoefficient, c.index == Ash ? 30.0f : 1.0f);
         Click(w, "btnOk");

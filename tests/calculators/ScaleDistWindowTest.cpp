@@ -73,15 +73,18 @@ TEST_F(ScaleDistWindow, AFailedCheckShowsItsMessageAndKeepsTheTable)
     open();
     child<QRadioButton>("optAuto_1")->click();
     const QStringList before = column(2);
+    // Typed, the check leaves the focus in the box being typed; OK sends it to the minimum.
     child("txtStep")->setFocus();
     child("txtStep")->setText("0");
     ASSERT_EQ(fakeMessageBox().boxes.size(), 1);
     const auto box = fakeMessageBox().boxes.at(0);
     EXPECT_EQ(box.text, "The step distance for scaled distance calculation should be positive");
     EXPECT_EQ(box.title, "Tessolan Primer");
+    EXPECT_EQ(QApplication::focusWidget(), child("txtStep"));
+    EXPECT_EQ(column(2), before);
+    child<QPushButton>("btnOk")->click();
     EXPECT_EQ(QApplication::focusWidget(), child("txtMin"));
     EXPECT_EQ(child("txtMin")->selectedText(), "10");
-    EXPECT_EQ(column(2), before);
     EXPECT_TRUE(newLog().contains("The step distance for scaled distance calculation should be positive"));
 
     // A number no single can hold is not a number here.

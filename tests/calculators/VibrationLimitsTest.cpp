@@ -64,6 +64,7 @@ TEST(VibrationLimits, ChartContentAxesAndZeros)
         EXPECT_NEAR(chart.point.x(), points(c[8])[0].x(), 1e-6);
         EXPECT_NEAR(chart.point.y(), points(c[8])[0].y(), 1e-6);
         EXPECT_EQ(chart.limit.first(), points(c[9])[0]);
+        EXPECT_EQ(chart.limit.last(), points(c[10])[0]);
     }
     // A grown axis ticks at multiples of the step, no more of them than the member has.
     const struct { const char *v; double interval; } grown[] = {{"50", 0}, {"80", 10}, {"120", 25}, {"500", 50}};

@@ -198,6 +198,9 @@ TEST_F(VibrationWindow, TheDrawnChartShowsTheLineTheMarkerAndEveryDecade)
             const QPoint a = toView(limit[i], 0), b = toView(limit[i + 1], 0);
             EXPECT_TRUE(colourNear(image, (a + b) / 2, false)) << "segment " << i;
         }
+        // The line runs to the right end of the frequency axis, grown or not.
+        ASSERT_FALSE(limit.isEmpty());
+        EXPECT_NEAR(toView(limit.last(), 0).x(), plot.right(), 2);
         // Nothing is drawn on the German chart at 58 mm/s (above every limit).
         if (regulation == 1) {
             EXPECT_FALSE(colourNear(image, toView({20, 58}, 0), false));

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 // The index of the checked button of an array, and setting it; an
@@ -73,4 +74,56 @@ TEST(QtMessageBoxService, ButtonCodes)
         });
         EXPECT_EQ(box.show("text", c.buttons, "title"), c.expected) << c.buttons;
     }
+}
+
+// A box selects its text whenever it gets the focus, but keeps text, caret and selection
+// when the focus only comes back to it with its window's activation; a new opening of
+// the window selects again.
+TEST(Widgets, ABoxSelectsOnFocusUnlessTheFocusComesBackToIt)
+{
+    QWidget window, other;
+    auto *first = new QLineEdit(QStringLiteral("12.5"), &window);
+    auto *second = new QLineEdit(QStringLiteral("40"), &window);
+    new QVBoxLayout(&window);
+    window.layout()->addWidget(first);
+    window.layout()->addWidget(second);
+    SelectTextOnFocus(first);
+    SelectTextOnFocus(second);
+    auto activate = [](QWidget *w) {
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+    };
+    window.show();
+    activate(&window);
+    first->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(first->selectedText(), "12.5"); // as the window opens
+    first->setCursorPosition(2);
+    other.show();
+    activate(&other);
+    activate(&window);
+    EXPECT_EQ(window.focusWidget(), first);
+    EXPECT_EQ(first->selectedText(), ""); // back from another window: the caret stays
+    EXPECT_EQ(first->cursorPosition(), 2);
+    second->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(second->selectedText(), "40");
+    // A check sends the user elsewhere while another window is up: that box selects.
+    activate(&other);
+    FocusFailedBox(first);
+    activate(&window);
+    EXPECT_EQ(first->selectedText(), "12.5");
+    // Closed and opened again: the box that had the focus selects once more.
+    first->setCursorPosition(1);
+    window.hide();
+    window.show();
+    activate(&window);
+    EXPECT_EQ(window.focusWidget(), first);
+    EXPECT_EQ(first->selectedText(), "12.5");
+    // Inside a typing scope of the box being typed, a failed check moves nothing.
+    {
+        const TypingScope typing(first);
+        EXPECT_FALSE(FocusFailedBox(second));
+    }
+    EXPECT_EQ(window.focusWidget(), first);
+    EXPECT_TRUE(FocusFailedBox(second));
+    EXPECT_EQ(window.focusWidget(), second);
 }
