@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
@@ -180,13 +181,48 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
     // Download again by the button, then install: the opener gets the verified file.
     clickAndWait(w, "cmdDownUpdate");
     EXPECT_EQ(readFile(path), setupBytes());
-    fakeOpener().result = false;
+    // A setup that cannot be opened keeps the window, naming the file and the reason.
+    w.show();
+    fakeOpener().outcome = {.result = OpenOutcome::FileMissing};
     fakeMessageBox().boxes.clear();
     Click(&w, "cmdInstall");
-    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed"}));
-    fakeOpener().result = true;
+    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + path + "\r\nThe file was not found."}));
+    EXPECT_TRUE(w.isVisible());
+    // While the opener waits the window stays and a second click starts nothing; once
+    // the setup runs the window closes.
+    fakeOpener().outcome = {};
+    fakeOpener().hold = true;
     Click(&w, "cmdInstall");
-    EXPECT_EQ(fakeOpener().documents.last(), path);
+    Click(&w, "cmdInstall");
+    EXPECT_EQ(fakeOpener().documents, QStringList({path, path}));
+    EXPECT_TRUE(w.isVisible());
+    fakeOpener().deliverHeld();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(MessageTexts().size(), 1);
+}
+
+// The web page's link opens in the desktop's browser; a failure names the address and
+// the reason, in the menus' language.
+TEST_F(UpdateWindow, TheWebLinkOpensThePageOrSaysWhyNot)
+{
+    frmUpdate w;
+    w.show();
+    auto *link = Child<QLabel>(&w, "lblURL");
+    const auto click = [link] {
+        const QPointF at(2, 2);
+        QMouseEvent press(QEvent::MouseButtonPress, at, link->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, link->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(link, &release);
+    };
+    click();
+    EXPECT_EQ(fakeOpener().urls, QStringList({appState().HomePageURL}));
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+    fakeOpener().outcome = {.result = OpenOutcome::NoViewer};
+    settings().EnglishMenus = 0;
+    click();
+    EXPECT_EQ(MessageTexts(), QStringList({"Δεν ήταν δυνατό να ανοιχτεί: " + appState().HomePageURL
+                                           + "\r\n\r\nΔεν έχει οριστεί πρόγραμμα για το άνοιγμα αυτού του είδους αρχείων."}));
 }
 
 // A setup that fails its checksum, or has no downloads folder to go to, is not kept.
