@@ -3,14 +3,11 @@
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 
-#include <QFileInfo>
-
 void OpenOnce(const QString &key, const std::function<void(IOpener::Done)> &start, IOpener::Done done)
 {
-    QStringList &waiting = openerWaits().Keys;
-    if (waiting.contains(key))
+    if (IsOpening(key))
         return;
-    waiting.append(key);
+    openerWaits().Keys.append(key);
     // The file is free again before the caller hears of it, so that a failure being
     // reported does not hold up the next request.
     start([key, done = std::move(done)](const OpenOutcome &outcome) {
@@ -22,14 +19,15 @@ void OpenOnce(const QString &key, const std::function<void(IOpener::Done)> &star
 
 void OpenDocumentOnce(const QString &path, IOpener::Done done)
 {
-    OpenOnce(QFileInfo(path).absoluteFilePath(),
-             [path](IOpener::Done d) { services().opener->openDocument(path, std::move(d)); }, std::move(done));
+    OpenOnce(path, [path](IOpener::Done d) { services().opener->openDocument(path, std::move(d)); }, std::move(done));
 }
 
 void OpenUrlOnce(const QString &url, IOpener::Done done)
 {
     OpenOnce(url, [url](IOpener::Done d) { services().opener->openUrl(url, std::move(d)); }, std::move(done));
 }
+
+bool IsOpening(const QString &key) { return openerWaits().Keys.contains(key); }
 
 void AbandonOpenings()
 {

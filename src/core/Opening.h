@@ -15,6 +15,8 @@ void OpenUrlOnce(const QString &url, IOpener::Done done);
 // The same for any opening, named by 'key' (the file the user chose): 'start' makes the
 // service call with the Done it is given.
 void OpenOnce(const QString &key, const std::function<void(IOpener::Done)> &start, IOpener::Done done);
+// Whether the opener of that file (or address, or key) is still within its wait.
+bool IsOpening(const QString &key);
 // The program is ending: the outcomes still on their way are dropped; the programs
 // started run on.
 void AbandonOpenings();

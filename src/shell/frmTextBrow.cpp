@@ -158,6 +158,9 @@ void frmTextBrow::File1_DblClick()
 
 void frmTextBrow::showInViewer(const QString &file)
 {
+    // Its viewer is still starting: the copy is not written again under it.
+    if (IsOpening(file))
+        return;
     const QString copy = viewerCopy();
     if (copy.isEmpty()) {
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + paths().UserTempPath, mb::OkOnly,
@@ -180,9 +183,8 @@ void frmTextBrow::showInViewer(const QString &file)
         ShowMessage(failed, mb::OkOnly, messageState().TitleError);
         return;
     }
-    // One viewer per chosen file while its outcome is awaited: the copy has the same name
-    // for every file. The outcome names the chosen file, and may come after the window
-    // has closed.
+    // Known by the chosen file, not by the copy, whose name is the same for every file.
+    // The outcome names the chosen file, and may come after the window has closed.
     OpenOnce(
         file,
         [command, copy](IOpener::Done done) {

@@ -362,6 +362,9 @@ void frmUpdate::cmdInstall_Click()
     if (busy() || m_unloaded)
         return;
     const QString path = setupPath();
+    // Handed over already and still waiting for the desktop: nothing is asked again.
+    if (IsOpening(path))
+        return;
     // Only the file this window downloaded and verified, checked again now.
     if (m_verifiedPath.isEmpty() || m_verifiedPath != path || !QFileInfo(path).isFile()) {
         ShowMessage(QStringLiteral("Update file: ") + path + QStringLiteral(" not found"), mb::OkOnly);

@@ -179,8 +179,7 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     EXPECT_EQ(fakeOpener().documents, QStringList{copy});
     EXPECT_EQ(readFile(copy), kGreek.toUtf8());
 
-    // While the viewer of a file waits, showing it again starts nothing; another file
-    // opens (its copy has the same name); once the outcome is known, the first opens again.
+    // While a file's viewer waits, showing it again starts nothing, another file opens.
     fakeOpener().hold = true;
     show("greek-utf8.txt");
     show("greek-utf8.txt");
@@ -192,7 +191,6 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     EXPECT_EQ(fakeOpener().documents.size(), 4);
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 
-    // A viewer that cannot start is named, with the file chosen and the reason.
     fakeOpener().outcome = {.result = OpenOutcome::NotStarted};
     settings().ExternalEditor = "missing-viewer -x";
     show("greek-utf8.txt");
