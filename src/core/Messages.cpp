@@ -1,5 +1,6 @@
 #include "core/Messages.h"
 
+#include "core/Opening.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 
@@ -119,9 +120,9 @@ QString BoundedText(const QString &text, int maxChars)
     return text.left(cut) + QStringLiteral("...");
 }
 
-void ShowNotOpened(const QString &target)
+void ShowNotOpened(const QString &target, const OpenOutcome &outcome)
 {
     ShowMessage(Lang(QStringLiteral("Unable to open: "), QStringLiteral("Δεν ήταν δυνατό να ανοιχτεί: ")) +
-                    BoundedText(target),
+                    BoundedText(target) + kCrLf + kCrLf + OpenFailureReason(outcome),
                 mb::OkOnly | mb::Exclamation);
 }

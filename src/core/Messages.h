@@ -6,6 +6,8 @@
 
 #include <QString>
 
+struct OpenOutcome;
+
 // The end of every line of a message, a report, the history log and the files.
 inline const QString kCrLf = QStringLiteral("\r\n");
 
@@ -33,8 +35,9 @@ void SetModuleTitles(int FormIndex);
 // The Help button of every input window.
 void ShowHelpHint();
 
-// Tells (and logs) that the desktop could not open a file or web address, naming it.
-void ShowNotOpened(const QString &target);
+// Tells (and logs) that the desktop could not open a file or web address, naming it
+// and the reason.
+void ShowNotOpened(const QString &target, const OpenOutcome &outcome);
 
 // The text of the current language: English when EnglishMenus is 1.
 QString Lang(const QString &english, const QString &greek);

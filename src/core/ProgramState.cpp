@@ -13,6 +13,7 @@ struct AllState {
     PrintJob printJob;
     HistoryLog log;
     LoadedWindows windows;
+    OpenerWaits openerWaits;
     std::function<void()> projectChanged;
 };
 
@@ -34,6 +35,7 @@ ReportPages &reportPages() { return all().pages; }
 PrintJob &printJob() { return all().printJob; }
 HistoryLog &historyLog() { return all().log; }
 LoadedWindows &loadedWindows() { return all().windows; }
+OpenerWaits &openerWaits() { return all().openerWaits; }
 
 void ResetProgramState() { all() = AllState(); }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -248,6 +249,12 @@ struct LoadedWindows {
     QPointer<QObject> ViewerCopy;
 };
 
+// The files and web addresses whose opener is still within its wait: a request for one
+// of them starts nothing until its outcome is known.
+struct OpenerWaits {
+    QStringList Keys;
+};
+
 AppState &appState();
 PathState &paths();
 SettingsState &settings();
@@ -259,6 +266,7 @@ ReportPages &reportPages();
 PrintJob &printJob();
 HistoryLog &historyLog();
 LoadedWindows &loadedWindows();
+OpenerWaits &openerWaits();
 
 // Back to the zero-filled state of process start (tests).
 void ResetProgramState();

@@ -108,15 +108,17 @@ public:
 
 class NoOpener : public IOpener {
 public:
-    bool openDocument(const QString &) override { return fail(); }
-    bool openUrl(const QString &) override { return fail(); }
-    bool startProgram(const QString &, const QStringList &) override { return fail(); }
+    void openDocument(const QString &, Done done) override { fail(done); }
+    void openUrl(const QString &, Done done) override { fail(done); }
+    void startProgram(const QString &program, const QStringList &, Done done) override { fail(done, program); }
+    void abandon() override {}
 
 private:
-    static bool fail()
+    static void fail(const Done &done, const QString &program = QStringLiteral("xdg-open"))
     {
         reportDefaultUse("opener");
-        return false;
+        if (done)
+            done({OpenOutcome::NotStarted, 0, program});
     }
 };
 

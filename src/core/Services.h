@@ -77,16 +77,31 @@ public:
     virtual QDateTime now() const = 0;
 };
 
+// How an opening ended. The desktop's opener tells by its exit code what went wrong
+// (3 or 4: nothing opens that kind of file; 2: the file is missing); any other program
+// only that it failed, and with which code.
+struct OpenOutcome {
+    enum Result { Opened, NotStarted, NoViewer, FileMissing, ExitCode };
+    Result result = Opened;
+    int exitCode = 0; // the failing exit code, for ExitCode
+    QString program;  // the program that was run: the desktop's opener or the viewer
+    bool opened() const { return result == Opened; }
+};
+
 // Opens a document or a web address with the desktop's opener, or starts a program.
-// Each answers whether it worked: false when the opener or program could not start or
-// ended with a failure (no viewer for the file); one still running after a few seconds
-// has worked. The event loop runs meanwhile.
+// Each starts it and returns at once; 'done' gets the outcome once, from the event loop
+// (a fake may give it at once): a failure when the program cannot start or ends with a
+// failure within a few seconds; opened when it ends well, or still runs then (it is left
+// to run on, and is never ended with this program). abandon() drops every outcome not
+// yet given, for a program that is ending; the programs started run on.
 class IOpener {
 public:
+    using Done = std::function<void(const OpenOutcome &outcome)>;
     virtual ~IOpener() = default;
-    virtual bool openDocument(const QString &path) = 0;
-    virtual bool openUrl(const QString &url) = 0;
-    virtual bool startProgram(const QString &program, const QStringList &args) = 0;
+    virtual void openDocument(const QString &path, Done done) = 0;
+    virtual void openUrl(const QString &url, Done done) = 0;
+    virtual void startProgram(const QString &program, const QStringList &args, Done done) = 0;
+    virtual void abandon() = 0;
 };
 
 struct FileDialogRequest {

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -105,57 +104,115 @@ namespace {
 // openers run it in the foreground): the file counts as opened.
 constexpr int kOpenerWaitMs = 4000;
 
-// Runs the program and waits for its exit with the event loop running, so the window
-// stays live. Fails when the program cannot start or exits with a failure (xdg-open
-// exits 3 or 4 when nothing can open the file).
-bool runOpener(const QString &program, const QStringList &args)
+// The parent of every opener's process. It is never deleted: deleting a running process
+// object ends its program, and a viewer still open when this program ends runs on.
+QObject *openerProcesses()
 {
-    auto *process = new QProcess;
-    process->setProgram(program);
-    process->setArguments(args);
-    // No pipes: a viewer that writes much would stall on a pipe nobody reads.
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setStandardInputFile(QProcess::nullDevice());
-
-    enum class Outcome { Waiting, Opened, Failed } outcome = Outcome::Waiting;
-    QEventLoop loop;
-    QObject::connect(process, &QProcess::finished, &loop, [&](int code, QProcess::ExitStatus status) {
-        outcome = status == QProcess::NormalExit && code == 0 ? Outcome::Opened : Outcome::Failed;
-        loop.quit();
-    });
-    QObject::connect(process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            outcome = Outcome::Failed;
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(kOpenerWaitMs, &loop, &QEventLoop::quit);
-    process->start();
-    if (outcome == Outcome::Waiting)
-        loop.exec();
-
-    if (process->state() == QProcess::NotRunning) {
-        process->deleteLater();
-    } else {
-        // Still running: the viewer is up. The process is left to end on its own
-        // (never killed with the program) and the object goes with it.
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-        QObject::connect(process, &QProcess::errorOccurred, process, &QObject::deleteLater);
-        return true;
-    }
-    return outcome == Outcome::Opened;
+    static QObject *const keeper = new QObject;
+    return keeper;
 }
+
+// One run of an opener or viewer. It tells its outcome once, from the event loop: a
+// failure when the program cannot start or ends with a failure within the wait; opened
+// when it ends well, or still runs when the wait is over. The object goes when the
+// program has ended.
+class OpenerProcess : public QProcess {
+public:
+    OpenerProcess(bool desktopOpener, std::function<void(const OpenOutcome &)> settled)
+        : QProcess(openerProcesses()), m_desktopOpener(desktopOpener), m_settled(std::move(settled))
+    {
+        // No pipes: a viewer that writes much would stall on a pipe nobody reads.
+        setProcessChannelMode(QProcess::ForwardedChannels);
+        setStandardInputFile(QProcess::nullDevice());
+        m_wait.setSingleShot(true);
+        connect(&m_wait, &QTimer::timeout, this, [this] { settle({}); });
+        connect(this, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) {
+                settle({.result = OpenOutcome::NotStarted});
+                deleteLater();
+            }
+        });
+        connect(this, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+            settle(outcomeOf(code, status));
+            deleteLater();
+        });
+    }
+
+    void run(const QString &program, const QStringList &args)
+    {
+        setProgram(program);
+        setArguments(args);
+        m_wait.start(kOpenerWaitMs);
+        start();
+    }
+
+private:
+    OpenOutcome outcomeOf(int code, QProcess::ExitStatus status) const
+    {
+        if (status == QProcess::NormalExit && code == 0)
+            return {};
+        if (m_desktopOpener && status == QProcess::NormalExit && (code == 3 || code == 4))
+            return {.result = OpenOutcome::NoViewer};
+        if (m_desktopOpener && status == QProcess::NormalExit && code == 2)
+            return {.result = OpenOutcome::FileMissing};
+        return {.result = OpenOutcome::ExitCode, .exitCode = code};
+    }
+
+    void settle(OpenOutcome outcome)
+    {
+        m_wait.stop();
+        if (!m_settled)
+            return;
+        outcome.program = program();
+        // Never inside start(), which reports a program that cannot start at once.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [settled = std::exchange(m_settled, nullptr), outcome] { settled(outcome); }, Qt::QueuedConnection);
+    }
+
+    bool m_desktopOpener;
+    std::function<void(const OpenOutcome &)> m_settled;
+    QTimer m_wait;
+};
 } // namespace
 
-bool DesktopOpener::openDocument(const QString &path)
+DesktopOpener::~DesktopOpener() { abandon(); }
+
+void DesktopOpener::run(const QString &program, const QStringList &args, bool desktopOpener, Done done)
+{
+    auto waiting = std::make_shared<Done>(std::move(done));
+    std::erase_if(m_waiting, [](const std::weak_ptr<Done> &w) { return w.expired(); });
+    m_waiting.push_back(waiting);
+    auto *process = new OpenerProcess(desktopOpener, [waiting](const OpenOutcome &outcome) {
+        if (Done d = std::exchange(*waiting, nullptr))
+            d(outcome);
+    });
+    process->run(program, args);
+}
+
+void DesktopOpener::openDocument(const QString &path, Done done)
 {
     // An absolute path: a name starting with "-" is never taken for an option.
-    return runOpener(QStringLiteral("xdg-open"), {QFileInfo(path).absoluteFilePath()});
+    run(QStringLiteral("xdg-open"), {QFileInfo(path).absoluteFilePath()}, true, std::move(done));
 }
-bool DesktopOpener::openUrl(const QString &url) { return runOpener(QStringLiteral("xdg-open"), {url}); }
-bool DesktopOpener::startProgram(const QString &program, const QStringList &args)
+
+void DesktopOpener::openUrl(const QString &url, Done done)
 {
-    return runOpener(program, args);
+    run(QStringLiteral("xdg-open"), {url}, true, std::move(done));
+}
+
+void DesktopOpener::startProgram(const QString &program, const QStringList &args, Done done)
+{
+    run(program, args, false, std::move(done));
+}
+
+void DesktopOpener::abandon()
+{
+    // Each outcome on its way finds nothing to tell; what it held goes now.
+    for (const std::weak_ptr<Done> &w : m_waiting)
+        if (std::shared_ptr<Done> d = w.lock())
+            *d = nullptr;
+    m_waiting.clear();
 }
 
 std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)

@@ -3,6 +3,9 @@
 
 #include "core/Services.h"
 
+#include <memory>
+#include <vector>
+
 class QtMessageBox : public IMessageBox {
 public:
     int show(const QString &text, int buttons, const QString &title) override;
@@ -35,11 +38,19 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
+// Runs xdg-open (or the viewer) in a process watched by its signals.
 class DesktopOpener : public IOpener {
 public:
-    bool openDocument(const QString &path) override;
-    bool openUrl(const QString &url) override;
-    bool startProgram(const QString &program, const QStringList &args) override;
+    ~DesktopOpener() override;
+    void openDocument(const QString &path, Done done) override;
+    void openUrl(const QString &url, Done done) override;
+    void startProgram(const QString &program, const QStringList &args, Done done) override;
+    void abandon() override;
+
+private:
+    void run(const QString &program, const QStringList &args, bool desktopOpener, Done done);
+    // The outcomes still on their way; abandon() empties each.
+    std::vector<std::weak_ptr<Done>> m_waiting;
 };
 
 class QtFileDialog : public IFileDialog {

@@ -4,6 +4,7 @@
 #include "platform/frmHelpUi.h"
 
 #include "core/Messages.h"
+#include "core/Opening.h"
 
 #include <QApplication>
 #include <QFile>
@@ -69,8 +70,12 @@ frmHelp::frmHelp(const QString &contentsPage, QWidget *parent)
     connect(ui->txtPage, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
         if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) {
             ui->txtPage->setSource(ui->txtPage->source()); // stay on the page
-            if (!services().opener->openUrl(url.toString()))
-                ShowNotOpened(url.toString());
+            // Told over whatever window is active then: this one may be gone.
+            const QString address = url.toString();
+            OpenUrlOnce(address, [address](const OpenOutcome &outcome) {
+                if (!outcome.opened())
+                    ShowNotOpened(address, outcome);
+            });
         }
     });
     ui->cmdBack->setEnabled(false);

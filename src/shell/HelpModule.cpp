@@ -2,6 +2,7 @@
 
 #include "core/HelpTopics.h"
 #include "core/Messages.h"
+#include "core/Opening.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "core/Utilities.h"
@@ -16,6 +17,15 @@
 namespace {
 // Documents beside the program: the program folder, never the current folder.
 QString besideProgram(const QString &name) { return WithSlash(paths().AppPath) + name; }
+
+// Opens a document with the desktop's opener; a failure names the file and the reason.
+void openDocument(const QString &path)
+{
+    OpenDocumentOnce(path, [path](const OpenOutcome &outcome) {
+        if (!outcome.opened())
+            ShowMessage(QStringLiteral("Operation Failed") + OpenFailureDetail(outcome, path), mb::OkOnly);
+    });
+}
 
 // F1 while any window but the main one is active: that window's topic; in an open menu,
 // the highlighted item's.
@@ -102,8 +112,7 @@ void OpenManual()
         ShowMessage(QStringLiteral("Help file (") + name + QStringLiteral(") not available"), mb::OkOnly);
         return;
     }
-    if (!services().opener->openDocument(path))
-        ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
+    openDocument(path);
 }
 
 void PlayVideo(int Index)
@@ -116,8 +125,7 @@ void PlayVideo(int Index)
         MsgBox(QStringLiteral("File not available: ") + name, mb::OkOnly);
         return;
     }
-    if (!services().opener->openDocument(path))
-        ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
+    openDocument(path);
 }
 
 QString AboutTitle() { return QStringLiteral("About the ") + appState().ProgramName + QStringLiteral(" Program"); }

@@ -6,6 +6,7 @@
 
 #include "core/Errors.h"
 #include "core/Messages.h"
+#include "core/Opening.h"
 #include "core/ParameterReport.h"
 #include "core/Printing.h"
 #include "core/ProgramState.h"
@@ -268,6 +269,8 @@ bool frmMain::Form_QueryUnload() { return m_files.OfferToSave(); }
 
 void frmMain::Form_Unload()
 {
+    // Openers still within their wait report nothing now; they run on.
+    AbandonOpenings();
     CloseHelp(0);
     UnloadTextBrowser();
     UnloadAllCalculators();

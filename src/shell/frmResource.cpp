@@ -1,8 +1,8 @@
 #include "shell/frmResource.h"
 
 #include "core/Messages.h"
+#include "core/Opening.h"
 #include "core/ProgramState.h"
-#include "core/Services.h"
 #include "core/Utilities.h"
 #include "platform/Widgets.h"
 #include "shell/frmResourceUi.h"
@@ -60,8 +60,11 @@ void frmResource::cmdView_Click(int Index)
         MsgBox(QStringLiteral("Resource file (") + file + QStringLiteral(") not available"), mb::OkOnly);
         return;
     }
-    if (!services().opener->openDocument(file))
-        MsgBox(QStringLiteral("Operation Failed"), mb::OkOnly);
+    // The outcome may come after the window has closed: it names the file, not the window.
+    OpenDocumentOnce(file, [file](const OpenOutcome &outcome) {
+        if (!outcome.opened())
+            MsgBox(QStringLiteral("Operation Failed") + OpenFailureDetail(outcome, file), mb::OkOnly);
+    });
 }
 
 void frmResource::Command1_Click() { close(); }

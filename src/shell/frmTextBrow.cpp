@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "core/Messages.h"
+#include "core/Opening.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "core/Settings.h"
@@ -157,6 +158,9 @@ void frmTextBrow::File1_DblClick()
 
 void frmTextBrow::showInViewer(const QString &file)
 {
+    // Its viewer is still starting: the copy is not written again under it.
+    if (IsOpening(file))
+        return;
     const QString copy = viewerCopy();
     if (copy.isEmpty()) {
         ShowMessage(QStringLiteral("File I/O problem with TMP file: ") + paths().UserTempPath, mb::OkOnly,
@@ -174,13 +178,25 @@ void frmTextBrow::showInViewer(const QString &file)
         return;
     const QString editor = settings().ExternalEditor;
     const ViewerCommand command = ViewerCommandFor(editor, copy);
-    IOpener &opener = *services().opener;
-    const bool started = command.valid
-                         && (command.desktopOpener ? opener.openDocument(copy)
-                                                   : opener.startProgram(command.program, command.arguments));
-    if (!started)
-        ShowMessage(QStringLiteral("Shell operation failed. Check status of External Viewer: ") + BoundedText(editor),
-                    mb::OkOnly, messageState().TitleError);
+    const QString failed = QStringLiteral("Shell operation failed. Check status of External Viewer: ") + BoundedText(editor);
+    if (!command.valid) {
+        ShowMessage(failed, mb::OkOnly, messageState().TitleError);
+        return;
+    }
+    // Known by the chosen file, not by the copy, whose name is the same for every file.
+    // The outcome names the chosen file, and may come after the window has closed.
+    OpenOnce(
+        file,
+        [command, copy](IOpener::Done done) {
+            if (command.desktopOpener)
+                services().opener->openDocument(copy, std::move(done));
+            else
+                services().opener->startProgram(command.program, command.arguments, std::move(done));
+        },
+        [failed, file](const OpenOutcome &outcome) {
+            if (!outcome.opened())
+                ShowMessage(failed + OpenFailureDetail(outcome, file), mb::OkOnly, messageState().TitleError);
+        });
 }
 
 void frmTextBrow::showInWindow(const QString &file)

@@ -1,6 +1,7 @@
 #include "shell/frmUpdate.h"
 
 #include "core/Messages.h"
+#include "core/Opening.h"
 #include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/UpdateManifest.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -54,6 +56,16 @@ DownloadRequest manifestRequest(int idleMs, int totalMs)
     r.idleTimeoutMs = idleMs;
     r.totalTimeoutMs = totalMs;
     return r;
+}
+
+// The program's web page in the desktop's browser; a failure names it and the reason,
+// over whatever window is active then.
+void openWebPage(const QString &url)
+{
+    OpenUrlOnce(url, [url](const OpenOutcome &outcome) {
+        if (!outcome.opened())
+            ShowNotOpened(url, outcome);
+    });
 }
 
 void setLinkLook(QLabel *label, const char *colour, bool underline)
@@ -350,6 +362,9 @@ void frmUpdate::cmdInstall_Click()
     if (busy() || m_unloaded)
         return;
     const QString path = setupPath();
+    // Handed over already and still waiting for the desktop: nothing is asked again.
+    if (IsOpening(path))
+        return;
     // Only the file this window downloaded and verified, checked again now.
     if (m_verifiedPath.isEmpty() || m_verifiedPath != path || !QFileInfo(path).isFile()) {
         ShowMessage(QStringLiteral("Update file: ") + path + QStringLiteral(" not found"), mb::OkOnly);
@@ -371,14 +386,18 @@ void frmUpdate::cmdInstall_Click()
     // Unsaved work first: Cancel or a failed save keeps the program running.
     if (m_closer.queryClose && !m_closer.queryClose())
         return;
-    if (!services().opener->openDocument(path)) {
-        ShowMessage(QStringLiteral("Operation Failed"), mb::OkOnly);
-        return;
-    }
-    // Then the program ends through its normal close, once this window is gone.
-    close();
-    if (m_closer.close)
-        QTimer::singleShot(0, qApp, m_closer.close);
+    // A failure keeps the program and says so; once the setup runs, the program ends
+    // through its normal close, once this window (if still open) is gone.
+    OpenDocumentOnce(path, [self = QPointer<frmUpdate>(this), closer = m_closer, path](const OpenOutcome &outcome) {
+        if (!outcome.opened()) {
+            ShowMessage(QStringLiteral("Operation Failed") + OpenFailureDetail(outcome, path), mb::OkOnly);
+            return;
+        }
+        if (self)
+            self->close();
+        if (closer.close)
+            QTimer::singleShot(0, qApp, closer.close);
+    });
 }
 
 bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
@@ -394,8 +413,7 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
             setLinkLook(ui->lblURL, "blue", true);
             // A click: the button released over the label, not after dragging off it.
             if (ui->lblURL->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-                if (!services().opener->openUrl(ui->lblURL->text()))
-                    ShowNotOpened(ui->lblURL->text());
+                openWebPage(ui->lblURL->text());
             break;
         default: break;
         }

@@ -1,7 +1,9 @@
 // Help window, Help menu, manual, videos, About box and the resource documents window.
 
+#include "UpdateServer.h"
 #include "WindowDriver.h"
 #include "core/HelpTopics.h"
+#include "core/Opening.h"
 #include "core/Utilities.h"
 #include "platform/QtServices.h"
 #include "platform/frmHelp.h"
@@ -19,9 +21,73 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+// An xdg-open stand-in first on PATH, run by the desktop's opener: it notes the file it
+// is given as it starts and again as it ends, after the seconds given, with the exit
+// code given. It holds none of the test's output open, so that one still running when
+// the test ends keeps nobody waiting.
+class OpenerStandIn {
+public:
+    OpenerStandIn() { services().opener = std::make_unique<DesktopOpener>(); }
+    ~OpenerStandIn() { qputenv("PATH", m_path); }
+    void script(int exitCode, int seconds = 0)
+    {
+        const QString dir = m_bin.path();
+        writeFile(dir + "/xdg-open", QStringLiteral("#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' \"$1\" >> '%1/asked'\n"
+                                                    "sleep %2\nprintf '%s\\n' \"$1\" >> '%1/ended'\nexit %3\n")
+                                         .arg(dir).arg(seconds).arg(exitCode).toUtf8());
+        QFile::setPermissions(dir + "/xdg-open", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::remove(dir + "/asked");
+        QFile::remove(dir + "/ended");
+        qputenv("PATH", dir.toUtf8() + ':' + m_path);
+    }
+    // No opener on PATH at all.
+    void remove()
+    {
+        QFile::remove(m_bin.path() + "/xdg-open");
+        qputenv("PATH", m_bin.path().toUtf8());
+    }
+    QStringList asked() const { return lines("asked"); }
+    QStringList ended() const { return lines("ended"); }
+
+private:
+    QStringList lines(const char *name) const
+    {
+        return QString::fromUtf8(readFile(m_bin.path() + '/' + name)).split(u'\n', Qt::SkipEmptyParts);
+    }
+    const QByteArray m_path = qgetenv("PATH");
+    QTemporaryDir m_bin;
+};
+
+// A help window on a page of the test's own, with a link to a web address.
+const QString kLink = "https://example.invalid/blasting";
+frmHelp *openHelpWithLink(HelpBrowser &viewer)
+{
+    const QString page = writeFile(testHome() + "/help/index.html",
+                                   "<html><body><p><a href=\"" + kLink.toUtf8() + "\">The maker's page</a></p></body></html>");
+    viewer.showContents(QUrl::fromLocalFile(page).toString());
+    return viewer.window();
+}
+
+// Clicks the link with the mouse.
+void clickLink(frmHelp *w)
+{
+    auto *browser = Child<QTextBrowser>(w, "txtPage");
+    QPoint at;
+    for (int y = 0; y < 80 && at.isNull(); ++y)
+        for (int x = 0; x < 200 && at.isNull(); ++x)
+            if (browser->anchorAt({x, y}) == kLink)
+                at = {x, y};
+    ASSERT_FALSE(at.isNull());
+    ClickAt(browser->viewport(), at);
+}
+
+// Waits until no opener waits for its outcome.
+bool openersSettled() { return WaitFor([] { return openerWaits().Keys.isEmpty(); }, 8000); }
+
 QString page(const QString &link) { return ReadHelpPage(QStringLiteral("qrc:/help/") + link.section(u'#', 0, 0)); }
 
 class HelpMenu : public ::testing::Test {
@@ -137,35 +203,33 @@ TEST_F(HelpMenu, ItemsReachTheViewerManualVideosAndAbout)
     EXPECT_EQ(fakeHelpViewer().topics, QStringList({"contents:" + helpFile, "index:" + helpFile}));
 
     // The manual and the videos lie in the program folder, whatever the current folder.
-    // The desktop's opener runs an xdg-open stand-in found first on PATH: exit 3 is the
-    // desktop's "no method available", exit 0 an opened file.
+    // The desktop's opener runs an xdg-open stand-in: exit 3 is the desktop's "no method
+    // available", exit 0 an opened file. The two outcomes may come in either order.
     QDir::setCurrent(testHome());
-    services().opener = std::make_unique<DesktopOpener>();
-    QTemporaryDir bin;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toUtf8() + ':' + path);
-    const QString opener = bin.path() + "/xdg-open", asked = bin.path() + "/asked";
+    OpenerStandIn opener;
     const QString manual = paths().AppPath + "Korvendo.PDF", video = paths().AppPath + "DuzIro3.mpeg";
+    const QString noViewer = "\r\nNo program is set to open this kind of file.";
     const struct { bool present; int exitCode; QStringList boxes; } cases[] = {
-        {false, 0, {"Help file (Korvendo.PDF) not available", "File not available: DuzIro3.mpeg"}},
+        {false, 0, {"File not available: DuzIro3.mpeg", "Help file (Korvendo.PDF) not available"}},
         {true, 0, {}},
-        {true, 3, {"Operation Failed", "Operation Failed"}},
+        {true, 3, {"Operation Failed\r\n\r\n" + video + noViewer, "Operation Failed\r\n\r\n" + manual + noViewer}},
     };
     for (const auto &c : cases) {
         if (c.present) {
             writeFile(manual, "%PDF");
             writeFile(video, "x");
         }
-        writeFile(opener, QStringLiteral("#!/bin/sh\nprintf '%s;' \"$1\" >> '%1'\nexit %2\n").arg(asked).arg(c.exitCode).toUtf8());
-        QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::remove(asked);
+        opener.script(c.exitCode);
         fakeMessageBox().boxes.clear();
         Trigger(w, "mnuHelpItem_2");
         Trigger(w, "mnuVideosItem_2");
-        EXPECT_EQ(MessageTexts(), c.boxes);
-        EXPECT_EQ(readFile(asked), c.present ? (manual + ";" + video + ";").toUtf8() : QByteArray());
+        EXPECT_TRUE(openersSettled());
+        QStringList texts = MessageTexts(), asked = opener.asked();
+        texts.sort();
+        asked.sort();
+        EXPECT_EQ(texts, c.boxes);
+        EXPECT_EQ(asked, c.present ? QStringList({video, manual}) : QStringList());
     }
-    qputenv("PATH", path);
 
     fakeMessageBox().boxes.clear();
     Trigger(w, "mnuHelpItem_10");
@@ -239,8 +303,122 @@ TEST(ResourceWindow, ButtonsOpenTheirDocumentsOrReportThem)
         button->click();
         EXPECT_EQ(fakeOpener().documents, QStringList({file}));
     }
-    fakeOpener().result = false;
+    const QString first = paths().AppPath + ResourceFiles[0];
+    fakeOpener().outcome = {.result = OpenOutcome::NoViewer};
     fakeMessageBox().boxes.clear();
     Click(&dlg, "cmdView_0");
-    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed"}));
+    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + first + "\r\nNo program is set to open this kind of file."}));
+
+    // While the opener waits, a second click starts nothing; a window closed meanwhile
+    // still hears of the failure, once; then the document opens again.
+    fakeOpener().hold = true;
+    fakeOpener().documents.clear();
+    fakeMessageBox().boxes.clear();
+    QPointer<frmResource> closing = new frmResource;
+    closing->setAttribute(Qt::WA_DeleteOnClose);
+    closing->show();
+    Click(closing, "cmdView_0");
+    Click(closing, "cmdView_0");
+    Click(&dlg, "cmdView_0");
+    EXPECT_EQ(fakeOpener().documents, QStringList({first}));
+    closing->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(closing);
+    fakeOpener().deliverHeld();
+    EXPECT_EQ(MessageTexts().size(), 1);
+    Click(&dlg, "cmdView_0");
+    EXPECT_EQ(fakeOpener().documents, QStringList({first, first}));
+}
+
+// The help window closed while its web link's opener waits: the failure is still told,
+// once, and nothing touches the closed window.
+TEST(OpenerWait, HelpWindowClosedDuringTheWaitStillHearsTheFailureOnce)
+{
+    OpenerStandIn opener;
+    opener.script(3, 2);
+    settings().EnglishMenus = 1;
+    HelpBrowser help;
+    QPointer<frmHelp> w = openHelpWithLink(help);
+    ASSERT_TRUE(w);
+    QTimer::singleShot(300, w, &QWidget::close);
+    clickLink(w);
+    clickLink(w);
+    EXPECT_TRUE(WaitFor([&] { return !w; }, 1000));
+    EXPECT_TRUE(openersSettled());
+    WaitFor([] { return false; }, 200);
+    EXPECT_EQ(opener.asked(), QStringList({kLink}));
+    EXPECT_EQ(MessageTexts(),
+              QStringList({"Unable to open: " + kLink + "\r\n\r\nNo program is set to open this kind of file."}));
+}
+
+// A second request while the opener waits starts nothing. Once the outcome is known (a
+// failure; or a viewer still running after four seconds, which has opened the file), a
+// request opens the file again.
+TEST_F(HelpMenu, ASecondRequestDuringTheWaitStartsNothing)
+{
+    writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
+    OpenerStandIn opener;
+    for (const int exitCode : {3, 0}) {
+        SCOPED_TRACE(exitCode);
+        opener.script(exitCode, exitCode ? 1 : 6);
+        fakeMessageBox().boxes.clear();
+        Trigger(w, "mnuHelpItem_2");
+        Trigger(w, "mnuHelpItem_2");
+        EXPECT_TRUE(openersSettled());
+        EXPECT_EQ(MessageTexts().size(), exitCode ? 1 : 0);
+        Trigger(w, "mnuHelpItem_2");
+        EXPECT_TRUE(WaitFor([&] { return opener.asked().size() == 2; }, 1000));
+        EXPECT_EQ(opener.ended().size(), exitCode ? 1 : 0); // the viewer runs on
+        if (exitCode)
+            EXPECT_TRUE(openersSettled());
+    }
+}
+
+// A failed opening names the file and the reason, in the menus' language.
+TEST_F(HelpMenu, AFailedOpeningNamesTheFileAndTheReason)
+{
+    const QString manual = writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
+    OpenerStandIn opener;
+    const QList<QStringList> rows = testTable("shell/opener-failures.tsv");
+    ASSERT_EQ(rows.size(), 4);
+    for (const QStringList &row : rows) {
+        SCOPED_TRACE(row.join(" | ").toStdString());
+        ASSERT_EQ(row.size(), 3);
+        if (row[0] == "missing")
+            opener.remove();
+        else
+            opener.script(row[0].toInt());
+        for (const int english : {1, 0}) {
+            settings().EnglishMenus = int16_t(english);
+            fakeMessageBox().boxes.clear();
+            Trigger(w, "mnuHelpItem_2");
+            EXPECT_TRUE(openersSettled());
+            EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + manual + "\r\n" + row[english ? 1 : 2]}));
+        }
+    }
+}
+
+// Quitting while openers wait tells nothing, no closed window hears of them, and the
+// openers run to their own end.
+TEST(OpenerWait, QuitDuringTheWaitTellsNothingAndLeavesTheOpenersRunning)
+{
+    OpenerStandIn opener;
+    opener.script(3, 2);
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
+    services().helpViewer = std::make_unique<HelpBrowser>();
+    QPointer<frmHelp> help = openHelpWithLink(static_cast<HelpBrowser &>(*services().helpViewer));
+    ASSERT_TRUE(help);
+    fakeMessageBox().boxes.clear();
+    clickLink(help);
+    Trigger(w, "mnuHelpItem_2");
+    ASSERT_TRUE(WaitFor([&] { return opener.asked().size() == 2; }, 1500));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(w);
+    EXPECT_FALSE(help);
+    EXPECT_TRUE(WaitFor([&] { return opener.ended().size() == 2; }, 5000));
+    WaitFor([] { return false; }, 300);
+    EXPECT_TRUE(MessageTexts().isEmpty()) << MessageTexts().join('\n').toStdString();
 }

@@ -173,19 +173,33 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
               QFile::Permissions());
     EXPECT_EQ(view(), "") << "the view keeps its content";
 
-    // The desktop's opener for "xdg-open"; a viewer that cannot start is reported.
+    // The desktop's opener for "xdg-open".
     settings().ExternalEditor = "xdg-open";
     show("greek-utf8.txt");
     EXPECT_EQ(fakeOpener().documents, QStringList{copy});
     EXPECT_EQ(readFile(copy), kGreek.toUtf8());
-    fakeOpener().result = false;
+
+    // While a file's viewer waits, showing it again starts nothing, another file opens.
+    fakeOpener().hold = true;
+    show("greek-utf8.txt");
+    show("greek-utf8.txt");
+    show("greek-1253.TXT");
+    EXPECT_EQ(fakeOpener().documents, QStringList({copy, copy, copy}));
+    fakeOpener().deliverHeld();
+    fakeOpener().hold = false;
+    show("greek-utf8.txt");
+    EXPECT_EQ(fakeOpener().documents.size(), 4);
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+
+    fakeOpener().outcome = {.result = OpenOutcome::NotStarted};
     settings().ExternalEditor = "missing-viewer -x";
     show("greek-utf8.txt");
-    EXPECT_EQ(MessageTexts(), QStringList{"Shell operation failed. Check status of External Viewer: missing-viewer -x"});
+    EXPECT_EQ(MessageTexts(), QStringList{"Shell operation failed. Check status of External Viewer: missing-viewer -x\r\n\r\n"
+                                          + folder + "/greek-utf8.txt\r\nThe program missing-viewer is not installed or cannot be started."});
 
     // A file removed after the list was made, or one the user may not read, is reported
     // by its own name (not by the copy's); the viewer is not started.
-    fakeOpener().result = true;
+    fakeOpener().outcome = {};
     const qsizetype started = fakeOpener().commands.size() + fakeOpener().documents.size();
     ASSERT_TRUE(QFile::remove(folder + "/greek-utf8.txt"));
     fakeMessageBox().boxes.clear();

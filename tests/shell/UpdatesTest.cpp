@@ -156,7 +156,8 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
 {
     serveNewer();
     fakeClock().instant = QDateTime(QDate(2022, 10, 20), QTime(9, 0));
-    frmUpdate w;
+    int saves = 0, closes = 0; // the program's offers to save its work, and its closings
+    frmUpdate w(nullptr, {[&] { return ++saves > 0; }, [&] { ++closes; }});
     EXPECT_TRUE(Child<QLabel>(&w, "lblUpdate")->text().startsWith("This version was released 0 days ago. "));
     EXPECT_EQ(Child<QLabel>(&w, "lblInfo")->text(),
               "Current Program Version: " + GetVersionString(1) + "\nCurrent Revision Date: 20-Oct-2022");
@@ -180,13 +181,43 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
     // Download again by the button, then install: the opener gets the verified file.
     clickAndWait(w, "cmdDownUpdate");
     EXPECT_EQ(readFile(path), setupBytes());
-    fakeOpener().result = false;
+    // A setup that cannot be opened keeps the program, naming the file and the reason.
+    w.show();
+    fakeOpener().outcome = {.result = OpenOutcome::FileMissing};
     fakeMessageBox().boxes.clear();
     Click(&w, "cmdInstall");
-    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed"}));
-    fakeOpener().result = true;
+    EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + path + "\r\nThe file was not found."}));
+    EXPECT_TRUE(w.isVisible());
+    // While the opener waits the window stays and a second click asks nothing and starts
+    // nothing; once the setup runs the window and the program close.
+    fakeOpener().outcome = {};
+    fakeOpener().hold = true;
     Click(&w, "cmdInstall");
-    EXPECT_EQ(fakeOpener().documents.last(), path);
+    Click(&w, "cmdInstall");
+    EXPECT_EQ(fakeOpener().documents, QStringList({path, path}));
+    EXPECT_EQ(saves, 2);
+    EXPECT_TRUE(w.isVisible());
+    fakeOpener().deliverHeld();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(WaitFor([&] { return closes == 1; }, 1000));
+    EXPECT_EQ(MessageTexts().size(), 1);
+}
+
+// The web page's link opens in the desktop's browser; a failure names the address and
+// the reason, in the menus' language.
+TEST_F(UpdateWindow, TheWebLinkOpensThePageOrSaysWhyNot)
+{
+    frmUpdate w;
+    w.show();
+    auto *link = Child<QLabel>(&w, "lblURL");
+    ClickAt(link, {2, 2});
+    EXPECT_EQ(fakeOpener().urls, QStringList({appState().HomePageURL}));
+    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
+    fakeOpener().outcome = {.result = OpenOutcome::NoViewer};
+    settings().EnglishMenus = 0;
+    ClickAt(link, {2, 2});
+    EXPECT_EQ(MessageTexts(), QStringList({"Δεν ήταν δυνατό να ανοιχτεί: " + appState().HomePageURL
+                                           + "\r\n\r\nΔεν έχει οριστεί πρόγραμμα για το άνοιγμα αυτού του είδους αρχείων."}));
 }
 
 // A setup that fails its checksum, or has no downloads folder to go to, is not kept.

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <functional>
@@ -22,6 +23,16 @@ inline void Click(QWidget *w, const char *name)
 {
     if (auto *b = Child<QAbstractButton>(w, name))
         b->click();
+}
+
+// A left click of the mouse at a point of the widget.
+inline void ClickAt(QWidget *w, QPoint at)
+{
+    const QPointF global = w->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
 }
 
 // Triggers the menu item or toolbar button of that name in the window.

@@ -17,6 +17,51 @@ int FakeMessageBox::show(const QString &text, int buttons, const QString &title)
     return box.answer;
 }
 
+void FakeOpener::openDocument(const QString &path, Done done)
+{
+    documents << path;
+    answer(std::move(done), QStringLiteral("xdg-open"));
+}
+
+void FakeOpener::openUrl(const QString &url, Done done)
+{
+    urls << url;
+    answer(std::move(done), QStringLiteral("xdg-open"));
+}
+
+void FakeOpener::startProgram(const QString &program, const QStringList &args, Done done)
+{
+    programs << (QStringList{program} + args).join(QLatin1Char(' '));
+    commands << (QStringList{program} + args);
+    answer(std::move(done), program);
+}
+
+void FakeOpener::abandon()
+{
+    m_held.clear();
+    ++abandons;
+}
+
+void FakeOpener::answer(Done done, const QString &program)
+{
+    OpenOutcome o = outcome;
+    if (o.program.isEmpty())
+        o.program = program;
+    if (hold)
+        m_held.emplace_back(std::move(done), o);
+    else if (done)
+        done(o);
+}
+
+void FakeOpener::deliverHeld()
+{
+    std::deque<std::pair<Done, OpenOutcome>> now;
+    now.swap(m_held);
+    for (auto &[done, o] : now)
+        if (done)
+            done(o);
+}
+
 FakeFolders::FakeFolders(const QString &root)
 {
     documentsDir = root + QStringLiteral("/Documents");

@@ -65,19 +65,27 @@ public:
     QDateTime instant{QDate(2026, 3, 7), QTime(14, 5, 9)};
 };
 
+// Records each request. Every request gets 'outcome' (opened unless a test sets a
+// failure), at once, or, with 'hold' set, when the test calls deliverHeld(), as a real
+// opener within its wait.
 class FakeOpener : public IOpener {
 public:
-    bool openDocument(const QString &path) override { documents << path; return result; }
-    bool openUrl(const QString &url) override { urls << url; return result; }
-    bool startProgram(const QString &program, const QStringList &args) override
-    {
-        programs << (QStringList{program} + args).join(QLatin1Char(' '));
-        commands << (QStringList{program} + args);
-        return result;
-    }
+    void openDocument(const QString &path, Done done) override;
+    void openUrl(const QString &url, Done done) override;
+    void startProgram(const QString &program, const QStringList &args, Done done) override;
+    void abandon() override;
+    // Gives the outcomes held so far, in the order of their requests.
+    void deliverHeld();
+    qsizetype held() const { return qsizetype(m_held.size()); }
     QStringList documents, urls, programs;
     QList<QStringList> commands; // each started program with its arguments, one by one
-    bool result = true;
+    OpenOutcome outcome;
+    bool hold = false;
+    int abandons = 0;
+
+private:
+    void answer(Done done, const QString &program);
+    std::deque<std::pair<Done, OpenOutcome>> m_held;
 };
 
 // Answers file dialogs from a script: a path, or nothing for Cancel.
