@@ -112,6 +112,14 @@ QObject *openerProcesses()
     return keeper;
 }
 
+OpenOutcome failure(OpenOutcome::Result result, int exitCode = 0)
+{
+    OpenOutcome o;
+    o.result = result;
+    o.exitCode = exitCode;
+    return o;
+}
+
 // One run of an opener or viewer. It tells its outcome once, from the event loop: a
 // failure when the program cannot start or ends with a failure within the wait; opened
 // when it ends well, or still runs when the wait is over. The object goes when the
@@ -128,7 +136,7 @@ public:
         connect(&m_wait, &QTimer::timeout, this, [this] { settle({}); });
         connect(this, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
-                settle({.result = OpenOutcome::NotStarted});
+                settle(failure(OpenOutcome::NotStarted));
                 deleteLater();
             }
         });
@@ -152,10 +160,10 @@ private:
         if (status == QProcess::NormalExit && code == 0)
             return {};
         if (m_desktopOpener && status == QProcess::NormalExit && (code == 3 || code == 4))
-            return {.result = OpenOutcome::NoViewer};
+            return failure(OpenOutcome::NoViewer);
         if (m_desktopOpener && status == QProcess::NormalExit && code == 2)
-            return {.result = OpenOutcome::FileMissing};
-        return {.result = OpenOutcome::ExitCode, .exitCode = code};
+            return failure(OpenOutcome::FileMissing);
+        return failure(OpenOutcome::ExitCode, code);
     }
 
     void settle(OpenOutcome outcome)
