@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTextCursor>
 #include <QFocusEvent>
 #include <QTimer>
 
@@ -253,7 +254,10 @@ QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &c
     return b;
 }
 
-void SetLongPlainText(QPlainTextEdit *box, const QString &text)
+namespace {
+// The text with its lines gathered into blocks of a few hundred: a line separator
+// between the lines of a block, a line feed after the last.
+QString groupedLines(const QString &text)
 {
     // A block ends after this many lines or once it holds this many characters.
     constexpr int kBlockLines = 256;
@@ -281,5 +285,30 @@ void SetLongPlainText(QPlainTextEdit *box, const QString &text)
         }
     }
     grouped += QStringView(text).mid(runStart);
-    box->setPlainText(grouped);
+    return grouped;
+}
+} // namespace
+
+void SetLongPlainText(QPlainTextEdit *box, const QString &text) { box->setPlainText(groupedLines(text)); }
+
+void InsertLongPlainText(QTextCursor &cursor, const QString &text)
+{
+    cursor.beginEditBlock();
+    cursor.insertText(groupedLines(text));
+    cursor.endEditBlock();
+}
+
+QString BoxPlainText(QString text)
+{
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0xFDD0: // the start and end marks of a frame
+        case 0xFDD1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator: c = u'\n'; break;
+        case QChar::Nbsp: c = u' '; break;
+        default: break;
+        }
+    }
+    return text;
 }
