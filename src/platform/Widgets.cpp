@@ -115,17 +115,6 @@ namespace {
 // first showing) its frame is unknown, and a title bar, thin borders and a bottom
 // handle are assumed.
 const QMargins kFrameAllowance(4, 32, 4, 8);
-// Beside the title a title bar holds the window's icon and its buttons.
-constexpr int kTitleBarButtons = 120;
-
-// The width that shows the window's title whole in a title bar (set in bold type).
-int titleBarWidth(const QWidget *w)
-{
-    QFont bold = w->font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
-}
-
 QMargins frameMargins(const QWidget *w)
 {
     const QRect frame = w->frameGeometry();
@@ -148,7 +137,7 @@ void placeWindow(QWidget *Frm)
         return;
     const QRect area = screen->availableGeometry();
     const QMargins frame = frameMargins(Frm);
-    const QSize wanted = Frm->size().expandedTo(QSize(titleBarWidth(Frm), 0));
+    const QSize wanted = Frm->size().expandedTo(QSize(TitleBarWidth(Frm), 0));
     const QRect placed = FittedWindowRect(wanted, Frm->minimumSize(), frame, area,
                                           owner ? owner->frameGeometry().center() : area.center());
     const QSize inner = placed.size().shrunkBy(frame);
@@ -194,6 +183,15 @@ public:
     }
 };
 } // namespace
+
+int TitleBarWidth(const QWidget *w)
+{
+    // Beside the title a title bar holds the window's icon and its buttons.
+    constexpr int kTitleBarButtons = 120;
+    QFont bold = w->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
+}
 
 QRect FittedWindowRect(QSize size, QSize minimum, const QMargins &frame, const QRect &area, QPoint centre)
 {

@@ -82,6 +82,9 @@ QString BoxPlainText(QString text);
 // screen, frame and title bar included, and centres it over its owner (over the screen
 // when it has none), keeping it on the screen. A window not yet shown is placed as it is first shown, once it has its size.
 void CenterForm(QWidget *Frm);
+// The width that shows the window's title whole in a title bar: the title in bold type
+// beside the window's icon and buttons.
+int TitleBarWidth(const QWidget *w);
 // Where a window of 'size' (no smaller than 'minimum') goes with its 'frame' around it:
 // the frame's rectangle, inside 'area' where it fits, centred on 'centre' as far as the
 // area allows.
