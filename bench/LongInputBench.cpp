@@ -1,7 +1,7 @@
 // Speed of the windows on the longest inputs they accept: the text browser showing a
 // 16 MB file (one line, or many short ones) and opening on a folder of many files, and
-// the project description dialog opening on a 10 MB description of one line. Runs on
-// the offscreen platform with a temporary HOME.
+// the project description dialog opening on a 10 MB description of one line and taking
+// such a line pasted into it. Runs on the offscreen platform with a temporary HOME.
 
 #include "core/Messages.h"
 #include "core/ProgramState.h"
@@ -15,9 +15,11 @@
 #include "BenchHarness.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -117,14 +119,20 @@ void BM_BrowserOpensOnFolder(benchmark::State &state)
 }
 BENCHMARK(BM_BrowserOpensOnFolder)->Unit(benchmark::kMillisecond)->Arg(10'000)->Arg(50'000);
 
-// From Input > Description to the dialog shown, on a description of one 10 MB line.
-void BM_DescriptionOpensOn10MBLine(benchmark::State &state)
+// One line of 10 MB of words.
+QString tenMBLine()
 {
     QString line;
     const QString words = QStringLiteral("limestone bench charge delay burden spacing stemming subdrill ");
     while (line.size() < 10 * 1024 * 1024)
         line += words;
-    project().ProjectDescription = line;
+    return line;
+}
+
+// From Input > Description to the dialog shown, on a description of one 10 MB line.
+void BM_DescriptionOpensOn10MBLine(benchmark::State &state)
+{
+    project().ProjectDescription = tenMBLine();
     FileCommands files(FileCommands::View{});
     for (auto _ : state) {
         auto w = std::make_unique<frmBlastDesc>(files);
@@ -137,6 +145,34 @@ void BM_DescriptionOpensOn10MBLine(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DescriptionOpensOn10MBLine)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// From Paste in the description box to the text shown: one 10 MB line pasted into the
+// middle of a short description's first line.
+void BM_DescriptionTakes10MBLinePasted(benchmark::State &state)
+{
+    project().ProjectDescription = QStringLiteral("North bench, upper level\r\nSecond line");
+    QGuiApplication::clipboard()->setText(tenMBLine());
+    FileCommands files(FileCommands::View{});
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto w = std::make_unique<frmBlastDesc>(files);
+        w->show();
+        QCoreApplication::processEvents();
+        auto *box = w->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        QTextCursor at = box->textCursor();
+        at.setPosition(12);
+        box->setTextCursor(at);
+        state.ResumeTiming();
+        box->paste();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(box->blockCount());
+        state.PauseTiming();
+        w.reset();
+        settleEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DescriptionTakes10MBLinePasted)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

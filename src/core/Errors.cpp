@@ -46,10 +46,19 @@ QString ErrorText(int number)
     }
 }
 
-RuntimeError::RuntimeError(int number, QString text)
-    : m_number(number), m_text(text.isEmpty() ? ErrorText(number) : std::move(text))
+RuntimeError::RuntimeError(int number, QString text, QString advice)
+    : m_number(number), m_text(text.isEmpty() ? ErrorText(number) : std::move(text)), m_advice(std::move(advice))
 {
     m_what = QStringLiteral("%1: %2").arg(m_number).arg(m_text).toStdString();
+}
+
+RuntimeError NoPrinterError()
+{
+    return RuntimeError(err::PrinterError, QString(),
+                        Lang(QStringLiteral("No printer is installed. A printer or a PDF file can be chosen in "
+                                            "File > Printer Setup."),
+                             QStringLiteral("Δεν υπάρχει εγκατεστημένος εκτυπωτής. Μπορείτε να επιλέξετε "
+                                            "εκτυπωτή ή αρχείο PDF από το μενού Αρχείο > Ρύθμιση Εκτύπωτη.")));
 }
 
 RuntimeError CurrentError()
@@ -117,12 +126,16 @@ int ErrorHandler(bool ShowMsg, const RuntimeError &error)
             // The number with its sign position: "Error  75:" for error 75.
             const QString num = number < 0 ? QString::number(number) : QLatin1Char(' ') + QString::number(number);
             LogMessage(QStringLiteral("Error ") + num + QLatin1Char(':') + text);
-            const QString msg = QStringLiteral("Error occurred: ") + text + QStringLiteral(" (") + QString::number(number) + QLatin1Char(')');
+            QString msg = QStringLiteral("Error occurred: ") + text + QStringLiteral(" (") + QString::number(number) + QLatin1Char(')');
+            if (cls > 1)
+                msg += QStringLiteral(". Procedure Terminated");
+            if (!error.advice().isEmpty())
+                msg += QStringLiteral("\r\n\r\n") + error.advice();
             if (cls <= 1) {
                 const int answer = ShowMessage(msg, mb::RetryCancel, messageState().TitleError);
                 return answer == mb::Retry ? errres::Retry : errres::Next;
             }
-            ShowMessage(msg + QStringLiteral(". Procedure Terminated"), mb::OkOnly, messageState().TitleError);
+            ShowMessage(msg, mb::OkOnly, messageState().TitleError);
         }
     }
     switch (cls) {

@@ -39,16 +39,24 @@ QString ErrorText(int number);
 
 class RuntimeError : public std::exception {
 public:
-    explicit RuntimeError(int number, QString text = QString());
+    // 'advice' tells the user what to do about the error; its message ends with it.
+    explicit RuntimeError(int number, QString text = QString(), QString advice = QString());
     int number() const { return m_number; }
     const QString &text() const { return m_text; }
+    const QString &advice() const { return m_advice; }
     const char *what() const noexcept override { return m_what.c_str(); }
 
 private:
     int m_number;
     QString m_text;
+    QString m_advice;
     std::string m_what;
 };
+
+// Error 482 of a printer that cannot start a document because there is none: its advice,
+// in the language of the menus, names File > Printer Setup, where a printer or a PDF
+// file is chosen.
+RuntimeError NoPrinterError();
 
 // The exception being handled, as a run-time error: a RuntimeError as it is, out of
 // memory (std::bad_alloc) as error 7 "Out of memory", any other exception as error 5.

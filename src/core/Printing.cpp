@@ -134,7 +134,12 @@ void PrintDocument(const QString &text, const std::function<bool(const std::func
 {
     const std::pair<int, QString> steps[] = {
         {printmode::StartJob, QString()}, {printmode::Text, text}, {printmode::EndJob, QString()}};
-    for (const auto &[mode, stepText] : steps)
+    for (const auto &[mode, stepText] : steps) {
         if (!step([mode = mode, &stepText = stepText] { PrintText(mode, stepText); }))
             return;
+        // A document that could not be started (its error answered with Cancel) takes no
+        // lines: each would only fail again with the same error.
+        if (mode == printmode::StartJob && !printer().isActive())
+            return;
+    }
 }

@@ -33,7 +33,7 @@ void PrintText(int Mode, const QString &Text);
 
 // Prints a whole text as one job: start, every line, end. Each of the three steps is
 // handed to 'step', which runs it under the caller's error tail and answers whether to
-// go on; false ends the job there.
+// go on; false ends the job there, as does a start that left no document open.
 void PrintDocument(const QString &text, const std::function<bool(const std::function<void()> &)> &step);
 
 // The printer font: GetPrinterFont, size 9, not bold, italic, struck out or underlined.

@@ -296,6 +296,13 @@ QString WrapLongLines(const QString &desc)
     return out;
 }
 
+bool HasLongLine(const QString &desc)
+{
+    bool found = false;
+    forEachLine(desc, [&](QStringView line) { found = found || trimBlanks(line).size() > kWrapWidth; });
+    return found;
+}
+
 void ReadDescription(ProjectLineReader &reader)
 {
     QString &desc = project().ProjectDescription;

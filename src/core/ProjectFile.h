@@ -29,6 +29,8 @@ QString WrappedDescription(const QString &desc);
 // its surrounding blanks) broken by WrapLine, as a save breaks it; every other line,
 // blank ones too, as it is. Lines end with CR LF, none after the last.
 QString WrapLongLines(const QString &desc);
+// Whether WrapLongLines breaks any line of the text.
+bool HasLongLine(const QString &desc);
 // Breaks one line into pieces of at most 60 characters, preferring to end a piece
 // with a blank in columns 41 to 60; the pieces are joined with CR LF.
 QString WrapLine(const QString &Line);

@@ -104,6 +104,13 @@ bool CopyTextFile(const QString &Source, const QString &Dest)
 
 QString UserHomeFolder() { return WithSlash(QDir::homePath()); }
 
+QString DataFolder()
+{
+    // Never whatever folder the program was started from.
+    const QString &data = settings().DataPath;
+    return data.isEmpty() ? paths().UserPath : data;
+}
+
 QString WithSlash(const QString &folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');

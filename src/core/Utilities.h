@@ -24,6 +24,9 @@ QString StripPath(const QString &FileName, int NoExt);
 bool CopyTextFile(const QString &Source, const QString &Dest);
 // The user's home folder, ending in "/".
 QString UserHomeFolder();
+// Where the file dialogs and the text browser start: the data folder, or the program's
+// documents folder while no data folder is set.
+QString DataFolder();
 // Appends "/" unless the text already ends with one.
 QString WithSlash(const QString &folder);
 

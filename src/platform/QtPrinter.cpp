@@ -35,7 +35,7 @@ void QtPrinter::begin()
     QPrinter &printer = qprinter();
     // Without an installed printer only a file chosen as the output can be printed to.
     if (printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty())
-        throw RuntimeError(err::PrinterError);
+        throw NoPrinterError();
     if (!m_painter)
         m_painter = std::make_unique<QPainter>();
     if (!m_painter->isActive() && !m_painter->begin(&printer))

@@ -3,6 +3,7 @@
 
 #include "platform/QtDownloader.h"
 #include "platform/QtPrinter.h"
+#include "platform/Widgets.h"
 #include "platform/frmHelp.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -66,6 +68,14 @@ int QtMessageBox::show(const QString &text, int buttons, const QString &title)
     for (const ButtonSpec &s : specs)
         if (s.answer == mb::Cancel || specs.size() == 1)
             box.setEscapeButton(s.button);
+    // The box sizes itself to its text alone: a short text would cut its title under a
+    // window manager, so the box is kept as wide as the title needs in a title bar.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QMargins margins = grid->contentsMargins();
+        const int width = TitleBarWidth(&box) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
     for (const ButtonSpec &s : specs)

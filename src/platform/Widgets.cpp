@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTextCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -217,17 +218,6 @@ namespace {
 // first showing) its frame is unknown, and a title bar, thin borders and a bottom
 // handle are assumed.
 const QMargins kFrameAllowance(4, 32, 4, 8);
-// Beside the title a title bar holds the window's icon and its buttons.
-constexpr int kTitleBarButtons = 120;
-
-// The width that shows the window's title whole in a title bar (set in bold type).
-int titleBarWidth(const QWidget *w)
-{
-    QFont bold = w->font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
-}
-
 QMargins frameMargins(const QWidget *w)
 {
     const QRect frame = w->frameGeometry();
@@ -250,7 +240,7 @@ void placeWindow(QWidget *Frm)
         return;
     const QRect area = screen->availableGeometry();
     const QMargins frame = frameMargins(Frm);
-    const QSize wanted = Frm->size().expandedTo(QSize(titleBarWidth(Frm), 0));
+    const QSize wanted = Frm->size().expandedTo(QSize(TitleBarWidth(Frm), 0));
     const QRect placed = FittedWindowRect(wanted, Frm->minimumSize(), frame, area,
                                           owner ? owner->frameGeometry().center() : area.center());
     const QSize inner = placed.size().shrunkBy(frame);
@@ -296,6 +286,15 @@ public:
     }
 };
 } // namespace
+
+int TitleBarWidth(const QWidget *w)
+{
+    // Beside the title a title bar holds the window's icon and its buttons.
+    constexpr int kTitleBarButtons = 120;
+    QFont bold = w->font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
+}
 
 QRect FittedWindowRect(QSize size, QSize minimum, const QMargins &frame, const QRect &area, QPoint centre)
 {
@@ -356,7 +355,10 @@ QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &c
     return b;
 }
 
-void SetLongPlainText(QPlainTextEdit *box, const QString &text)
+namespace {
+// The text with its lines gathered into blocks of a few hundred: a line separator
+// between the lines of a block, a line feed after the last.
+QString groupedLines(const QString &text)
 {
     // A block ends after this many lines or once it holds this many characters.
     constexpr int kBlockLines = 256;
@@ -384,5 +386,30 @@ void SetLongPlainText(QPlainTextEdit *box, const QString &text)
         }
     }
     grouped += QStringView(text).mid(runStart);
-    box->setPlainText(grouped);
+    return grouped;
+}
+} // namespace
+
+void SetLongPlainText(QPlainTextEdit *box, const QString &text) { box->setPlainText(groupedLines(text)); }
+
+void InsertLongPlainText(QTextCursor &cursor, const QString &text)
+{
+    cursor.beginEditBlock();
+    cursor.insertText(groupedLines(text));
+    cursor.endEditBlock();
+}
+
+QString BoxPlainText(QString text)
+{
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case 0xFDD0: // the start and end marks of a frame
+        case 0xFDD1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator: c = u'\n'; break;
+        case QChar::Nbsp: c = u' '; break;
+        default: break;
+        }
+    }
+    return text;
 }

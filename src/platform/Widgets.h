@@ -14,6 +14,7 @@ class QRadioButton;
 class QWidget;
 class QLineEdit;
 class QPlainTextEdit;
+class QTextCursor;
 
 // The last index whose button is checked; the lower bound (0) when none is.
 int GetOptionIndex(const QList<QRadioButton *> &Options);
@@ -96,11 +97,20 @@ public:
 // feeds, as it gives the box's own Shift+Enter. CR LF, CR and LF end a line, as in
 // setPlainText().
 void SetLongPlainText(QPlainTextEdit *box, const QString &text);
+// Replaces the cursor's selection by a long text at once, its lines gathered into
+// blocks as SetLongPlainText gathers them; one step of undo.
+void InsertLongPlainText(QTextCursor &cursor, const QString &text);
+// The text as a plain-text box holding it gives it back (toPlainText()): line and
+// paragraph separators become line feeds, non-breaking spaces blanks.
+QString BoxPlainText(QString text);
 
 // Widens the window to show its title whole, fits it into the available area of its
 // screen, frame and title bar included, and centres it over its owner (over the screen
 // when it has none), keeping it on the screen. A window not yet shown is placed as it is first shown, once it has its size.
 void CenterForm(QWidget *Frm);
+// The width that shows the window's title whole in a title bar: the title in bold type
+// beside the window's icon and buttons.
+int TitleBarWidth(const QWidget *w);
 // Where a window of 'size' (no smaller than 'minimum') goes with its 'frame' around it:
 // the frame's rectangle, inside 'area' where it fits, centred on 'centre' as far as the
 // area allows.

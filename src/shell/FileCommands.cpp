@@ -161,9 +161,7 @@ void FileCommands::ShowFileDialog(int Mode, QString &FileName)
     const QString current = project().CurrentFile.trimmed();
     if (!current.isEmpty())
         request.fileName = StripPath(current, 0);
-    // The dialog starts in the data folder, or in the program's documents folder while
-    // no data folder is set (never in whatever folder the program was started from).
-    const QString start = s.DataPath.isEmpty() ? paths().UserPath : s.DataPath;
+    const QString start = DataFolder();
     if (!FileName.isEmpty())
         request.initialDir = FileName;
     else if (start.endsWith(u'/') && start.size() > 1)

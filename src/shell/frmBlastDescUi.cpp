@@ -2,6 +2,7 @@
 
 #include "calculators/InputDialog.h"
 #include "platform/Widgets.h"
+#include "shell/DescriptionBox.h"
 #include "shell/frmBlastDesc.h"
 
 #include <QFontDatabase>
@@ -18,7 +19,7 @@ void Ui_frmBlastDesc::setupUi(frmBlastDesc *w)
     w->setWindowTitle(QStringLiteral("Project Description"));
     w->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Text1 = new QPlainTextEdit(w);
+    Text1 = new DescriptionBox(w);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);

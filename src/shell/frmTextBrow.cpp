@@ -79,7 +79,7 @@ void frmTextBrow::Form_Load()
     SettingsState &s = settings();
     if (s.BrowseDefaultFilter.trimmed().isEmpty())
         s.BrowseDefaultFilter = QStringLiteral("*.") + s.FileExtension;
-    QString folder = appState().BrowseLastFolder.isEmpty() ? s.DataPath : appState().BrowseLastFolder;
+    QString folder = appState().BrowseLastFolder.isEmpty() ? DataFolder() : appState().BrowseLastFolder;
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = UserHomeFolder();
     // The drive list follows the folder without first moving to that drive's root.

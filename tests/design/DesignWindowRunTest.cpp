@@ -192,16 +192,6 @@ TEST_F(DesignWindowRun, PagesOnViewOnTheClipboardAndOnThePrinter)
     Click(w.get(), "cmdPrintPage");
     EXPECT_EQ(fakePrinter().documents.size(), 2);
     EXPECT_GT(LogSince(0).indexOf("Printing aborted\r\n"), LogSince(0).indexOf("Current page printed\r\n"));
-    // No printer: the error offers Retry; once the printer is back the job completes.
-    fakeFileDialog().printerSetupResult = true;
-    fakePrinter().available = false;
-    fakeMessageBox().onShow = [](const RecordedBox &) { fakePrinter().available = true; };
-    fakeMessageBox().script(mb::Retry);
-    Click(w.get(), "cmdPrintPage");
-    EXPECT_EQ(MessageTexts(), QStringList{"Error occurred: " + ErrorText(482) + " (482)"});
-    ASSERT_EQ(fakePrinter().documents.size(), 3);
-    EXPECT_EQ(printedText(fakePrinter().documents[2]), pages[2]);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Back to the grid.
     Click(w.get(), "optDispMode_0");

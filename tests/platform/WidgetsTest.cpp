@@ -1,9 +1,10 @@
-// Option-button arrays, long plain texts, the Qt message box codes.
+// Option-button arrays, long plain texts, the Qt message box: its codes and its width.
 
 #include "support/WindowDriver.h"
 #include "core/Messages.h"
 #include "platform/QtServices.h"
 #include "platform/Widgets.h"
+#include "support/TextFit.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -126,4 +127,32 @@ TEST(Widgets, ABoxSelectsOnFocusUnlessTheFocusComesBackToIt)
     EXPECT_EQ(window.focusWidget(), first);
     EXPECT_TRUE(FocusFailedBox(second));
     EXPECT_EQ(window.focusWidget(), second);
+}
+
+// A box with a short text is still as wide as its title needs in a title bar, measured
+// in the box's own font, whatever its icon and buttons.
+TEST(QtMessageBoxService, WideEnoughForItsTitle)
+{
+    QtMessageBox box;
+    const struct {
+        const char *text;
+        int buttons;
+        const char *title;
+    } cases[] = {{"x", mb::OkOnly, "Project Description: Error"},
+                 {"Saved", mb::OkOnly | mb::Information, "Περιγραφή έργου: Σφάλμα κατά την αποθήκευση"},
+                 {"?", mb::YesNo | mb::Question | mb::DefaultButton2, "Blasting Parameters: Range Warning"},
+                 {"A text far longer than its title, which alone sets the width of the box", mb::OkOnly, "T"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.title);
+        QStringList cuts;
+        QTimer::singleShot(0, [&] {
+            auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(m, nullptr);
+            EXPECT_EQ(m->windowTitle(), QString::fromUtf8(c.title));
+            cuts = CutTexts(m);
+            m->defaultButton()->click();
+        });
+        box.show(QString::fromUtf8(c.text), c.buttons, QString::fromUtf8(c.title));
+        EXPECT_EQ(cuts, QStringList());
+    }
 }

@@ -124,8 +124,11 @@ TEST(FocusAndTyping, AChecksMessageWhileTypingLeavesTheNextKeysInTheirBox)
             EXPECT_EQ(w->focusWidget(), box);
             EXPECT_EQ(box->text(), r[3]);
             EXPECT_EQ(Child<QLineEdit>(w, qPrintable(r[5]))->text(), r[6]);
-            if (auto *table = Child<QTableWidget>(w, "MSHFlexGrid1"))
-                EXPECT_EQ(table->item(table->rowCount() - 1, 2)->text(), r[3]);
+            if (!r[7].isEmpty()) {
+                auto *table = Child<QTableWidget>(w, "MSHFlexGrid1");
+                ASSERT_NE(table, nullptr);
+                EXPECT_EQ(table->item(table->rowCount() - 1, 2)->text(), r[7]);
+            }
         });
     }
     main->close();

@@ -304,7 +304,7 @@ TEST(ResourceWindow, ButtonsOpenTheirDocumentsOrReportThem)
         EXPECT_EQ(fakeOpener().documents, QStringList({file}));
     }
     const QString first = paths().AppPath + ResourceFiles[0];
-    fakeOpener().outcome = {.result = OpenOutcome::NoViewer};
+    fakeOpener().outcome.result = OpenOutcome::NoViewer;
     fakeMessageBox().boxes.clear();
     Click(&dlg, "cmdView_0");
     EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + first + "\r\nNo program is set to open this kind of file."}));
@@ -369,8 +369,8 @@ TEST_F(HelpMenu, ASecondRequestDuringTheWaitStartsNothing)
         Trigger(w, "mnuHelpItem_2");
         EXPECT_TRUE(WaitFor([&] { return opener.asked().size() == 2; }, 1000));
         EXPECT_EQ(opener.ended().size(), exitCode ? 1 : 0); // the viewer runs on
-        if (exitCode)
-            EXPECT_TRUE(openersSettled());
+        // The failing run's second opener is waited for; the viewer of the other runs on.
+        EXPECT_TRUE(!exitCode || openersSettled());
     }
 }
 

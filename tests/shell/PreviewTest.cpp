@@ -1,12 +1,18 @@
 // The print preview: the page shown read-only, copied exactly, printed as File > Print
-// prints it (on the recording printer and once into a real PDF).
+// prints it (on the recording printer and once into a real PDF); and every print
+// command on a machine without a printer.
 
 #include "WindowDriver.h"
 #include "core/Messages.h"
 #include "core/Printing.h"
 #include "platform/QtPrinter.h"
+#include "design/frmBlastDesign.h"
+#include "shell/Korvendo.h"
+#include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
+#include <QPointer>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextEdit>
@@ -45,8 +51,7 @@ std::unique_ptr<frmPreview> preview(const QString &page = kPage)
 } // namespace
 
 // Page 0 is shown read-only, copied exactly, and printed with the header as File >
-// Print prints it; without a printer nothing prints and the error is reported; an empty
-// page prints the header only.
+// Print prints it; an empty page prints the header only.
 TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
 {
     auto w = preview();
@@ -72,17 +77,6 @@ TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
     EXPECT_EQ(printed(fakePrinter().documents[0]), std::make_pair(kPage, 2)); // the version line and the page number
     EXPECT_EQ(printed(fakePrinter().documents[1]), printed(fakePrinter().documents[0]));
 
-    // Cancel on the error of the start and of the lines; the end has nothing to end.
-    fakePrinter().available = false;
-    fakeMessageBox().boxes.clear();
-    fakeMessageBox().script(mb::Cancel);
-    fakeMessageBox().script(mb::Cancel);
-    Click(w.get(), "Command3");
-    EXPECT_EQ(fakePrinter().documents.size(), 2);
-    EXPECT_TRUE(MessageTexts().value(0).contains("482"));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
-    fakePrinter().available = true;
     Click(preview(QString()).get(), "Command3");
     ASSERT_EQ(fakePrinter().documents.size(), 3);
     EXPECT_EQ(printed(fakePrinter().documents[2]), std::make_pair(QString(), 2));
@@ -103,4 +97,69 @@ TEST(Preview, PrintIntoPdfReadsBackAsThePage)
     const QString text = QString::fromUtf8(run.readAllStandardOutput());
     for (const char *line : {"Version: ", "Page: 1", "Korvendo module", "Bench height ........ 10", "Περιγραφή"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << " in " << text.toStdString();
+}
+
+// Without a printer each print command says so in one message, in the language of the
+// menus, naming where a printer or a PDF file is chosen. The message offers Retry and
+// Cancel: Cancel prints nothing, Retry once a printer is there prints the job.
+TEST(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
+{
+    QPointer<frmMain> main = StartProgram({}, testHome());
+    ASSERT_TRUE(main);
+    flags().FileEmpty = kFalse; // File > Print asks nothing first
+    const QList<QStringList> rows = testTable("shell/no-printer.tsv");
+    ASSERT_FALSE(rows.isEmpty());
+    for (const QStringList &c : rows) {
+        ASSERT_EQ(c.size(), 4) << c.join('|').toStdString();
+        SCOPED_TRACE(c.join(' ').toStdString());
+        settings().EnglishMenus = int16_t(c[2].toInt());
+        const QString expected = testDataText(c[3]);
+        ASSERT_FALSE(expected.isEmpty());
+        std::unique_ptr<QWidget> window;
+        if (c[0] == "frmPreview")
+            window = std::make_unique<frmPreview>(main);
+        else if (c[0] == "frmBlastDesign")
+            window = std::make_unique<frmBlastDesign>(main);
+        else
+            ASSERT_EQ(c[0], "frmMain");
+        if (window)
+            window->show();
+        for (const int answer : {mb::Cancel, mb::Retry}) {
+            fakePrinter().available = false;
+            fakeMessageBox().boxes.clear();
+            // Retry finds the printer there; so does a second box, which would otherwise retry for ever.
+            fakeMessageBox().onShow = [answer](const RecordedBox &) {
+                fakePrinter().available = answer == mb::Retry || fakeMessageBox().boxes.size() > 1;
+            };
+            fakeMessageBox().script(answer);
+            const qsizetype printed = fakePrinter().documents.size();
+            if (window)
+                Click(window.get(), qPrintable(c[1]));
+            else
+                Trigger(main, qPrintable(c[1]));
+            EXPECT_EQ(MessageTexts(), QStringList{expected});
+            EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::RetryCancel);
+            EXPECT_EQ(fakePrinter().documents.size(), printed + (answer == mb::Retry ? 1 : 0));
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
+    }
+    fakeMessageBox().onShow = nullptr;
+    flags().ProjectSaved = kTrue;
+    main->close();
+}
+
+// The Qt printer on this machine, which has no printer, gives the same one message.
+TEST(NoPrinter, TheQtPrinterOfAMachineWithoutOne)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "a printer is installed; nothing is printed on it from a test";
+    auto w = preview();
+    services().printer = std::make_unique<QtPrinter>();
+    fakeMessageBox().boxes.clear();
+    // A second box, which must not come, would otherwise retry for ever.
+    fakeMessageBox().script(mb::Cancel);
+    fakeMessageBox().script(mb::Cancel);
+    Click(w.get(), "Command3");
+    EXPECT_EQ(MessageTexts(), QStringList{testDataText("shell/no-printer-en.txt")});
+    EXPECT_FALSE(services().printer->isActive());
 }

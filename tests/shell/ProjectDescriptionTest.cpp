@@ -1,23 +1,68 @@
 // The project description dialog, opened from the Input menu and the toolbar: the text
-// and unit system it edits, its captions in both languages, and the unit change that
-// starts a new project only after unsaved work was offered for saving.
+// and unit system it edits, its captions in both languages, the unit change that
+// starts a new project only after unsaved work was offered for saving, and pasted text.
 
 #include "support/WindowDriver.h"
 #include "core/Messages.h"
+#include "core/ProjectFile.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 namespace {
 
 QRadioButton *option(QWidget *d, int i) { return Child<QRadioButton>(d, QStringLiteral("Option1_%1").arg(i).toLatin1()); }
+
+// A table cell with its \r, \n and \uXXXX written out.
+QString unescaped(const QString &cell)
+{
+    QString out;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell.at(i) != u'\\' || i + 1 == cell.size()) {
+            out += cell.at(i);
+            continue;
+        }
+        const QChar kind = cell.at(++i);
+        if (kind == u'u') {
+            bool ok = false;
+            out += QChar(cell.mid(i + 1, 4).toUShort(&ok, 16));
+            if (!ok)
+                ADD_FAILURE() << "bad escape in " << cell.toStdString();
+            i += 4;
+        } else {
+            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
+        }
+    }
+    return out;
+}
+
+// A key pressed with Ctrl (and more modifiers) in a widget.
+void pressCtrl(QWidget *w, int key, Qt::KeyboardModifiers more = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | more);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier | more);
+    QApplication::sendEvent(w, &release);
+}
+
+void select(QPlainTextEdit *box, int from, int to)
+{
+    QTextCursor c = box->textCursor();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    box->setTextCursor(c);
+}
+
+QString withoutLineEnds(QString text) { return text.remove(u'\n'); }
 
 class ProjectDescription : public ::testing::Test {
 protected:
@@ -166,5 +211,49 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStarts
             EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
             EXPECT_EQ(flags().ProjectSaved, kFalse);
         }
+    }
+}
+
+// A pasted text holding a line longer than a saved file holds is shown as an opened
+// description is: the lines it lands in broken as the save breaks them. A plain box
+// given the same paste is what the user pasted: the caret, the undo and the saved
+// description follow it, and shorter pastes show exactly as it does.
+TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
+{
+    const QList<QStringList> rows = testTable("shell/description-pastes.tsv");
+    ASSERT_FALSE(rows.isEmpty());
+    for (const QStringList &c : rows) {
+        ASSERT_EQ(c.size(), 7) << c.join('|').toStdString();
+        SCOPED_TRACE(c[0].toStdString());
+        editedProject(2);
+        project().ProjectDescription = unescaped(c[1]);
+        const QString pasted = unescaped(c[4]).repeated(c[5].toInt());
+        ASSERT_FALSE(pasted.isEmpty());
+        QGuiApplication::clipboard()->setText(pasted);
+        QString shown, plain;
+        edit([&](QDialog *d) {
+            auto *box = Child<QPlainTextEdit>(d, "Text1");
+            const QString before = box->toPlainText();
+            QPlainTextEdit reference;
+            reference.setPlainText(before);
+            select(&reference, c[2].toInt(), c[3].toInt());
+            reference.paste();
+            plain = reference.toPlainText();
+            select(box, c[2].toInt(), c[3].toInt());
+            pressCtrl(box, Qt::Key_V);
+            shown = box->toPlainText();
+            EXPECT_EQ(withoutLineEnds(shown.left(box->textCursor().position())),
+                      withoutLineEnds(plain.left(reference.textCursor().position())));
+            // One undo takes the whole paste back; redo puts it in again.
+            pressCtrl(box, Qt::Key_Z);
+            EXPECT_EQ(box->toPlainText(), before);
+            pressCtrl(box, Qt::Key_Z, Qt::ShiftModifier);
+            EXPECT_EQ(box->toPlainText(), shown);
+            Click(d, "Command2");
+        });
+        EXPECT_EQ(shown, c[6] == "1" ? WrapLongLines(plain).replace("\r\n", "\n") : plain);
+        EXPECT_EQ(project().ProjectDescription, QString(shown).replace("\n", "\r\n"));
+        EXPECT_EQ(WrappedDescription(project().ProjectDescription),
+                  WrappedDescription(QString(plain).replace("\n", "\r\n")));
     }
 }

@@ -267,3 +267,36 @@ TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
     EXPECT_FALSE(browser);
     EXPECT_TRUE(QString::fromUtf8(readFile(paths().IniFile)).contains("BrowseDefaultFilter=*.doc\r\n"));
 }
+
+// With no data folder set, File > Browse starts where File > Open does (the program's
+// documents folder); the folder it was closed in wins for the rest of the run.
+TEST(TextBrowserWindow, WithoutADataFolderItStartsWhereOpenDoesThenWhereItWasLeft)
+{
+    QPointer<frmMain> w = StartProgram({}, testHome());
+    ASSERT_TRUE(w);
+    ASSERT_EQ(settings().DataPath, "");
+    fakeFileDialog().script(std::nullopt);
+    Trigger(w, "mnuFileItem_1");
+    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
+    const QString openStart = fakeFileDialog().requests[0].initialDir;
+    EXPECT_EQ(openStart, fakeFolders().documentsDir + "/MyKorvendo");
+
+    Trigger(w, "mnuFileItem_9");
+    QPointer<frmTextBrow> browser = openBrowser();
+    ASSERT_TRUE(browser);
+    EXPECT_EQ(Child<FolderList>(browser, "Dir1")->path(), openStart);
+    EXPECT_EQ(Child<FileList>(browser, "File1")->path(), openStart);
+    const QString other = testHome() + "/elsewhere";
+    QDir().mkpath(other);
+    Child<FolderList>(browser, "Dir1")->setPath(other);
+    Click(browser, "Command1");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(browser);
+
+    Trigger(w, "mnuFileItem_9");
+    browser = openBrowser();
+    ASSERT_TRUE(browser);
+    EXPECT_EQ(Child<FileList>(browser, "File1")->path(), other);
+    flags().ProjectSaved = kTrue;
+    w->close();
+}

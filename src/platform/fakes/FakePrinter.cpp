@@ -5,7 +5,7 @@
 void FakePrinter::begin()
 {
     if (!available)
-        throw RuntimeError(err::PrinterError);
+        throw NoPrinterError();
     ++begins;
     m_active = true;
     current = PrintedDocument();

@@ -36,7 +36,7 @@ public:
     double height = 15840;
     double charWidth = 120;
     double lineSpacing = 240;
-    bool available = true; // false: begin() throws error 482
+    bool available = true; // false: no printer, begin() throws NoPrinterError
 
     // Finished documents, and the one in progress.
     QList<PrintedDocument> documents;

@@ -77,9 +77,12 @@ std::optional<QString> FakeFileDialog::run(const FileDialogRequest &request)
     requests.append(request);
     if (m_answers.empty())
         return std::nullopt;
-    auto a = m_answers.front();
+    const bool chosen = m_answers.front().has_value();
+    const QString path = chosen ? *m_answers.front() : QString();
     m_answers.pop_front();
-    return a;
+    if (!chosen)
+        return std::nullopt;
+    return path;
 }
 
 bool FakeFileDialog::printerSetup()
