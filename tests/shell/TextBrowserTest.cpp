@@ -93,7 +93,7 @@ TEST(TextView, LongLinesAndViewerCommands)
         EXPECT_EQ(v.desktopOpener, c[1] == "desktop");
         EXPECT_EQ(v.valid, c[1] != "invalid");
         if (c[1] != "desktop" && c[1] != "invalid") {
-            EXPECT_EQ(QStringList(v.program) + v.arguments, c.mid(1) + QStringList(copy));
+            EXPECT_EQ(QStringList(v.program) + v.arguments, rowTail(c, 1) + QStringList(copy));
         }
     }
     // A chosen program is quoted so that it splits back whole.
