@@ -22,7 +22,8 @@ TEST(BurdenEquations, EquationTable)
                 def = CalculatorDefinition(i);
         ASSERT_NE(def, nullptr);
         const QStringList texts = row[2].split('|');
-        const CalcOutcome out = tableKey(row[1], {"burden", "coefficient"}) == 1 ? ComputeCoefficient(*def, texts) : ComputeBurden(*def, texts);
+        const CalcOutcome out = tableKey(row[1], {"burden", "coefficient"}) == 1 ? ComputeCoefficient(*def, texts)
+                                                                                 : ComputeBurden(*def, texts);
         EXPECT_EQ(out.ok ? BurdenText(out.burden) : "-", row[3]);
         EXPECT_EQ(out.failure ? out.failure->check : -1, row[4].toInt());
         EXPECT_EQ(out.failure ? out.failure->box : -1, row[5].toInt());

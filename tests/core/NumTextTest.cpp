@@ -81,7 +81,8 @@ TEST(NumText, WrittenForms)
         const double v = cellNumber(row[3]);
         const int form = tableKey(row[1], {"General", "FileForm", "Format"});
         const auto written = [&](auto x) { return form == 0 ? General(x) : form == 1 ? FileForm(x) : Format(x, row[4]); };
-        EXPECT_EQ(tableKey(row[2], {"d", "f"}) == 1 ? written(std::strtof(row[3].toUtf8().constData(), nullptr)) : written(v), row[0]);
+        const bool single = tableKey(row[2], {"d", "f"}) == 1;
+        EXPECT_EQ(single ? written(std::strtof(row[3].toUtf8().constData(), nullptr)) : written(v), row[0]);
     }
 }
 
