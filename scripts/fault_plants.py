@@ -195,6 +195,13 @@ PLANTS = [
           "        return VibrationCheckFailure{QStringLiteral(\"txtStatherak\"), QStringLiteral(\"Ο Συντελεστής Κ πρέπει να είναι Θετικός\")};\n"),
     plant("vibration-coef-divisor", DESIGN + "Vibration.cpp", "stemming length from diameter divided by 100",
           "{kLabel49, t.txtEpigD, t.txtDiametros, 1000},", "{kLabel49, t.txtEpigD, t.txtDiametros, 100},"),
+    plant("vibration-charge-echo", DESIGN + "Vibration.cpp", "charge echo of a text that only starts with a number",
+          "    if (text.isEmpty() || !IsNumericOrEmpty(text))\n        return QStringLiteral(\"0.00 lbs\");",
+          "    if (text.isEmpty())\n        return QStringLiteral(\"0.00 lbs\");"),
+    plant("design-stored-drill", DESIGN + "DesignInputChecks.cpp", "drilling price left out of the check of stored values",
+          '        {in.txtCostDrill, QStringLiteral("txtCostDrill"), tab3, 3},\n', ""),
+    plant("design-stored-booster", DESIGN + "DesignInputChecks.cpp", "booster price left out of the check of stored values",
+          '        {in.txtCostBooster, QStringLiteral("txtCostBooster"), tab3, 3},\n', ""),
 
     # ---- shell: dialogs that copy boxes into settings, captions, updates, association ----
     plant("set-boxes-swapped", SHELL + "frmSet.cpp", "OK stores the disclaimer and maximised-menu boxes swapped",
@@ -204,6 +211,11 @@ PLANTS = [
           "ValidateRange(ui->Text3->text(), 4096, 16384,", "ValidateRange(ui->Text3->text(), 4096, 16383,"),
     plant("set-load-wrong-box", SHELL + "frmSet.cpp", "update box shows the copy-examples setting",
           "ui->chkUpdate->setChecked(s.RemindAnnualUpdates == 1);", "ui->chkUpdate->setChecked(s.CopyExampleFiles == 1);"),
+    plant("set-load-boxes-swapped", SHELL + "frmSet.cpp", "disclaimer and toolbar boxes loaded from each other's setting",
+          "ui->chkShowDiscl->setChecked(s.ShowDisclaim == 1);\n    ui->chkMaxMenu->setChecked(s.MaxMainMenu == 1);\n"
+          "    ui->chkEnableTB->setChecked(s.EnableMainMenuToolbar == 1);",
+          "ui->chkShowDiscl->setChecked(s.EnableMainMenuToolbar == 1);\n    ui->chkMaxMenu->setChecked(s.MaxMainMenu == 1);\n"
+          "    ui->chkEnableTB->setChecked(s.ShowDisclaim == 1);"),
     plant("set-last-file-dropped", SHELL + "frmSet.cpp", "OK does not store the load-last-file box",
           "    s.LoadLastInputFile = ticked(ui->chkLoadLastInputFile);\n", ""),
     plant("set-extension-digit", SHELL + "frmSet.cpp", "digit 9 refused in the file extension",

@@ -22,7 +22,8 @@ TEST(BurdenEquations, EquationTable)
                 def = CalculatorDefinition(i);
         ASSERT_NE(def, nullptr);
         const QStringList texts = row[2].split('|');
-        const CalcOutcome out = row[1] == "coefficient" ? ComputeCoefficient(*def, texts) : ComputeBurden(*def, texts);
+        const CalcOutcome out = tableKey(row[1], {"burden", "coefficient"}) == 1 ? ComputeCoefficient(*def, texts)
+                                                                                 : ComputeBurden(*def, texts);
         EXPECT_EQ(out.ok ? BurdenText(out.burden) : "-", row[3]);
         EXPECT_EQ(out.failure ? out.failure->check : -1, row[4].toInt());
         EXPECT_EQ(out.failure ? out.failure->box : -1, row[5].toInt());
@@ -36,7 +37,7 @@ TEST(BurdenEquations, EquationTable)
     EXPECT_FALSE(KonyaBurden(1, 1, 1, 1e39).has_value());
     EXPECT_EQ(*KonyaBurden(1, 1, 1, 3.59), 3.59f);
     for (const QStringList &s : testTable("calculators/pearse-steps.tsv"))
-        EXPECT_EQ(PearseStep(s[0], s[1] == "up"), s[2]) << s.join(' ').toStdString();
+        EXPECT_EQ(PearseStep(s[0], tableKey(s[1], {"down", "up"}) == 1), s[2]) << s.join(' ').toStdString();
 }
 
 TEST(BurdenEquations, EchoTexts)
@@ -93,8 +94,10 @@ TEST(BurdenEquations, LangeforsInclinationsAndSketch)
         EXPECT_EQ(LangeforsItemFor(c.stored), c.item) << c.stored;
     // The box holds every line of every sketch, including the 72 degree line up to y -17.
     const QRectF box = LangeforsSketchBox();
+    ASSERT_EQ(LangeforsInclinations().size(), 3u);
     for (const Inclination &item : LangeforsInclinations()) {
         const AngleDiagram d = DrawAngleDiagram(float(item.angle), 10, 75, item.length);
+        ASSERT_FALSE(d.lines.isEmpty()) << item.angle;
         for (const QLineF &l : d.lines) {
             EXPECT_TRUE(box.contains(l.p1()) && box.contains(l.p2())) << item.angle;
         }

@@ -194,6 +194,7 @@ TEST_F(VibrationWindow, TheDrawnChartShowsTheLineTheMarkerAndEveryDecade)
         EXPECT_TRUE(colourNear(image, marker, true));
         // The line at the middle of each segment, where the axes put its ends.
         const QList<QPointF> limit = seriesPoints("limit");
+        ASSERT_GE(limit.size(), 2);
         for (int i = 0; i + 1 < limit.size(); ++i) {
             const QPoint a = toView(limit[i], 0), b = toView(limit[i + 1], 0);
             EXPECT_TRUE(colourNear(image, (a + b) / 2, false)) << "segment " << i;
@@ -222,9 +223,11 @@ TEST_F(VibrationWindow, OddEntriesDrawAFiniteChart)
                 const auto [lo, hi] = range(o);
                 EXPECT_TRUE(std::isfinite(lo) && std::isfinite(hi) && lo < hi);
             }
-            for (const char *series : {"limit", "point"})
+            for (const char *series : {"limit", "point"}) {
+                EXPECT_FALSE(seriesPoints(series).isEmpty()) << series;
                 for (const QPointF &p : seriesPoints(series))
                     EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+            }
             EXPECT_FALSE(view()->grab().isNull());
         });
         w.reset();

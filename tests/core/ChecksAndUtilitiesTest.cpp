@@ -19,8 +19,8 @@ TEST(Checks, RangeMessagesInBothLanguages)
         settings().EnglishMenus = static_cast<int16_t>(row[0].toInt());
         fakeMessageBox().boxes.clear();
         QString enLabel = "Diameter", grLabel = "Διάμετρος";
-        EXPECT_EQ(CheckRange(row[1], 1, 100, enLabel, grLabel), row.size() < 3);
-        EXPECT_EQ(MessageTexts(), row.size() < 3 ? QStringList() : QStringList{row[2]});
+        EXPECT_EQ(CheckRange(row[1], 1, 100, enLabel, grLabel), row[2].isEmpty());
+        EXPECT_EQ(MessageTexts(), rowTail(row, 2));
         EXPECT_EQ(enLabel, "Diameter: \r\n\r\n"); // the caller's label keeps what was added
     }
     // Bounds in their general form; the message is logged.

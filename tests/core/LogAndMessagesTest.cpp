@@ -56,14 +56,14 @@ TEST(ErrorHandler, ClassesBoxesAndResults)
         SCOPED_TRACE(row.join(' ').toStdString());
         const RuntimeError error(row[0].toInt());
         fakeMessageBox().boxes.clear();
-        EXPECT_EQ(ErrorHandler(false, error), results[row[3]]);
+        EXPECT_EQ(ErrorHandler(false, error), tableValue(results, row[3]));
         EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
         if (!row[1].isEmpty())
-            fakeMessageBox().script(buttons[row[1]]);
-        EXPECT_EQ(ErrorHandler(true, error), results[row[2]]);
-        EXPECT_EQ(MessageTexts(), row.mid(5));
-        if (row.size() > 5) {
-            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, buttons[row[4]]);
+            fakeMessageBox().script(tableValue(buttons, row[1]));
+        EXPECT_EQ(ErrorHandler(true, error), tableValue(results, row[2]));
+        EXPECT_EQ(MessageTexts(), rowTail(row, 5));
+        if (!row[5].isEmpty()) {
+            EXPECT_EQ(fakeMessageBox().boxes[0].buttons, tableValue(buttons, row[4]));
             EXPECT_EQ(fakeMessageBox().boxes[0].title, "Settings: Error");
         }
     }

@@ -143,7 +143,7 @@ TEST(ProjectFile, DescriptionCases)
 {
     for (const QStringList &row : coreTable("description.tsv")) {
         SCOPED_TRACE(row[0].toStdString());
-        const QStringList fileLines = row.size() > 4 ? row.mid(4) : QStringList{""};
+        const QStringList fileLines = row[4].isEmpty() ? QStringList{""} : rowTail(row, 4);
         startFresh();
         project().ProjectDescription = row.value(1);
         project().ProjectTitle = row.value(2);

@@ -195,8 +195,8 @@ TEST(SettingsFile, AFileThatCannotBeReadIsKeptAsItIs)
     ScopedOwnerPermissions asOwner;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.permissions && !asOwner.ok())
-            continue; // file permissions cannot be made to bind here
+        if (c.permissions && !asOwner.ok()) // the last case
+            GTEST_SKIP() << "file permissions cannot be made to bind here";
         ResetProgramState();
         historyLog().setText(QString());
         fakeMessageBox().boxes.clear();

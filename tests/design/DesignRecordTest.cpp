@@ -21,6 +21,6 @@ TEST(DesignWindowRecord, BurdenSources)
         QStringList shown = {QStringLiteral("none")};
         if (t)
             shown = {t->burden, t->diameter, t->explosiveDensity.value_or("-"), t->rockDensity.value_or("-")};
-        EXPECT_EQ(shown, r.mid(2)) << r[0].toStdString() << " " << r[1].toStdString();
+        EXPECT_EQ(shown, rowTail(r, 2)) << r[0].toStdString() << " " << r[1].toStdString();
     }
 }

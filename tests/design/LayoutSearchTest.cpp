@@ -78,7 +78,7 @@ TEST_F(LayoutSearch, AlternativesOfEachPatternAndFaceCount)
         DesignInputs changed = in;
         SetInputs(changed, c.value(1));
         session.RunDesign(changed);
-        EXPECT_EQ(AlternativeLines(session).toStdString(), expected.value(c[0]).toStdString());
+        EXPECT_EQ(AlternativeLines(session).toStdString(), tableValue(expected, c[0]).toStdString());
     }
 }
 

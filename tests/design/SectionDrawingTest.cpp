@@ -108,7 +108,7 @@ TEST(SectionDrawing, LinesAroundTheCrossing)
         RescalePlot(v, in);
         MoveAxesOrigin(v, c.X, c.Y);
         const std::vector<SectionLine> moved = DrawSectionView(v, in);
-        EXPECT_EQ(SectionText(v, moved).toStdString(), expected.value(c.name).toStdString());
+        EXPECT_EQ(SectionText(v, moved).toStdString(), tableValue(expected, QString(c.name)).toStdString());
         EXPECT_EQ(SectionText(v, RescalePlot(v, in)), SectionText(v, moved));
         EXPECT_FALSE(CoordinateCaption(v, 5280, 4920, true).contains("nan", Qt::CaseInsensitive));
     }

@@ -2,6 +2,7 @@
 // checks of OK, the font, file and folder dialogs, Cancel, and the [Settings] section OK writes.
 
 #include "support/WindowDriver.h"
+#include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
@@ -41,43 +42,53 @@ protected:
 
 } // namespace
 
-// Every stored value is shown in its own box and OK stores each box back, one by one:
-// the settings are mixed 0 and 1, and every box is turned over before OK.
+// Every stored value is shown in its own box and OK stores each box back. Over four
+// openings each check box is read from the settings file with its own pattern of 0 and
+// 1 (tests/data/shell/settings-boxes.tsv) and given the next opening's value before OK;
+// the last opening shows and stores the other boxes too.
 TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBox)
 {
-    const struct { const char *box; int16_t SettingsState::*value; int16_t loaded; } boxes[] = {
-        {"optUnits_1", &SettingsState::DefaultUnits, 0},
-        {"chkDispHist", &SettingsState::DisplayHistoryWin, 0},
-        {"chkKeepRecentFL", &SettingsState::KeepFileNames, 1},
-        {"chkShowDiscl", &SettingsState::ShowDisclaim, 0},
-        {"chkMaxMenu", &SettingsState::MaxMainMenu, 1},
-        {"chkEnableTB", &SettingsState::EnableMainMenuToolbar, 0},
-        {"chkShortNames", &SettingsState::ShortRecentFiles, 1},
-        {"chkLoadLastInputFile", &SettingsState::LoadLastInputFile, 0},
-        {"chkUpdate", &SettingsState::RemindAnnualUpdates, 1},
-        {"chkCopyExamples", &SettingsState::CopyExampleFiles, 0},
-    };
-    SettingsState &s = settings();
-    for (const auto &b : boxes)
-        s.*b.value = b.loaded;
+    const QList<QStringList> boxes = testTable("shell/settings-boxes.tsv");
     const QString folder = testHome() + "/my projects";
     QDir().mkpath(folder);
-    s.DataPath = testHome() + "/";
-    s.MaxDisplaySize = 5000;
-    s.FileExtension = "BLS";
-    s.ExternalEditor = "gedit";
-    open();
+    SettingsState &s = settings();
+    // The history size follows "Display command history window".
+    const auto historySizeFollows = [this] {
+        EXPECT_EQ(box("Text3")->isEnabled(), Child<QCheckBox>(dlg.get(), "chkDispHist")->isChecked());
+    };
+    for (int opening = 0; opening < 4; ++opening) {
+        SCOPED_TRACE(opening);
+        const int next = (opening + 1) % 4;
+        for (const QStringList &b : boxes)
+            WriteINI("Settings", b[1], b[2].mid(opening, 1), paths().IniFile);
+        LoadSettingsFile();
+        ReadAllSettings();
+        if (next == 0) {
+            s.DefaultUnits = 0;
+            s.DataPath = testHome() + "/";
+            s.MaxDisplaySize = 5000;
+            s.FileExtension = "BLS";
+            s.ExternalEditor = "gedit";
+        }
+        open();
+        historySizeFollows();
+        for (const QStringList &b : boxes) {
+            auto *check = Child<QCheckBox>(dlg.get(), qPrintable(b[0]));
+            ASSERT_TRUE(check) << b[0].toStdString();
+            EXPECT_EQ(check->isChecked(), b[2][opening] == u'1') << b[0].toStdString();
+            check->setChecked(b[2][next] == u'1');
+        }
+        historySizeFollows();
+        if (next == 0)
+            break;
+        Click(dlg.get(), "cmdOK");
+        for (const QStringList &b : boxes)
+            EXPECT_EQ(ReadINI("Settings", b[1], paths().IniFile), b[2].mid(next, 1)) << b[0].toStdString();
+    }
     EXPECT_EQ((QStringList{box("Text2")->text(), box("Text3")->text(), box("Text1")->text(), box("Text4")->text()}),
               (QStringList{testHome() + "/", "5000", "BLS", "gedit"}));
-    // The history size follows "Display command history window".
-    EXPECT_FALSE(box("Text3")->isEnabled());
-    for (const auto &b : boxes) {
-        auto *button = Child<QAbstractButton>(dlg.get(), b.box);
-        EXPECT_EQ(button->isChecked(), b.loaded == 1) << b.box;
-        button->setChecked(b.loaded == 0);
-    }
-    EXPECT_TRUE(box("Text3")->isEnabled());
-
+    EXPECT_TRUE(Child<QAbstractButton>(dlg.get(), "optUnits_0")->isChecked());
+    Click(dlg.get(), "optUnits_1");
     box("Text2")->setText("  " + folder + " ");
     box("Text3")->setText("8192.4");
     retype(box("Text1"), "prj"); // upper case as it is typed
@@ -87,8 +98,6 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBox)
     Click(dlg.get(), "cmdOK");
     EXPECT_TRUE(dlg->isHidden());
 
-    for (const auto &b : boxes)
-        EXPECT_EQ(s.*b.value, 1 - b.loaded) << b.box;
     EXPECT_EQ(iniSection(paths().IniFile, "Settings"),
               (QStringList{"DefaultUnits=1", "DisplayHistoryWin=1", "MaxDisplaySize=8192",
                            "DisplayFontName=" + s.DisplayFontName, "DisplayFontSize=" + QString::number(s.DisplayFontSize),

@@ -93,7 +93,7 @@ TEST(TextView, LongLinesAndViewerCommands)
         EXPECT_EQ(v.desktopOpener, c[1] == "desktop");
         EXPECT_EQ(v.valid, c[1] != "invalid");
         if (c[1] != "desktop" && c[1] != "invalid") {
-            EXPECT_EQ(QStringList(v.program) + v.arguments, c.mid(1) + QStringList(copy));
+            EXPECT_EQ(QStringList(v.program) + v.arguments, rowTail(c, 1) + QStringList(copy));
         }
     }
     // A chosen program is quoted so that it splits back whole.
@@ -191,7 +191,7 @@ TEST_F(TextBrowser, ExternalViewerGetsAPrivateCopyAsOneArgument)
     EXPECT_EQ(fakeOpener().documents.size(), 4);
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 
-    fakeOpener().outcome = {.result = OpenOutcome::NotStarted};
+    fakeOpener().outcome.result = OpenOutcome::NotStarted;
     settings().ExternalEditor = "missing-viewer -x";
     show("greek-utf8.txt");
     EXPECT_EQ(MessageTexts(), QStringList{"Shell operation failed. Check status of External Viewer: missing-viewer -x\r\n\r\n"

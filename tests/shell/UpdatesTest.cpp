@@ -183,7 +183,7 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
     EXPECT_EQ(readFile(path), setupBytes());
     // A setup that cannot be opened keeps the program, naming the file and the reason.
     w.show();
-    fakeOpener().outcome = {.result = OpenOutcome::FileMissing};
+    fakeOpener().outcome.result = OpenOutcome::FileMissing;
     fakeMessageBox().boxes.clear();
     Click(&w, "cmdInstall");
     EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + path + "\r\nThe file was not found."}));
@@ -213,7 +213,7 @@ TEST_F(UpdateWindow, TheWebLinkOpensThePageOrSaysWhyNot)
     ClickAt(link, {2, 2});
     EXPECT_EQ(fakeOpener().urls, QStringList({appState().HomePageURL}));
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-    fakeOpener().outcome = {.result = OpenOutcome::NoViewer};
+    fakeOpener().outcome.result = OpenOutcome::NoViewer;
     settings().EnglishMenus = 0;
     ClickAt(link, {2, 2});
     EXPECT_EQ(MessageTexts(), QStringList({"Δεν ήταν δυνατό να ανοιχτεί: " + appState().HomePageURL

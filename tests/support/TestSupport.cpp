@@ -109,12 +109,35 @@ QString testDataText(const QString &name) { return QString::fromUtf8(testData(na
 QList<QStringList> testTable(const QString &name)
 {
     QList<QStringList> rows;
-    for (const QString &line : testDataText(name).split(u'\n')) {
-        const QString row = line.endsWith(u'\r') ? line.chopped(1) : line;
-        if (!row.trimmed().isEmpty() && !row.startsWith(u'#'))
-            rows << row.split(u'\t');
+    const QStringList lines = testDataText(name).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString row = lines[i].endsWith(u'\r') ? lines[i].chopped(1) : lines[i];
+        if (row.trimmed().isEmpty() || row.startsWith(u'#'))
+            continue;
+        rows << row.split(u'\t');
+        if (rows.last().size() != rows.first().size())
+            ADD_FAILURE() << name.toStdString() << ":" << i + 1 << ": " << rows.last().size() << " cells, not "
+                          << rows.first().size() << " as in the first row";
     }
+    if (rows.isEmpty())
+        ADD_FAILURE() << name.toStdString() << ": no rows";
     return rows;
+}
+
+QStringList rowTail(const QStringList &row, int first)
+{
+    QStringList tail = row.mid(first);
+    while (!tail.isEmpty() && tail.last().isEmpty())
+        tail.removeLast();
+    return tail;
+}
+
+int tableKey(const QString &key, const QStringList &known)
+{
+    const int index = int(known.indexOf(key));
+    if (index < 0)
+        ADD_FAILURE() << "unknown key \"" << key.toStdString() << "\" (known: " << known.join(u' ').toStdString() << ")";
+    return index;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "platform/fakes/FakePrinter.h"
 #include "platform/fakes/Fakes.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -63,8 +64,23 @@ private:
 QByteArray testData(const QString &name);
 QString testDataText(const QString &name);
 // The rows of a tab-separated table under tests/data/: one row a line, its cells split
-// by tabs; blank lines and lines starting with "#" are left out.
+// by tabs; blank lines and lines starting with "#" are left out. Every row has as many
+// cells as the first, with no exception: a cell left open is an empty one, trailing ones
+// included, and rows that end in a list of any length are padded to the longest (read
+// with rowTail). A table without rows, or a row of another width, fails the test with the
+// table's name and line: a table emptied or cut short never passes unread.
 QList<QStringList> testTable(const QString &name);
+// The cells of a row from 'first' on, without the empty cells that pad it at its end.
+QStringList rowTail(const QStringList &row, int first);
+// The index of a table's key among the keys its test knows; a key it does not know
+// (misspelt) fails the test and gives -1, so that no row or case is skipped unnoticed.
+int tableKey(const QString &key, const QStringList &known);
+// The value a table's key names in 'map'; a key the map lacks fails the test.
+template <class T> T tableValue(const QMap<QString, T> &map, const QString &key)
+{
+    tableKey(key, map.keys());
+    return map.value(key);
+}
 
 // While it lives, this thread's file permissions bind root as they bind the file's
 // owner (the capabilities that override them are set aside). ok() is false where

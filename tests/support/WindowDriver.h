@@ -14,15 +14,19 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include <functional>
 
 template <class T> T *Child(QWidget *w, const char *name) { return w->findChild<T *>(QString::fromLatin1(name)); }
 
+// Clicks the button of that name in the window; a button that is not there fails the test.
 inline void Click(QWidget *w, const char *name)
 {
     if (auto *b = Child<QAbstractButton>(w, name))
         b->click();
+    else
+        ADD_FAILURE() << "no button " << name;
 }
 
 // A left click of the mouse at a point of the widget.
@@ -35,11 +39,14 @@ inline void ClickAt(QWidget *w, QPoint at)
     QApplication::sendEvent(w, &release);
 }
 
-// Triggers the menu item or toolbar button of that name in the window.
+// Triggers the menu item or toolbar button of that name in the window (one that is not
+// there fails the test).
 inline void Trigger(QWidget *w, const char *item)
 {
     if (auto *a = Child<QAction>(w, item))
         a->trigger();
+    else
+        ADD_FAILURE() << "no menu item " << item;
 }
 
 // Types into a box key by key; "\b" is Backspace.
@@ -82,16 +89,18 @@ struct DialogOutcome {
 
 // Runs a command that opens a modal dialog, and once the dialog is up runs the test's
 // steps on it. A dialog still open after them is closed through its Cancel button
-// (Command1), and the outcome says so.
+// (Command1), and the outcome says so. A command that opens no dialog fails the test.
 inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDialog *)> &steps)
 {
     DialogOutcome out;
+    bool opened = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *dlg = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dlg)
             return;
         poll.stop();
+        opened = true;
         out.name = dlg->objectName();
         steps(dlg);
         if (dlg->isVisible()) {
@@ -104,5 +113,6 @@ inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDia
     });
     poll.start(5);
     command->trigger();
+    EXPECT_TRUE(opened) << "no dialog opened";
     return out;
 }
