@@ -259,4 +259,19 @@ PLANTS = [
           "c == u'\"' || c == u'`' || c == u'$' || c == u'\\\\'", "c == u'\"' || c == u'`' || c == u'\\\\'"),
     plant("xdg-percent", PLATFORM + "XdgFileAssociation.cpp", "'%' in the program path not doubled",
           'value += QStringLiteral("%%");', 'value += QStringLiteral("%");'),
+
+    # ---- where typed keys land, the opener's wait, the grown chart, printing without a printer ----
+    plant("focus-return-selects", PLATFORM + "Widgets.cpp", "the focus coming back to its box selects what was typed",
+          "const bool comesBack = FollowsActivation(reason) && memory->box == box;",
+          "const bool comesBack = FollowsActivation(reason) && memory->box != box;"),
+    plant("typing-scope-off-by-one", PLATFORM + "Widgets.cpp", "a check while typing moves the focus all the same",
+          "box->window()->property(kTypingDepth).toInt() > 0;", "box->window()->property(kTypingDepth).toInt() > 1;"),
+    plant("alt-letter-typed", PLATFORM + "Widgets.cpp", "Alt with a letter types the letter",
+          "!(m & Qt::ControlModifier) && !key->text().isEmpty();", "!(m & Qt::ControlModifier) && key->text().isEmpty();"),
+    plant("chart-limit-stops", CALC + "VibrationLimits.cpp", "the limit line stops at its last frequency on a grown axis",
+          "c.limit << QPointF(c.xMax, c.limit.last().y());", "c.limit << QPointF(c.limit.last().x(), c.limit.last().y());"),
+    plant("opener-twice", CORE + "Opening.cpp", "a second request during the wait starts a second opener",
+          "    if (IsOpening(key))\n        return;\n", "    if (IsOpening(key) && key.isEmpty())\n        return;\n"),
+    plant("print-after-failed-start", CORE + "Printing.cpp", "the lines are printed after a start that failed",
+          "if (mode == printmode::StartJob && !printer().isActive())", "if (mode == printmode::EndJob && !printer().isActive())"),
 ]
