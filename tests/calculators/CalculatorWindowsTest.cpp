@@ -42,12 +42,6 @@ protected:
         return text(w, control.toLatin1().constData());
     }
     static QTabWidget *tabs(QWidget *w) { return child<QTabWidget>(w, "SSTab1"); }
-    // Brings forward the tab that holds the box (two-tab windows).
-    static void reveal(QWidget *w, QLineEdit *box)
-    {
-        if (auto *t = Child<QTabWidget>(w, "SSTab1"))
-            t->setCurrentIndex(t->widget(0)->isAncestorOf(box) ? 0 : 1);
-    }
 };
 
 // The index of a calculator by its name.
@@ -149,7 +143,7 @@ TEST_F(CalculatorWindows, ChecksOfEachWindow)
         const int index = calculatorIndex(c[0]);
         QWidget *w = open(index);
         QLineEdit *b = child(w, c[2].toLatin1().constData());
-        reveal(w, b);
+        RevealBox(b);
         fakeMessageBox().boxes.clear();
         b->setText(c[3]); // as pasted: one change
         EXPECT_EQ(text(w, "txtFortio"), c[6]);
@@ -342,7 +336,7 @@ TEST_F(CalculatorWindows, CancelStoresNothingAndOkCommits)
             QWidget *w = open(c.index);
             const QString stored = text(w, "txtFortio");
             QLineEdit *b = child(w, c.box);
-            reveal(w, b);
+            RevealBox(b);
             retype(b, QString::fromLatin1(c.typed));
             const QString shown = text(w, "txtFortio");
             fakeMessageBox().boxes.clear(); // "1e" on the way to "1e39" is not numeric

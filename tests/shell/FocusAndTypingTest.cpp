@@ -17,42 +17,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Runs 'steps' on the modal window that the menu item opens, once it is up and its
-// opening events are through, then closes it without storing anything.
-void WithWindowFrom(QWidget *main, const QString &item, const std::function<void(QWidget *)> &steps)
-{
-    bool ran = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || ran)
-            return;
-        ran = true;
-        poll.stop();
-        QApplication::processEvents();
-        steps(w);
-        if (w->isVisible())
-            w->close();
-    });
-    poll.start(5);
-    Trigger(main, qPrintable(item));
-    EXPECT_TRUE(ran) << qPrintable(item);
-}
-
-// The page of every tab widget that holds the box comes forward.
-void Reveal(QWidget *box)
-{
-    for (QWidget *p = box; p; p = p->parentWidget())
-        if (auto *tabs = qobject_cast<QTabWidget *>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
-            tabs->setCurrentWidget(p);
-}
-
 // Moves into the box as the user does: "open" (it has the focus as its window opens),
 // "tab" (Tab pressed until it has) or "click".
 void Reach(QWidget *w, QLineEdit *box, const QString &how)
 {
+    QApplication::processEvents(); // the window's opening, which gives the first box the focus
     if (how == "click") {
-        Reveal(box);
+        RevealBox(box);
         QTest::mouseClick(box, Qt::LeftButton);
     } else if (how == "tab") {
         for (int i = 0; i < 60 && w->focusWidget() != box; ++i)
@@ -92,7 +63,7 @@ TEST(FocusAndTyping, ABoxMovedIntoSelectsItsValueSoTheFirstKeyReplacesIt)
     const QList<QStringList> rows = testTable("shell/first-keys.tsv");
     for (const QStringList &r : rows) {
         SCOPED_TRACE((r[0] + " " + r[1] + " " + r[2]).toStdString());
-        WithWindowFrom(main, r[0], [&](QWidget *w) {
+        DriveDialog(Child<QAction>(main, qPrintable(r[0])), [&](QDialog *w) {
             auto *box = Child<QLineEdit>(w, qPrintable(r[2]));
             ASSERT_NE(box, nullptr);
             Reach(w, box, r[1]);
@@ -114,7 +85,7 @@ TEST(FocusAndTyping, AChecksMessageWhileTypingLeavesTheNextKeysInTheirBox)
     const QList<QStringList> rows = testTable("shell/typed-through-checks.tsv");
     for (const QStringList &r : rows) {
         SCOPED_TRACE((r[0] + " " + r[2] + " " + r[3]).toStdString());
-        WithWindowFrom(main, r[0], [&](QWidget *w) {
+        DriveDialog(Child<QAction>(main, qPrintable(r[0])), [&](QDialog *w) {
             for (const QString &option : r[1].split(u' ', Qt::SkipEmptyParts))
                 Click(w, qPrintable(option));
             auto *box = Child<QLineEdit>(w, qPrintable(r[2]));
@@ -139,7 +110,7 @@ TEST(FocusAndTyping, AltWithALetterTypesNothingAndAccessKeysStillWork)
     QPointer<frmMain> main = StartProgram({}, testHome());
     ASSERT_TRUE(main);
     fakeMessageBox().boxes.clear(); // the disclaimer of the start
-    WithWindowFrom(main, "mnuFortioItem_0", [](QWidget *w) {
+    DriveDialog(Child<QAction>(main, "mnuFortioItem_0"), [](QDialog *w) {
         auto *box = Child<QLineEdit>(w, "txtDiametros");
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box, Qt::Key_O, Qt::AltModifier);

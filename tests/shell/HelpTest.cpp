@@ -1,6 +1,5 @@
 // Help window, Help menu, manual, videos, About box and the resource documents window.
 
-#include "UpdateServer.h"
 #include "WindowDriver.h"
 #include "core/HelpTopics.h"
 #include "core/Opening.h"
@@ -22,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,7 +86,7 @@ void clickLink(frmHelp *w)
 }
 
 // Waits until no opener waits for its outcome.
-bool openersSettled() { return WaitFor([] { return openerWaits().Keys.isEmpty(); }, 8000); }
+bool openersSettled() { return QTest::qWaitFor([] { return openerWaits().Keys.isEmpty(); }, 8000); }
 
 QString page(const QString &link) { return ReadHelpPage(QStringLiteral("qrc:/help/") + link.section(u'#', 0, 0)); }
 
@@ -343,9 +343,9 @@ TEST(OpenerWait, HelpWindowClosedDuringTheWaitStillHearsTheFailureOnce)
     QTimer::singleShot(300, w, &QWidget::close);
     clickLink(w);
     clickLink(w);
-    EXPECT_TRUE(WaitFor([&] { return !w; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w; }, 1000));
     EXPECT_TRUE(openersSettled());
-    WaitFor([] { return false; }, 200);
+    QTest::qWait(200);
     EXPECT_EQ(opener.asked(), QStringList({kLink}));
     EXPECT_EQ(MessageTexts(),
               QStringList({"Unable to open: " + kLink + "\r\n\r\nNo program is set to open this kind of file."}));
@@ -367,7 +367,7 @@ TEST_F(HelpMenu, ASecondRequestDuringTheWaitStartsNothing)
         EXPECT_TRUE(openersSettled());
         EXPECT_EQ(MessageTexts().size(), exitCode ? 1 : 0);
         Trigger(w, "mnuHelpItem_2");
-        EXPECT_TRUE(WaitFor([&] { return opener.asked().size() == 2; }, 1000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opener.asked().size() == 2; }, 1000));
         EXPECT_EQ(opener.ended().size(), exitCode ? 1 : 0); // the viewer runs on
         // The failing run's second opener is waited for; the viewer of the other runs on.
         EXPECT_TRUE(!exitCode || openersSettled());
@@ -413,12 +413,12 @@ TEST(OpenerWait, QuitDuringTheWaitTellsNothingAndLeavesTheOpenersRunning)
     fakeMessageBox().boxes.clear();
     clickLink(help);
     Trigger(w, "mnuHelpItem_2");
-    ASSERT_TRUE(WaitFor([&] { return opener.asked().size() == 2; }, 1500));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opener.asked().size() == 2; }, 1500));
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
     EXPECT_FALSE(help);
-    EXPECT_TRUE(WaitFor([&] { return opener.ended().size() == 2; }, 5000));
-    WaitFor([] { return false; }, 300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opener.ended().size() == 2; }, 5000));
+    QTest::qWait(300);
     EXPECT_TRUE(MessageTexts().isEmpty()) << MessageTexts().join('\n').toStdString();
 }

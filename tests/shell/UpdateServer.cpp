@@ -1,14 +1,9 @@
 #include "UpdateServer.h"
 #include "TestSupport.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QSslKey>
 #include <QSslSocket>
-#include <QThread>
-
-#include <functional>
 
 QSslCertificate UpdateServer::certificate() { return QSslCertificate(testData("updates/localhost.crt"), QSsl::Pem); }
 
@@ -60,16 +55,4 @@ QString Sha256Hex(const QByteArray &bytes)
 QByteArray Manifest(const QString &version, const QByteArray &setup)
 {
     return version.toLatin1() + ',' + Sha256Hex(setup).toLatin1() + "\r\n";
-}
-
-bool WaitFor(const std::function<bool()> &done, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
 }

@@ -36,5 +36,3 @@ private:
 QString Sha256Hex(const QByteArray &bytes);
 // "version,checksum" CR LF.
 QByteArray Manifest(const QString &version, const QByteArray &setup);
-// Processes events until 'done' holds or 'ms' pass; returns 'done'.
-bool WaitFor(const std::function<bool()> &done, int ms = 10000);

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,7 +43,7 @@ Outcome download(const DownloadRequest &request)
         o.done = true;
         o.result = r;
     });
-    EXPECT_TRUE(WaitFor([&] { return o.done; }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return o.done; }, 15000));
     return o;
 }
 
@@ -118,7 +119,7 @@ protected:
         bool finished = false;
         auto c = QObject::connect(&w, &frmUpdate::finished, [&] { finished = true; });
         Click(&w, button);
-        EXPECT_TRUE(WaitFor([&] { return finished; }, 15000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return finished; }, 15000));
         QObject::disconnect(c);
     }
     static bool enabled(frmUpdate &w, const char *button) { return Child<QPushButton>(&w, button)->isEnabled(); }
@@ -199,7 +200,7 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
     EXPECT_TRUE(w.isVisible());
     fakeOpener().deliverHeld();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(WaitFor([&] { return closes == 1; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closes == 1; }, 1000));
     EXPECT_EQ(MessageTexts().size(), 1);
 }
 
@@ -250,7 +251,7 @@ TEST_F(UpdateWindow, BadDownloadsKeepNothingAndClosingCancels)
         Child<QCheckBox>(&w, "chkShow")->setChecked(true);
         w.close();
         EXPECT_FALSE(w.busy());
-        WaitFor([] { return false; }, 100);
+        QTest::qWait(100);
         EXPECT_TRUE(downloads().isEmpty());
         EXPECT_EQ(settings().RemindAnnualUpdates, 0);
     }
@@ -299,7 +300,7 @@ TEST_F(StartupUpdate, NoServerAsksNothing)
     probe.close();
     QPointer<frmMain> w = startChecking(nobody);
     ASSERT_TRUE(w);
-    WaitFor([] { return false; }, 500);
+    QTest::qWait(500);
     EXPECT_FALSE(historyLog().text().contains("Server/Current: "));
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
     EXPECT_TRUE(w->isVisible());
@@ -337,7 +338,7 @@ TEST_F(StartupUpdate, YesDownloadsWaitsForOpenWindowsSavesHandsOverAndEnds)
         w, [] { return historyLog().text().contains("Server/Current: "); },
         [&] { beforeAnswer = fakeMessageBox().boxes.size(); });
     EXPECT_EQ(beforeAnswer, 0);
-    ASSERT_TRUE(WaitFor([&] { return !w; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w; }, 15000));
     EXPECT_EQ(whileOpen.size(), 2); // the question and the download's end; nothing handed over
     EXPECT_TRUE(historyLog().text().contains("Server/Current: " + newer + "/" + current));
     EXPECT_EQ(MessageTexts(), QStringList({testDataText("shell/update-question-en.txt"),
@@ -358,8 +359,8 @@ TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
     fakeMessageBox().script(mb::Yes);
     fakeMessageBox().script(mb::Ok);
     fakeMessageBox().script(mb::Cancel);
-    ASSERT_TRUE(WaitFor([&] { return fakeMessageBox().boxes.size() >= 4; }, 15000));
-    WaitFor([] { return false; }, 200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fakeMessageBox().boxes.size() >= 4; }, 15000));
+    QTest::qWait(200);
     EXPECT_EQ(fakeMessageBox().boxes[0].text, testDataText("shell/update-question-el.txt"));
     EXPECT_EQ(fakeMessageBox().boxes[0].buttons, mb::YesNoCancel | mb::Question);
     EXPECT_TRUE(w);

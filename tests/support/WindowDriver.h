@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -37,6 +38,14 @@ inline void ClickAt(QWidget *w, QPoint at)
     QApplication::sendEvent(w, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &release);
+}
+
+// Brings forward the page of every tab widget that holds the box.
+inline void RevealBox(QWidget *box)
+{
+    for (QWidget *p = box; p; p = p->parentWidget())
+        if (auto *tabs = qobject_cast<QTabWidget *>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+            tabs->setCurrentWidget(p);
 }
 
 // Triggers the menu item or toolbar button of that name in the window (one that is not
