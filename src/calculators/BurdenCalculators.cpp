@@ -87,8 +87,10 @@ QWidget *LoadedCalculator(int index) { return loaded(index); }
 
 void UnloadAllCalculators()
 {
+    // Deferred: a window may still have a message box of its own on the stack.
     for (QPointer<QObject> &w : windows()) {
-        delete w.data();
+        if (w)
+            w->deleteLater();
         w = nullptr;
     }
 }

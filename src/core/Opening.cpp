@@ -3,6 +3,17 @@
 #include "core/Messages.h"
 #include "core/ProgramState.h"
 
+#include <cstring>
+
+namespace {
+// A signal by its number and name: "11, SIGSEGV".
+QString signalText(int signal)
+{
+    const char *name = sigabbrev_np(signal);
+    return name ? QStringLiteral("%1, SIG%2").arg(signal).arg(QLatin1String(name)) : QString::number(signal);
+}
+} // namespace
+
 void OpenOnce(const QString &key, const std::function<void(IOpener::Done)> &start, IOpener::Done done)
 {
     if (IsOpening(key))
@@ -49,6 +60,10 @@ QString OpenFailureReason(const OpenOutcome &outcome)
                     QStringLiteral("Δεν έχει οριστεί πρόγραμμα για το άνοιγμα αυτού του είδους αρχείων."));
     case OpenOutcome::FileMissing:
         return Lang(QStringLiteral("The file was not found."), QStringLiteral("Το αρχείο δεν βρέθηκε."));
+    case OpenOutcome::Signalled:
+        return Lang(QStringLiteral("The program %1 ended abnormally (signal %2)."),
+                    QStringLiteral("Το πρόγραμμα %1 τερμάτισε ανώμαλα (σήμα %2)."))
+            .arg(program, signalText(outcome.exitCode));
     case OpenOutcome::ExitCode: break;
     }
     return Lang(QStringLiteral("The program %1 ended with exit code %2."),

@@ -15,6 +15,7 @@ struct AllState {
     LoadedWindows windows;
     OpenerWaits openerWaits;
     std::function<void()> projectChanged;
+    quint64 projectChanges = 0;
 };
 
 AllState &all()
@@ -44,11 +45,14 @@ void MarkProjectChanged()
     flags().ProjectSaved = kFalse;
     flags().FileEmpty = kFalse;
     flags().ParametersLoaded = kTrue;
+    ++all().projectChanges;
     if (all().projectChanged)
         all().projectChanged();
 }
 
 void SetProjectChangedListener(std::function<void()> listener) { all().projectChanged = std::move(listener); }
+
+quint64 ProjectChangeCount() { return all().projectChanges; }
 
 int VersionMajor() { return PRIMER_VERSION_MAJOR; }
 int VersionMinor() { return PRIMER_VERSION_MINOR; }

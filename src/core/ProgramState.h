@@ -275,6 +275,9 @@ void ResetProgramState();
 // window, which shows the unsaved mark in its caption) is told.
 void MarkProjectChanged();
 void SetProjectChangedListener(std::function<void()> listener);
+// How many times the project was marked changed in this run: a question about unsaved
+// work, once answered, holds until this grows.
+quint64 ProjectChangeCount();
 
 // The application's version, from the build.
 int VersionMajor();

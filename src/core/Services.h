@@ -81,9 +81,9 @@ public:
 // (3 or 4: nothing opens that kind of file; 2: the file is missing); any other program
 // only that it failed, and with which code.
 struct OpenOutcome {
-    enum Result { Opened, NotStarted, NoViewer, FileMissing, ExitCode };
+    enum Result { Opened, NotStarted, NoViewer, FileMissing, ExitCode, Signalled };
     Result result = Opened;
-    int exitCode = 0; // the failing exit code, for ExitCode
+    int exitCode = 0; // the failing exit code, for ExitCode; the signal, for Signalled
     QString program;  // the program that was run: the desktop's opener or the viewer
     bool opened() const { return result == Opened; }
 };

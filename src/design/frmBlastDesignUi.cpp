@@ -396,4 +396,7 @@ void Ui_frmBlastDesign::setupUi(frmBlastDesign *w)
                          txtEidvarPe, txtEnisxysi, txtSeires, txtMaxNperDelay, txtParagogi, txtDX, txtDY, txtYpsos,
                          txtCostCap, txtCostInit, txtCostExpl, txtCostBooster, txtCostDrill})
         SelectTextOnFocus(e);
+    // The rest that take text: Alt with a letter types nothing there either.
+    for (QWidget *e : std::initializer_list<QWidget *>{txtEidvarEE, Text1, Text2, Text3, cmbNoEpif})
+        TypeNoAltLetters(e);
 }

@@ -139,9 +139,12 @@ public:
     OpenerProcess(bool desktopOpener, std::function<void(const OpenOutcome &)> settled)
         : QProcess(openerProcesses()), m_desktopOpener(desktopOpener), m_settled(std::move(settled))
     {
-        // No pipes: a viewer that writes much would stall on a pipe nobody reads.
-        setProcessChannelMode(QProcess::ForwardedChannels);
+        // Nothing shared with this program: what the opener or its viewer writes goes
+        // nowhere (a pipe nobody reads would stall it, and one of this program's own would
+        // mix its messages into ours and stay open after this program ends).
         setStandardInputFile(QProcess::nullDevice());
+        setStandardOutputFile(QProcess::nullDevice());
+        setStandardErrorFile(QProcess::nullDevice());
         m_wait.setSingleShot(true);
         connect(&m_wait, &QTimer::timeout, this, [this] { settle({}); });
         connect(this, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -167,11 +170,13 @@ public:
 private:
     OpenOutcome outcomeOf(int code, QProcess::ExitStatus status) const
     {
-        if (status == QProcess::NormalExit && code == 0)
+        if (status == QProcess::CrashExit)
+            return failure(OpenOutcome::Signalled, code); // the code is the signal's number
+        if (code == 0)
             return {};
-        if (m_desktopOpener && status == QProcess::NormalExit && (code == 3 || code == 4))
+        if (m_desktopOpener && (code == 3 || code == 4))
             return failure(OpenOutcome::NoViewer);
-        if (m_desktopOpener && status == QProcess::NormalExit && code == 2)
+        if (m_desktopOpener && code == 2)
             return failure(OpenOutcome::FileMissing);
         return failure(OpenOutcome::ExitCode, code);
     }

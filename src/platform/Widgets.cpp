@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -21,6 +22,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -87,7 +89,9 @@ bool FollowsActivation(Qt::FocusReason reason)
 }
 
 // A window's memory of the box that had the focus when the window lost the activation;
-// forgotten when the window is shown or hidden, so that an opening starts afresh.
+// forgotten when the window is shown or hidden by the program, so that an opening starts
+// afresh. Minimising and restoring the window only hide and show it to the window system
+// (spontaneous events): the user comes back to the same opening, and the box is kept.
 class ReturningBox : public QObject {
 public:
     static ReturningBox *of(QWidget *window)
@@ -102,7 +106,7 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && !event->spontaneous())
             box = nullptr;
         return false;
     }
@@ -179,8 +183,13 @@ void SelectTextOnFocus(QLineEdit *edit)
 
 void TypeNoAltLetters(QWidget *box)
 {
-    if (box)
-        box->installEventFilter(new BoxKeys(box, false));
+    if (!box)
+        return;
+    box->installEventFilter(new BoxKeys(box, false));
+    // An editable combo box hands the keys it gets to its line edit, which may also get
+    // them itself.
+    if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit())
+        combo->lineEdit()->installEventFilter(new BoxKeys(combo->lineEdit(), false));
 }
 
 TypingScope::TypingScope(QWidget *changedBox)
@@ -202,6 +211,55 @@ bool InTypingScope(const QWidget *box)
 {
     return box && box->window()->property(kTypingDepth).toInt() > 0;
 }
+
+namespace {
+int restingLoopLevel = 0;
+
+// Waits for the user to be free of modal windows, then runs its work once and goes.
+class ModalWait : public QObject {
+public:
+    ModalWait(QObject *context, std::function<void()> work, QWidget *except)
+        : QObject(context), m_work(std::move(work)), m_except(except)
+    {
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, &ModalWait::check);
+        m_timer.start(0);
+    }
+
+private:
+    bool free() const
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal == m_except)
+            return true;
+        return !modal && !QApplication::activePopupWidget()
+               && QThread::currentThread()->loopLevel() <= restingLoopLevel;
+    }
+    void check()
+    {
+        if (!free()) {
+            m_timer.start(100);
+            return;
+        }
+        const std::function<void()> work = std::move(m_work);
+        deleteLater();
+        if (work)
+            work();
+    }
+
+    std::function<void()> m_work;
+    QPointer<QWidget> m_except;
+    QTimer m_timer;
+};
+} // namespace
+
+void WhenNoModalWindow(QObject *context, std::function<void()> work, QWidget *except)
+{
+    if (context)
+        new ModalWait(context, std::move(work), except);
+}
+
+void SetRestingLoopLevel(int level) { restingLoopLevel = level; }
 
 bool FocusFailedBox(QWidget *box)
 {

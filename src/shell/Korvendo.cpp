@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/ProgramState.h"
 #include "core/Startup.h"
+#include "platform/Widgets.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -51,5 +52,7 @@ bool PrimerApplication::notify(QObject *receiver, QEvent *event)
 int Main(QApplication &app, const QStringList &arguments)
 {
     StartProgram(arguments, QDir::currentPath());
+    // Between events the program rests in this one loop.
+    SetRestingLoopLevel(1);
     return app.exec();
 }

@@ -45,6 +45,6 @@ ProgramCloser MainWindowCloser(frmMain *w)
     return ProgramCloser{[main] { return !main || main->QueryClose(); },
                          [main] {
                              if (main)
-                                 main->CloseWithoutPrompt();
+                                 main->CloseWhenFree();
                          }};
 }

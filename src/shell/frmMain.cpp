@@ -278,12 +278,29 @@ void frmMain::Form_Unload()
     RestoreDecimalSeparator();
 }
 
-bool frmMain::QueryClose() { return Form_QueryUnload(); }
-
-void frmMain::CloseWithoutPrompt()
+bool frmMain::QueryClose()
 {
-    m_closeConfirmed = true;
-    close();
+    if (!Form_QueryUnload())
+        return false;
+    m_answeredAt = ProjectChangeCount();
+    return true;
+}
+
+void frmMain::CloseWhenFree()
+{
+    if (m_closeWaiting)
+        return;
+    m_closeWaiting = true;
+    // Not over a window that holds the user (its work would be lost unasked, and closing
+    // under its loop deletes it there): the end waits until it is closed.
+    WhenNoModalWindow(this, [this] {
+        m_closeWaiting = false;
+        // Work changed since the question was answered is asked about again; Cancel
+        // keeps the program running.
+        m_closeConfirmed = m_answeredAt == ProjectChangeCount();
+        if (!close())
+            m_closeConfirmed = false;
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 struct Ui_frmMain;
@@ -34,10 +35,12 @@ public:
     void LoadOutBuf0(int mode);
     bool LoadProjFile();
 
-    // The close prompt for unsaved work, on its own (false: Cancel or a failed save), and
-    // the close after it was answered (installing an update).
+    // The close prompt for unsaved work, on its own (false: Cancel or a failed save), as
+    // installing an update asks it before the setup is handed over; and the end once the
+    // setup runs (from a callback): the normal close, once no modal window is open, asking
+    // again only about work changed since that answer.
     bool QueryClose();
-    void CloseWithoutPrompt();
+    void CloseWhenFree();
 
     // Connects a menu item to the window it opens and enables it. Items whose window
     // is not part of the program yet stay disabled until this is called; the toolbar's
@@ -95,6 +98,8 @@ private:
     FileCommands m_files;
     bool m_activated = false;    // Form_Activate ran for this opening
     bool m_closeConfirmed = false; // the close prompt was already answered
+    bool m_closeWaiting = false;   // CloseWhenFree waits for modal windows
+    std::optional<quint64> m_answeredAt; // the project's changes when QueryClose was answered
 };
 
 // The one main window while it exists (null before start-up and after it closes).

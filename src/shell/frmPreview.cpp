@@ -10,7 +10,7 @@
 #include "platform/Widgets.h"
 
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 frmPreview::frmPreview(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmPreview>())
 {
@@ -27,7 +27,8 @@ frmPreview::~frmPreview() = default;
 void frmPreview::Form_Load()
 {
     m_page = 0;
-    ui->RichTextBox1->setPlainText(reportPages().OutBuf[size_t(m_page)]);
+    // A long description makes a long page: shown at once, as the browser shows a file.
+    SetLongPlainText(ui->RichTextBox1, reportPages().OutBuf[size_t(m_page)]);
     LogMessage(QStringLiteral("Preview displayed"));
     CenterForm(this);
 }

@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 void Ui_frmPreview::setupUi(frmPreview *w)
@@ -15,11 +15,10 @@ void Ui_frmPreview::setupUi(frmPreview *w)
     w->resize(760, 560);
 
     auto *layout = new QVBoxLayout(w);
-    RichTextBox1 = new QTextEdit(w);
+    RichTextBox1 = new QPlainTextEdit(w);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
-    RichTextBox1->setLineWrapMode(QTextEdit::NoWrap);
-    RichTextBox1->setAcceptRichText(false);
+    RichTextBox1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichTextBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(RichTextBox1, 1);
 

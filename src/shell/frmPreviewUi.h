@@ -2,11 +2,11 @@
 // The widgets of the print preview window.
 
 class QPushButton;
-class QTextEdit;
+class QPlainTextEdit;
 class frmPreview;
 
 struct Ui_frmPreview {
-    QTextEdit *RichTextBox1 = nullptr;
+    QPlainTextEdit *RichTextBox1 = nullptr;
     QPushButton *Command1 = nullptr; // OK
     QPushButton *Command2 = nullptr; // Copy to Clipboard
     QPushButton *Command3 = nullptr; // Print

@@ -251,8 +251,10 @@ void ShowTextBrowser()
 
 void UnloadTextBrowser()
 {
+    // The window goes once control is back in the event loop (it deletes itself on
+    // closing): it may still have a dialog of its own on the stack.
     if (frmTextBrow *w = openBrowser()) {
+        loadedWindows().TextBrowser = nullptr;
         w->close();
-        delete w;
     }
 }

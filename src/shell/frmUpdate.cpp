@@ -109,16 +109,13 @@ private:
             deleteLater();
             return;
         }
-        ask();
+        // The question waits until no other window holds the user: the answer may end
+        // the program.
+        WhenNoModalWindow(this, [this] { ask(); });
     }
 
-    // The question waits until no other window holds the user: the answer may end the program.
     void ask()
     {
-        if (QApplication::activeModalWidget()) {
-            QTimer::singleShot(250, this, [this] { ask(); });
-            return;
-        }
         deleteLater();
         const QString text =
             IsEnglish() ? QStringLiteral("A new Korvendo version is available. \r\n\r\n"
@@ -136,7 +133,7 @@ private:
         w->RunAutoUpdate();
     }
 
-    QWidget *m_main;
+    QPointer<QWidget> m_main;
     ProgramCloser m_closer;
     std::unique_ptr<IDownload> m_download;
 };
@@ -344,17 +341,17 @@ void frmUpdate::setupDownloaded(const DownloadResult &result, const QString &pat
 
 void frmUpdate::autoInstall()
 {
-    if (m_unloaded)
-        return;
     // Installing ends the program: not while another window holds the user's work.
-    QWidget *modal = QApplication::activeModalWidget();
-    if (modal && modal != this) {
-        QTimer::singleShot(250, this, [this] { autoInstall(); });
-        return;
-    }
-    cmdInstall_Click();
-    AutoUpdate = false;
-    emit finished();
+    WhenNoModalWindow(
+        this,
+        [this] {
+            if (m_unloaded)
+                return;
+            cmdInstall_Click();
+            AutoUpdate = false;
+            emit finished();
+        },
+        this);
 }
 
 void frmUpdate::cmdInstall_Click()
@@ -386,17 +383,22 @@ void frmUpdate::cmdInstall_Click()
     // Unsaved work first: Cancel or a failed save keeps the program running.
     if (m_closer.queryClose && !m_closer.queryClose())
         return;
-    // A failure keeps the program and says so; once the setup runs, the program ends
-    // through its normal close, once this window (if still open) is gone.
+    // A failure keeps the program and says so. Once the setup runs, this window (if still
+    // open) closes as soon as no other window holds the user, and the program ends.
     OpenDocumentOnce(path, [self = QPointer<frmUpdate>(this), closer = m_closer, path](const OpenOutcome &outcome) {
         if (!outcome.opened()) {
             ShowMessage(QStringLiteral("Operation Failed") + OpenFailureDetail(outcome, path), mb::OkOnly);
             return;
         }
-        if (self)
-            self->close();
-        if (closer.close)
-            QTimer::singleShot(0, qApp, closer.close);
+        WhenNoModalWindow(
+            qApp,
+            [self, closer] {
+                if (self)
+                    self->close();
+                if (closer.close)
+                    closer.close();
+            },
+            self);
     });
 }
 

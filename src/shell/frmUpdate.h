@@ -14,8 +14,9 @@ struct Ui_frmUpdate;
 
 // How the window ends the program to install an update, given by the main window:
 // 'queryClose' offers unsaved work for saving (false: Cancel or a failed save, the
-// program keeps running); 'close' then closes the main window without asking again.
-// Without them (no main window) nothing is closed.
+// program keeps running); 'close', called once the setup runs, ends the program through
+// its normal close as soon as no modal window is open, asking again only about work
+// changed since. Without them (no main window) nothing is closed.
 struct ProgramCloser {
     std::function<bool()> queryClose;
     std::function<void()> close;

@@ -8,7 +8,9 @@
 #include "core/Messages.h"
 #include "platform/QtServices.h"
 
+#include <QComboBox>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -105,29 +107,98 @@ TEST(FocusAndTyping, AChecksMessageWhileTypingLeavesTheNextKeysInTheirBox)
     main->close();
 }
 
-TEST(FocusAndTyping, AltWithALetterTypesNothingAndAccessKeysStillWork)
+namespace {
+// The controls of a window that take typed text: writable boxes and text areas, and
+// editable combo boxes.
+QList<QWidget *> TextTakers(QWidget *w)
+{
+    QList<QWidget *> found;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        auto *line = qobject_cast<QLineEdit *>(c);
+        auto *area = qobject_cast<QPlainTextEdit *>(c);
+        auto *combo = qobject_cast<QComboBox *>(c);
+        if ((line && !line->isReadOnly() && !qobject_cast<QComboBox *>(line->parentWidget()))
+            || (area && !area->isReadOnly()) || (combo && combo->isEditable()))
+            found << c;
+    }
+    return found;
+}
+
+QString TextOf(QWidget *c)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(c))
+        return combo->currentText();
+    if (auto *area = qobject_cast<QPlainTextEdit *>(c))
+        return area->toPlainText();
+    return static_cast<QLineEdit *>(c)->text();
+}
+
+// Alt+Q and Alt+Shift+Q (no access key of any window) into every control that takes text.
+void TypeAltLetters(QWidget *w)
+{
+    const QList<QWidget *> takers = TextTakers(w);
+    for (QWidget *c : takers) {
+        SCOPED_TRACE(c->objectName().toStdString());
+        RevealBox(c);
+        c->setFocus(Qt::TabFocusReason);
+        const QString before = TextOf(c);
+        QTest::keyClick(c->window()->focusWidget(), Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(c->window()->focusWidget(), Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+        EXPECT_EQ(TextOf(c), before);
+    }
+}
+} // namespace
+
+TEST(FocusAndTyping, AltWithALetterTypesNothingAnywhereAndAccessKeysStillWork)
 {
     QPointer<frmMain> main = StartProgram({}, testHome());
     ASSERT_TRUE(main);
     fakeMessageBox().boxes.clear(); // the disclaimer of the start
-    DriveDialog(Child<QAction>(main, "mnuFortioItem_0"), [](QDialog *w) {
-        auto *box = Child<QLineEdit>(w, "txtDiametros");
-        ASSERT_NE(box, nullptr);
-        QTest::keyClick(box, Qt::Key_O, Qt::AltModifier);
-        EXPECT_EQ(box->text(), "4");
-        EXPECT_EQ(MessageTexts(), QStringList());
-    });
+    int windows = 0;
+    for (const QStringList &r : testTable("shell/windows.tsv")) {
+        if (r[1].isEmpty() || r[1].startsWith("Toolbar") || r[0] == "frmPreview" || r[0] == "frmTextBrow")
+            continue;
+        SCOPED_TRACE(r[0].toStdString());
+        DriveDialog(Child<QAction>(main, qPrintable(r[1])), [&](QDialog *w) {
+            windows += !TextTakers(w).isEmpty();
+            TypeAltLetters(w);
+        });
+    }
+    EXPECT_EQ(windows, 13); // description, settings, design, seven calculators, vibration, scaled distance, units
+    EXPECT_EQ(MessageTexts(), QStringList());
+
     Trigger(main, "mnuFileItem_9");
     auto *browser = qobject_cast<QWidget *>(loadedWindows().TextBrowser.data());
     ASSERT_NE(browser, nullptr);
     QApplication::setActiveWindow(browser);
-    auto *pattern = Child<QLineEdit>(browser, "Text2");
-    ASSERT_NE(pattern, nullptr);
-    const QString before = pattern->text();
-    QTest::keyClick(pattern, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(pattern->text(), before);
+    TypeAltLetters(browser);
     // "Set &Font": a button pressed by its access key clicks a moment later.
-    QTest::keyClick(pattern, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(Child<QLineEdit>(browser, "Text2"), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return fakeFileDialog().fontRequests.size() == 1; }, 2000));
+    main->close();
+}
+
+// Minimised and restored, a calculator gives its box back as it was: the next key goes on
+// with what was typed.
+TEST(FocusAndTyping, ARestoredWindowKeepsWhatWasTyped)
+{
+    QPointer<frmMain> main = StartProgram({}, testHome());
+    ASSERT_TRUE(main);
+    DriveDialog(Child<QAction>(main, "mnuFortioItem_0"), [&](QDialog *w) {
+        auto *box = Child<QLineEdit>(w, "txtDiametros");
+        Reach(w, box, "open");
+        QTest::keyClicks(box, "12");
+        // As a window manager does it: the window loses the activation, goes to the task
+        // bar, comes back and is activated again.
+        QApplication::setActiveWindow(main);
+        w->showMinimized();
+        QApplication::processEvents();
+        w->showNormal();
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+        EXPECT_EQ(w->focusWidget(), box);
+        QTest::keyClicks(box, "3");
+        EXPECT_EQ(box->text(), "123");
+    });
     main->close();
 }

@@ -19,26 +19,32 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 // An xdg-open stand-in first on PATH, run by the desktop's opener: it notes the file it
 // is given as it starts and again as it ends, after the seconds given, with the exit
-// code given. It holds none of the test's output open, so that one still running when
-// the test ends keeps nobody waiting.
+// code given (or killed by SIGSEGV). It talks on its standard output and error, which
+// the opener must keep out of this program's own.
 class OpenerStandIn {
 public:
     OpenerStandIn() { services().opener = std::make_unique<DesktopOpener>(); }
     ~OpenerStandIn() { qputenv("PATH", m_path); }
-    void script(int exitCode, int seconds = 0)
+    void script(int exitCode, int seconds = 0, bool killed = false)
     {
         const QString dir = m_bin.path();
-        writeFile(dir + "/xdg-open", QStringLiteral("#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' \"$1\" >> '%1/asked'\n"
-                                                    "sleep %2\nprintf '%s\\n' \"$1\" >> '%1/ended'\nexit %3\n")
-                                         .arg(dir).arg(seconds).arg(exitCode).toUtf8());
+        const QString end = killed ? QStringLiteral("kill -SEGV $$") : QStringLiteral("exit %1").arg(exitCode);
+        writeFile(dir + "/xdg-open", QStringLiteral("#!/bin/sh\necho 'stand-in talks'; echo 'stand-in complains' >&2\n"
+                                                    "printf '%s\\n' \"$1\" >> '%1/asked'\n"
+                                                    "sleep %2\nprintf '%s\\n' \"$1\" >> '%1/ended'\n%3\n")
+                                         .arg(dir).arg(seconds).arg(end).toUtf8());
         QFile::setPermissions(dir + "/xdg-open", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::remove(dir + "/asked");
         QFile::remove(dir + "/ended");
@@ -60,6 +66,42 @@ private:
     }
     const QByteArray m_path = qgetenv("PATH");
     QTemporaryDir m_bin;
+};
+
+// While it lives, what this process writes to its standard output and error goes to a
+// file of its own; text() reads it.
+class CapturedOutput {
+public:
+    CapturedOutput()
+    {
+        m_file.open();
+        std::fflush(nullptr);
+        for (int fd : {1, 2}) {
+            m_saved[fd - 1] = dup(fd);
+            dup2(m_file.handle(), fd);
+        }
+    }
+    ~CapturedOutput() { restore(); }
+    QString text()
+    {
+        restore();
+        return QString::fromUtf8(readFile(m_file.fileName()));
+    }
+
+private:
+    void restore()
+    {
+        std::fflush(nullptr);
+        for (int i : {0, 1}) {
+            if (m_saved[i] < 0)
+                continue;
+            dup2(m_saved[i], i + 1);
+            close(m_saved[i]);
+            m_saved[i] = -1;
+        }
+    }
+    QTemporaryFile m_file;
+    int m_saved[2] = {-1, -1};
 };
 
 // A help window on a page of the test's own, with a link to a web address.
@@ -374,20 +416,19 @@ TEST_F(HelpMenu, ASecondRequestDuringTheWaitStartsNothing)
     }
 }
 
-// A failed opening names the file and the reason, in the menus' language.
+// A failed opening names the file and the reason, in the menus' language; nothing the
+// opener says reaches this program's output.
 TEST_F(HelpMenu, AFailedOpeningNamesTheFileAndTheReason)
 {
     const QString manual = writeFile(paths().AppPath + "Korvendo.PDF", "%PDF");
     OpenerStandIn opener;
-    const QList<QStringList> rows = testTable("shell/opener-failures.tsv");
-    ASSERT_EQ(rows.size(), 4);
-    for (const QStringList &row : rows) {
+    CapturedOutput output;
+    for (const QStringList &row : testTable("shell/opener-failures.tsv")) {
         SCOPED_TRACE(row.join(" | ").toStdString());
-        ASSERT_EQ(row.size(), 3);
         if (row[0] == "missing")
             opener.remove();
         else
-            opener.script(row[0].toInt());
+            opener.script(row[0].toInt(), 0, row[0] == "signal");
         for (const int english : {1, 0}) {
             settings().EnglishMenus = int16_t(english);
             fakeMessageBox().boxes.clear();
@@ -396,6 +437,8 @@ TEST_F(HelpMenu, AFailedOpeningNamesTheFileAndTheReason)
             EXPECT_EQ(MessageTexts(), QStringList({"Operation Failed\r\n\r\n" + manual + "\r\n" + row[english ? 1 : 2]}));
         }
     }
+    const QString said = output.text();
+    EXPECT_FALSE(said.contains("stand-in")) << said.toStdString();
 }
 
 // Quitting while openers wait tells nothing, no closed window hears of them, and the

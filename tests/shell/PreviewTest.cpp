@@ -15,7 +15,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,7 +55,7 @@ std::unique_ptr<frmPreview> preview(const QString &page = kPage)
 TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
 {
     auto w = preview();
-    auto *area = Child<QTextEdit>(w.get(), "RichTextBox1");
+    auto *area = Child<QPlainTextEdit>(w.get(), "RichTextBox1");
     ASSERT_TRUE(area);
     EXPECT_TRUE(area->isReadOnly());
     EXPECT_EQ(PrintableText(area->toPlainText()), kPage);

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringEncoder>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -264,7 +265,7 @@ TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
     ASSERT_TRUE(browser);
     Child<QLineEdit>(browser, "Text2")->setText("*.doc");
     w->close();
-    EXPECT_FALSE(browser);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !browser; }, 1000));
     EXPECT_TRUE(QString::fromUtf8(readFile(paths().IniFile)).contains("BrowseDefaultFilter=*.doc\r\n"));
 }
 

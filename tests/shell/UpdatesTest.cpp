@@ -3,7 +3,9 @@
 
 #include "UpdateServer.h"
 #include "WindowDriver.h"
+#include "calculators/BurdenCalculators.h"
 #include "core/Messages.h"
+#include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/QtDownloader.h"
 #include "shell/Korvendo.h"
@@ -199,8 +201,8 @@ TEST_F(UpdateWindow, NewerVersionDownloadsIntoDownloadsAndInstallsOnlyWhatItVeri
     EXPECT_EQ(saves, 2);
     EXPECT_TRUE(w.isVisible());
     fakeOpener().deliverHeld();
-    EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return closes == 1; }, 1000));
+    EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(MessageTexts().size(), 1);
 }
 
@@ -289,6 +291,29 @@ protected:
         dlg.exec();
     }
     QString path() const { return fakeFolders().downloadsDir + "/" + setupFile; }
+    // The program, with no check at start, downloads the setup in Help > Program Updates
+    // and installs it, the desktop's opener holding its answer back; the window is closed
+    // (and gone) while the opener waits.
+    QPointer<frmMain> installFromTheHelpMenu()
+    {
+        serveNewer();
+        settings().RemindAnnualUpdates = 0;
+        SaveDefaultSettings(2);
+        QPointer<frmMain> w = startChecking(server.baseUrl());
+        project().CurrentFile = testHome() + "/work.KVD";
+        fakeOpener().hold = true;
+        fakeMessageBox().script(mb::Yes); // download
+        QPointer<frmUpdate> update;
+        DriveDialog(Child<QAction>(w, "mnuHelpItem_8"), [&](QDialog *dlg) {
+            update = qobject_cast<frmUpdate *>(dlg);
+            clickAndWait(*update, "cmdCheck");
+            Click(dlg, "cmdInstall");
+            Click(dlg, "Command1");
+        });
+        EXPECT_FALSE(update);
+        EXPECT_EQ(fakeOpener().documents, QStringList({path()}));
+        return w;
+    }
 };
 
 // With no server answering, the start asks nothing and runs on.
@@ -366,4 +391,56 @@ TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
     EXPECT_TRUE(w);
     EXPECT_TRUE(fakeOpener().documents.isEmpty());
     w->close(); // the prompt again: No ends it
+}
+
+// Work discarded at Install, then changed while the desktop starts the setup: the change
+// is asked about before the end, and Cancel keeps the program (the setup runs on).
+TEST_F(StartupUpdate, AChangeWhileTheSetupStartsIsAskedAboutAgain)
+{
+    fakeMessageBox().script(mb::No); // unsaved work at Install: discarded
+    QPointer<frmMain> w = installFromTheHelpMenu();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(MessageTexts().last(), "Save changes to: " + testHome() + "/work.KVD?");
+    DriveDialog(Child<QAction>(w, "mnuFortioItem_0"), [](QDialog *dlg) { Click(dlg, "btnOk"); });
+    fakeMessageBox().boxes.clear();
+    fakeMessageBox().script(mb::Cancel);
+    fakeOpener().deliverHeld();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 2000));
+    QTest::qWait(300);
+    EXPECT_EQ(MessageTexts(), QStringList({"Save changes to: " + testHome() + "/work.KVD?"}));
+    EXPECT_TRUE(w && w->isVisible());
+    fakeMessageBox().script(mb::No);
+    w->close();
+}
+
+// The desktop answers while a calculator's check message is open: the end waits for the
+// message and the calculator, and deletes nothing under them; nothing changed since the
+// question at Install, so nothing is asked again.
+TEST_F(StartupUpdate, TheEndWaitsForAMessageOpenInACalculator)
+{
+    fakeMessageBox().script(mb::Yes); // unsaved work at Install: saved
+    QPointer<frmMain> w = installFromTheHelpMenu();
+    ASSERT_TRUE(w);
+    bool outlived = false;
+    fakeMessageBox().onShow = [&](const RecordedBox &) {
+        fakeMessageBox().onShow = nullptr;
+        // The message's own loop, a window of the calculator, while the desktop answers.
+        QDialog message(QApplication::activeModalWidget());
+        QTimer::singleShot(0, &message, [] { fakeOpener().deliverHeld(); });
+        QTimer::singleShot(500, &message, [&] {
+            outlived = w && LoadedCalculator(5);
+            message.reject();
+        });
+        message.exec();
+    };
+    fakeMessageBox().boxes.clear();
+    DriveDialog(Child<QAction>(w, "mnuFortioItem_5"), [&](QDialog *dlg) {
+        retype(Child<QLineEdit>(dlg, "txtSyntelestis"), "0");
+        EXPECT_TRUE(outlived);
+        QTest::qWait(300);
+        EXPECT_TRUE(w && LoadedCalculator(5));
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w; }, 2000));
+    EXPECT_EQ(MessageTexts().size(), 1); // the check's
+    EXPECT_TRUE(QFile::exists(testHome() + "/work.KVD"));
 }
