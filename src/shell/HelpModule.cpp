@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -75,7 +76,7 @@ protected:
     }
 
 private:
-    QWidget *m_main;
+    QPointer<QWidget> m_main;
 };
 } // namespace
 

@@ -127,6 +127,15 @@ TEST(Widgets, ABoxSelectsOnFocusUnlessTheFocusComesBackToIt)
     EXPECT_EQ(window.focusWidget(), first);
     EXPECT_TRUE(FocusFailedBox(second));
     EXPECT_EQ(window.focusWidget(), second);
+    // A window deleted inside a typing scope is not written as the scope ends.
+    auto *gone = new QWidget;
+    auto *box = new QLineEdit(gone);
+    box->setFocus();
+    {
+        const TypingScope typing(box);
+        ASSERT_TRUE(InTypingScope(box));
+        delete gone;
+    }
 }
 
 // A box with a short text is still as wide as its title needs in a title bar, measured

@@ -7,6 +7,7 @@
 #include "shell/frmMain.h"
 #include "core/Messages.h"
 #include "platform/QtServices.h"
+#include "platform/frmHelp.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -175,6 +176,13 @@ TEST(FocusAndTyping, AltWithALetterTypesNothingAnywhereAndAccessKeysStillWork)
     // "Set &Font": a button pressed by its access key clicks a moment later.
     QTest::keyClick(Child<QLineEdit>(browser, "Text2"), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return fakeFileDialog().fontRequests.size() == 1; }, 2000));
+    // The help window's index.
+    services().helpViewer = std::make_unique<HelpBrowser>();
+    Trigger(main, "mnuHelpItem_1");
+    QWidget *help = static_cast<HelpBrowser &>(*services().helpViewer).window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(TextTakers(help).size(), 1);
+    TypeAltLetters(help);
     main->close();
 }
 

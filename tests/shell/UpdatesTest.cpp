@@ -291,27 +291,35 @@ protected:
         dlg.exec();
     }
     QString path() const { return fakeFolders().downloadsDir + "/" + setupFile; }
-    // The program, with no check at start, downloads the setup in Help > Program Updates
-    // and installs it, the desktop's opener holding its answer back; the window is closed
-    // (and gone) while the opener waits.
-    QPointer<frmMain> installFromTheHelpMenu()
+    // Help > Program Updates downloads the setup and installs it, the work answered as
+    // given, the desktop's opener holding its answer back; then 'whileWaiting' runs in the
+    // window (by default it is closed, and goes, while the opener waits).
+    void installFromTheHelpMenu(
+        frmMain *w, int saveAnswer,
+        const std::function<void(QDialog *)> &whileWaiting = [](QDialog *dlg) { Click(dlg, "Command1"); })
+    {
+        fakeOpener().hold = true;
+        fakeMessageBox().script(mb::Yes); // download
+        fakeMessageBox().script(mb::Ok);  // its end
+        fakeMessageBox().script(saveAnswer);
+        QPointer<frmUpdate> update;
+        DriveDialog(Child<QAction>(w, "mnuHelpItem_8"), [&](QDialog *dlg) {
+            update = qobject_cast<frmUpdate *>(dlg);
+            clickAndWait(*update, "cmdCheck");
+            Click(dlg, "cmdInstall");
+            whileWaiting(dlg);
+        });
+        EXPECT_FALSE(update);
+        EXPECT_EQ(fakeOpener().documents.value(fakeOpener().documents.size() - 1), path());
+    }
+    // The program with unsaved work in a named file, and no check at start.
+    QPointer<frmMain> startWithoutCheck()
     {
         serveNewer();
         settings().RemindAnnualUpdates = 0;
         SaveDefaultSettings(2);
         QPointer<frmMain> w = startChecking(server.baseUrl());
         project().CurrentFile = testHome() + "/work.KVD";
-        fakeOpener().hold = true;
-        fakeMessageBox().script(mb::Yes); // download
-        QPointer<frmUpdate> update;
-        DriveDialog(Child<QAction>(w, "mnuHelpItem_8"), [&](QDialog *dlg) {
-            update = qobject_cast<frmUpdate *>(dlg);
-            clickAndWait(*update, "cmdCheck");
-            Click(dlg, "cmdInstall");
-            Click(dlg, "Command1");
-        });
-        EXPECT_FALSE(update);
-        EXPECT_EQ(fakeOpener().documents, QStringList({path()}));
         return w;
     }
 };
@@ -394,12 +402,14 @@ TEST_F(StartupUpdate, CancelAtTheSavePromptKeepsTheProgram)
 }
 
 // Work discarded at Install, then changed while the desktop starts the setup: the change
-// is asked about before the end, and Cancel keeps the program (the setup runs on).
+// is asked about before the end, and Cancel keeps the program (the setup runs on). A
+// second install, the desktop answering while the window is open: the window closes and
+// the program ends, the work discarded at the question.
 TEST_F(StartupUpdate, AChangeWhileTheSetupStartsIsAskedAboutAgain)
 {
-    fakeMessageBox().script(mb::No); // unsaved work at Install: discarded
-    QPointer<frmMain> w = installFromTheHelpMenu();
+    QPointer<frmMain> w = startWithoutCheck();
     ASSERT_TRUE(w);
+    installFromTheHelpMenu(w, mb::No); // unsaved work at Install: discarded
     EXPECT_EQ(MessageTexts().last(), "Save changes to: " + testHome() + "/work.KVD?");
     DriveDialog(Child<QAction>(w, "mnuFortioItem_0"), [](QDialog *dlg) { Click(dlg, "btnOk"); });
     fakeMessageBox().boxes.clear();
@@ -408,9 +418,20 @@ TEST_F(StartupUpdate, AChangeWhileTheSetupStartsIsAskedAboutAgain)
     ASSERT_TRUE(QTest::qWaitFor([] { return !fakeMessageBox().boxes.isEmpty(); }, 2000));
     QTest::qWait(300);
     EXPECT_EQ(MessageTexts(), QStringList({"Save changes to: " + testHome() + "/work.KVD?"}));
-    EXPECT_TRUE(w && w->isVisible());
-    fakeMessageBox().script(mb::No);
-    w->close();
+    ASSERT_TRUE(w && w->isVisible());
+
+    bool closed = false;
+    installFromTheHelpMenu(w, mb::No, [&](QDialog *dlg) {
+        fakeOpener().deliverHeld();
+        // The window closes at once; the program ends once the window's loop is through.
+        QTest::qWait(300);
+        closed = !dlg->isVisible() && w;
+    });
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w; }, 2000));
+    EXPECT_EQ(fakeOpener().documents.size(), 2);
+    EXPECT_EQ(MessageTexts().size(), 4); // the Cancel, then download, its end, save
+    EXPECT_FALSE(QFile::exists(testHome() + "/work.KVD"));
 }
 
 // The desktop answers while a calculator's check message is open: the end waits for the
@@ -418,9 +439,9 @@ TEST_F(StartupUpdate, AChangeWhileTheSetupStartsIsAskedAboutAgain)
 // question at Install, so nothing is asked again.
 TEST_F(StartupUpdate, TheEndWaitsForAMessageOpenInACalculator)
 {
-    fakeMessageBox().script(mb::Yes); // unsaved work at Install: saved
-    QPointer<frmMain> w = installFromTheHelpMenu();
+    QPointer<frmMain> w = startWithoutCheck();
     ASSERT_TRUE(w);
+    installFromTheHelpMenu(w, mb::Yes); // unsaved work at Install: saved
     bool outlived = false;
     fakeMessageBox().onShow = [&](const RecordedBox &) {
         fakeMessageBox().onShow = nullptr;
