@@ -276,9 +276,6 @@ PLANTS = [
           "if (mode == printmode::StartJob && !printer().isActive())", "if (mode == printmode::EndJob && !printer().isActive())"),
 
     # ---- ending the program after an install, returns to a window, the opener's program ----
-    plant("end-over-modal", PLATFORM + "Widgets.cpp", "the end does not wait for an open modal window",
-          "        return !modal && !QApplication::activePopupWidget()\n",
-          "        return !QApplication::activePopupWidget()\n"),
     plant("end-in-dialog-loop", PLATFORM + "Widgets.cpp", "the end runs while a closed dialog's loop still unwinds",
           "               && QThread::currentThread()->loopLevel() <= restingLoopLevel;", ";"),
     plant("end-asks-nothing", SHELL + "frmMain.cpp", "work changed after the install's question is not asked about",
