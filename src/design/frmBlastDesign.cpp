@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,6 +63,15 @@ frmBlastDesign::frmBlastDesign(QWidget *owner) : QDialog(owner), ui(std::make_un
     }
     connectHandlers();
     Form_Load();
+    // The first tab page was laid out as it was added to SSTab1, before its frames had
+    // their titles and its tabs their language; a tab widget passes a new size on only
+    // once it is shown, so the window took its size from the old ones and grew as it
+    // appeared. The tab widgets' sizes kept since then, and the sums the layouts made of
+    // them, are dropped: the window opens at the size it needs.
+    for (QTabWidget *tabs : findChildren<QTabWidget *>())
+        tabs->updateGeometry();
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
 }
 
 frmBlastDesign::~frmBlastDesign() = default;

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -170,13 +171,20 @@ TEST_F(DesignWindow, CalculatorButtonsHandTheirBurdenOver)
 
 // Every caption of tests/data/design/captions.tsv is on its control in the chosen
 // language, and the numeric test of the vibration page speaks that language too (as
-// the one on OK does).
+// the one on OK does). The window opens at the size its captions need: once shown it
+// neither grows nor moves when the events of the showing are through.
 TEST_F(DesignWindow, CaptionsAndMessagesFollowTheLanguage)
 {
     for (int english : {1, 0}) {
         settings().EnglishMenus = static_cast<int16_t>(english);
         fakeMessageBox().boxes.clear();
         frmBlastDesign &d = open();
+        auto placed = [&d] {
+            return QStringLiteral("%1x%2 at %3,%4").arg(d.width()).arg(d.height()).arg(d.x()).arg(d.y());
+        };
+        const QString opening = placed();
+        QTest::qWait(20);
+        EXPECT_EQ(placed(), opening) << english;
         for (const QStringList &c : testTable(QStringLiteral("design/captions.tsv"))) {
             QObject *o = c[0].isEmpty() ? &d : d.findChild<QObject *>(c[0]);
             ASSERT_NE(o, nullptr) << qPrintable(c[0]);
