@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -45,12 +44,7 @@ TEST(QtPrinter, LongReportIntoPdf)
     const int pages = (total + perPage - 1) / perPage;
     ASSERT_GE(pages, 2);
 
-    QProcess run;
-    run.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(run.waitForFinished(30000));
-    QStringList pageTexts = QString::fromUtf8(run.readAllStandardOutput()).split(u'\f');
-    if (!pageTexts.isEmpty() && pageTexts.last().trimmed().isEmpty())
-        pageTexts.removeLast();
+    const QStringList pageTexts = runTool("pdftotext", {"-layout", pdf, "-"}).split(u'\f');
     ASSERT_EQ(pageTexts.size(), pages) << pageTexts.join(u'\f').toStdString();
 
     // Each page: the version and its number on the header line, then its share of the

@@ -2,10 +2,8 @@
 // and writes to the settings file, the language switch it drives, and the file
 // association it creates for real in the test's private XDG folders.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "platform/XdgFileAssociation.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,46 +12,24 @@
 #include <QMenu>
 #include <QMimeDatabase>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QProcess>
-#include <gtest/gtest.h>
 
 namespace {
 
 QString dataHome() { return testHome() + "/.local/share"; }
 
-// The output of a desktop tool.
-QString runTool(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAll()).trimmed();
-}
-
-class ProgramOptions : public ::testing::Test {
+class ProgramOptions : public ProgramTest {
 protected:
     void SetUp() override
     {
-        w = StartProgram({}, testHome());
+        start();
         // The program as installed: its own file name, the association done for real.
         appState().ExeName = QStringLiteral("tessolan-primer");
         services().fileAssociation = std::make_unique<XdgFileAssociation>();
-        fakeMessageBox().boxes.clear();
         logStart = historyLog().text().size();
-    }
-    void TearDown() override
-    {
-        if (w) {
-            flags().ProjectSaved = kTrue;
-            w->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     DialogOutcome options(const std::function<void(QDialog *)> &steps)
     {
-        return DriveDialog(Child<QAction>(w, "mnuUtilItem_1"), steps);
+        return DriveDialog(act("mnuUtilItem_1"), steps);
     }
     // Creates the association from the dialog, then leaves it with Cancel.
     void associate()
@@ -65,7 +41,6 @@ protected:
     }
     QString program() const { return paths().AppPath + "tessolan-primer"; }
 
-    QPointer<frmMain> w;
     qsizetype logStart = 0;
 };
 
@@ -114,10 +89,7 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenus)
                                                   "ShowBurdenCalcWarning=0"}));
     // The menus are Greek at once, the history toggle naming the hidden pane's restore.
     EXPECT_EQ(Child<QMenu>(w, "mnuFile")->title(), "Αρχείο");
-    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_0")->text(), "Γενικές Ρυθμίσεις");
-    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_1")->text(), "Ειδικές Ρυθμίσεις");
-    EXPECT_EQ(Child<QAction>(w, "mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
-
+    EXPECT_EQ(act("mnuUtilItem_6")->text(), "Επαναφορά Ιστορικού");
 }
 
 TEST_F(ProgramOptions, AnOptionsFileThatCannotBeWrittenIsReportedAndTheOptionsHold)

@@ -2,21 +2,18 @@
 // and unit system it edits, its captions in both languages, the unit change that
 // starts a new project only after unsaved work was offered for saving, and pasted text.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/Messages.h"
 #include "core/ProjectFile.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
+#include <QTest>
 #include <QTextCursor>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -45,15 +42,6 @@ QString unescaped(const QString &cell)
     return out;
 }
 
-// A key pressed with Ctrl (and more modifiers) in a widget.
-void pressCtrl(QWidget *w, int key, Qt::KeyboardModifiers more = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | more);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier | more);
-    QApplication::sendEvent(w, &release);
-}
-
 void select(QPlainTextEdit *box, int from, int to)
 {
     QTextCursor c = box->textCursor();
@@ -64,21 +52,9 @@ void select(QPlainTextEdit *box, int from, int to)
 
 QString withoutLineEnds(QString text) { return text.remove(u'\n'); }
 
-class ProjectDescription : public ::testing::Test {
+class ProjectDescription : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        w = StartProgram({}, testHome());
-        fakeMessageBox().boxes.clear();
-    }
-    void TearDown() override
-    {
-        if (w) {
-            flags().ProjectSaved = kTrue;
-            w->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void SetUp() override { start(); }
     // A project that was opened or edited: named, changed, its units locked.
     void editedProject(int16_t units)
     {
@@ -92,10 +68,9 @@ protected:
     DialogOutcome edit(const std::function<void(QDialog *)> &steps, const char *command = "mnuEditItem_0")
     {
         logStart = historyLog().text().size();
-        return DriveDialog(Child<QAction>(w, command), steps);
+        return DriveDialog(act(command), steps);
     }
 
-    QPointer<frmMain> w;
     qsizetype logStart = 0;
 };
 
@@ -220,10 +195,7 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStarts
 // description follow it, and shorter pastes show exactly as it does.
 TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
 {
-    const QList<QStringList> rows = testTable("shell/description-pastes.tsv");
-    ASSERT_FALSE(rows.isEmpty());
-    for (const QStringList &c : rows) {
-        ASSERT_EQ(c.size(), 7) << c.join('|').toStdString();
+    for (const QStringList &c : testTable("shell/description-pastes.tsv")) {
         SCOPED_TRACE(c[0].toStdString());
         editedProject(2);
         project().ProjectDescription = unescaped(c[1]);
@@ -240,14 +212,14 @@ TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
             reference.paste();
             plain = reference.toPlainText();
             select(box, c[2].toInt(), c[3].toInt());
-            pressCtrl(box, Qt::Key_V);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             shown = box->toPlainText();
             EXPECT_EQ(withoutLineEnds(shown.left(box->textCursor().position())),
                       withoutLineEnds(plain.left(reference.textCursor().position())));
             // One undo takes the whole paste back; redo puts it in again.
-            pressCtrl(box, Qt::Key_Z);
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
             EXPECT_EQ(box->toPlainText(), before);
-            pressCtrl(box, Qt::Key_Z, Qt::ShiftModifier);
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_EQ(box->toPlainText(), shown);
             Click(d, "Command2");
         });

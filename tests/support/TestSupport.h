@@ -32,6 +32,8 @@ void StartCoreForTest();
 // Writes a file with exact bytes (creating folders); returns its path.
 QString writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// What a program run to its end wrote to its output and error output, trimmed.
+QString runTool(const QString &program, const QStringList &args);
 // The key=value lines of one [section] of a settings file, in their order.
 QStringList iniSection(const QString &path, const QString &section);
 
