@@ -19,29 +19,6 @@ namespace {
 
 QRadioButton *option(QWidget *d, int i) { return Child<QRadioButton>(d, QStringLiteral("Option1_%1").arg(i).toLatin1()); }
 
-// A table cell with its \r, \n and \uXXXX written out.
-QString unescaped(const QString &cell)
-{
-    QString out;
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (cell.at(i) != u'\\' || i + 1 == cell.size()) {
-            out += cell.at(i);
-            continue;
-        }
-        const QChar kind = cell.at(++i);
-        if (kind == u'u') {
-            bool ok = false;
-            out += QChar(cell.mid(i + 1, 4).toUShort(&ok, 16));
-            if (!ok)
-                ADD_FAILURE() << "bad escape in " << cell.toStdString();
-            i += 4;
-        } else {
-            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
-        }
-    }
-    return out;
-}
-
 void select(QPlainTextEdit *box, int from, int to)
 {
     QTextCursor c = box->textCursor();
@@ -198,8 +175,8 @@ TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
     for (const QStringList &c : testTable("shell/description-pastes.tsv")) {
         SCOPED_TRACE(c[0].toStdString());
         editedProject(2);
-        project().ProjectDescription = unescaped(c[1]);
-        const QString pasted = unescaped(c[4]).repeated(c[5].toInt());
+        project().ProjectDescription = unescapeCell(c[1]);
+        const QString pasted = unescapeCell(c[4]).repeated(c[5].toInt());
         ASSERT_FALSE(pasted.isEmpty());
         QGuiApplication::clipboard()->setText(pasted);
         QString shown, plain;

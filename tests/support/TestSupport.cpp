@@ -147,6 +147,28 @@ QStringList rowTail(const QStringList &row, int first)
     return tail;
 }
 
+QString unescapeCell(const QString &cell)
+{
+    QString out;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell.at(i) != u'\\' || i + 1 == cell.size()) {
+            out += cell.at(i);
+            continue;
+        }
+        const QChar kind = cell.at(++i);
+        if (kind == u'u') {
+            bool ok = false;
+            out += QChar(cell.mid(i + 1, 4).toUShort(&ok, 16));
+            if (!ok)
+                ADD_FAILURE() << "bad escape in " << cell.toStdString();
+            i += 4;
+        } else {
+            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
+        }
+    }
+    return out;
+}
+
 int tableKey(const QString &key, const QStringList &known)
 {
     const int index = int(known.indexOf(key));
