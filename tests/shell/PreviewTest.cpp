@@ -2,21 +2,17 @@
 // prints it (on the recording printer and once into a real PDF); and every print
 // command on a machine without a printer.
 
-#include "WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/Messages.h"
 #include "core/Printing.h"
 #include "platform/QtPrinter.h"
 #include "design/frmBlastDesign.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
-#include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -47,6 +43,8 @@ std::unique_ptr<frmPreview> preview(const QString &page = kPage)
     w->show();
     return w;
 }
+
+using NoPrinter = ProgramTest;
 
 } // namespace
 
@@ -102,21 +100,19 @@ TEST(Preview, PrintIntoPdfReadsBackAsThePage)
 // Without a printer each print command says so in one message, in the language of the
 // menus, naming where a printer or a PDF file is chosen. The message offers Retry and
 // Cancel: Cancel prints nothing, Retry once a printer is there prints the job.
-TEST(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
+TEST_F(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
 {
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
+    start();
     flags().FileEmpty = kFalse; // File > Print asks nothing first
     for (const QStringList &c : testTable("shell/no-printer.tsv")) {
         SCOPED_TRACE(c.join(' ').toStdString());
         settings().EnglishMenus = int16_t(c[2].toInt());
         const QString expected = testDataText(c[3]);
-        ASSERT_FALSE(expected.isEmpty());
         std::unique_ptr<QWidget> window;
         if (c[0] == "frmPreview")
-            window = std::make_unique<frmPreview>(main);
+            window = std::make_unique<frmPreview>(w);
         else if (c[0] == "frmBlastDesign")
-            window = std::make_unique<frmBlastDesign>(main);
+            window = std::make_unique<frmBlastDesign>(w);
         else
             ASSERT_EQ(c[0], "frmMain");
         if (window)
@@ -133,20 +129,17 @@ TEST(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
             if (window)
                 Click(window.get(), qPrintable(c[1]));
             else
-                Trigger(main, qPrintable(c[1]));
+                Trigger(w, qPrintable(c[1]));
             EXPECT_EQ(MessageTexts(), QStringList{expected});
             EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::RetryCancel);
             EXPECT_EQ(fakePrinter().documents.size(), printed + (answer == mb::Retry ? 1 : 0));
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         }
     }
-    fakeMessageBox().onShow = nullptr;
-    flags().ProjectSaved = kTrue;
-    main->close();
 }
 
 // The Qt printer on this machine, which has no printer, gives the same one message.
-TEST(NoPrinter, TheQtPrinterOfAMachineWithoutOne)
+TEST_F(NoPrinter, TheQtPrinterOfAMachineWithoutOne)
 {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "a printer is installed; nothing is printed on it from a test";

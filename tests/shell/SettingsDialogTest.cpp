@@ -1,23 +1,19 @@
 // The settings dialog and its folder picker: the settings it shows and stores, the
 // checks of OK, the font, file and folder dialogs, Cancel, and the [Settings] section OK writes.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmPath.h"
 #include "shell/frmSet.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -39,6 +35,8 @@ protected:
 
     std::unique_ptr<frmSet> dlg;
 };
+
+using SettingsWindow = ProgramTest;
 
 } // namespace
 
@@ -210,17 +208,16 @@ TEST(FolderPicker, Drives)
         EXPECT_EQ(DriveList::drivesFrom(l[0].split('|')), l[1].split('|')) << l[0].toStdString();
 }
 
-TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
+TEST_F(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
 {
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
+    start();
     w->show();
     settings().DisplayFontName = "DejaVu Sans";
     settings().DisplayFontSize = 10;
     // The font dialog opens on the history font; a second one is cancelled and changes
     // nothing. The size is kept as the settings file reads it back: whole points, 7 to 24.
     fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 30, false, true});
-    const DialogOutcome out = DriveDialog(Child<QAction>(w, "mnuUtilItem_0"), [](QDialog *d) {
+    const DialogOutcome out = DriveDialog(act("mnuUtilItem_0"), [](QDialog *d) {
         EXPECT_EQ(d->parentWidget(), mainWindow());
         Click(d, "Command5");
         Click(d, "Command5");
@@ -237,5 +234,4 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
     EXPECT_EQ(settings().DisplayFontSize, 24.0f);
     EXPECT_EQ(history->font().family(), "DejaVu Sans Mono");
     EXPECT_TRUE(history->font().italic());
-    w->close();
 }

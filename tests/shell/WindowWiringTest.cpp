@@ -1,17 +1,14 @@
 // Every window opens from its command and, at its opening size and in both languages,
-// fits the screen and shows its texts whole.
+// fits the screen and shows its texts whole. The caption marks unsaved work once an
+// input window is confirmed, until the save.
 
 #include "TextFit.h"
-#include "WindowDriver.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
+#include "ProgramFixture.h"
 #include "shell/frmPath.h"
 #include "core/Messages.h"
 #include "platform/frmHelp.h"
 
-#include <QPointer>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -59,10 +56,11 @@ bool openAndMeasure(const QString &name, const std::function<void()> &open, int 
 
 } // namespace
 
-TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
+using WindowWiring = ProgramTest;
+
+TEST_F(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
 {
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
+    start();
     std::unique_ptr<QWidget> path;
     std::unique_ptr<HelpBrowser> help;
     auto open = [&](const QString &window, const QString &item) {
@@ -89,22 +87,14 @@ TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
         }
     }
     EXPECT_EQ(centred, 36); // the others have no owner on view, or no room to be centred over it
-    // Nothing was confirmed: the project is unchanged.
+    // Nothing was confirmed: the project and the caption are unchanged.
     EXPECT_EQ(flags().ProjectSaved, kTrue);
-    w->close();
-}
-
-TEST(WindowWiring, TheCaptionMarksUnsavedWorkFromAnInputWindowsOkUntilTheSave)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Tessolan Primer");
     QTimer::singleShot(0, w, [] { Click(QApplication::activeModalWidget(), "btnOk"); });
     Trigger(w, "mnuFortioItem_0"); // Anderson, confirmed as it stands
     EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
-    const QString path = testHome() + "/site.KVD";
-    fakeFileDialog().script(path);
+    const QString file = testHome() + "/site.KVD";
+    fakeFileDialog().script(file);
     Trigger(w, "mnuFileItem_3");
-    EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
-    w->close();
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + file);
 }
