@@ -115,40 +115,28 @@ TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
 TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStartsANewProject)
 {
     const QString saveAs = testHome() + "/saved.KVD";
-    const struct {
-        const char *name;
-        bool saved;             // the project had no unsaved changes: nothing is asked
-        int answer;             // to "Save changes to: ...?"
-        bool dialogChoosesFile; // the Save As dialog gives a file (else it is cancelled)
-        bool newProject;        // the project was reset
-    } cases[] = {
-        {"cancel", false, mb::Cancel, false, false},
-        {"yes, save as cancelled", false, mb::Yes, false, false},
-        {"no", false, mb::No, false, true},
-        {"yes and saved", false, mb::Yes, true, true},
-        {"saved before", true, 0, false, true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &c : testTable("shell/description-unit-change.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        const bool saved = c[1] == "1", dialogChoosesFile = c[3] == "1", newProject = c[4] == "1";
         QFile::remove(saveAs);
         editedProject(0);
-        if (!c.saved)
+        if (!saved)
             project().CurrentFile = QStringLiteral("Untitled");
-        flags().ProjectSaved = c.saved ? kTrue : kFalse;
+        flags().ProjectSaved = saved ? kTrue : kFalse;
         w->SetFormCaption();
         fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(c.answer);
-        if (c.answer == mb::Yes)
-            fakeFileDialog().script(c.dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
+        fakeMessageBox().script(c[2].toInt());
+        if (c[2].toInt() == mb::Yes)
+            fakeFileDialog().script(dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
         const DialogOutcome out = edit([](QDialog *d) {
             Child<QPlainTextEdit>(d, "Text1")->setPlainText("changed");
             option(d, 2)->click();
             Click(d, "Command2");
         });
-        EXPECT_EQ(MessageTexts(), c.saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
-        EXPECT_EQ(out.stayedOpen, !c.newProject);
-        EXPECT_EQ(QFile::exists(saveAs), c.dialogChoosesFile);
-        if (c.newProject) {
+        EXPECT_EQ(MessageTexts(), saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
+        EXPECT_EQ(out.stayedOpen, !newProject);
+        EXPECT_EQ(QFile::exists(saveAs), dialogChoosesFile);
+        if (newProject) {
             EXPECT_EQ(project().CurrentFile, "Untitled");
             EXPECT_EQ(project().CurrentUnits, 2);
             EXPECT_EQ(project().ProjectDescription, "");
