@@ -1,6 +1,5 @@
 // The print preview: the page shown read-only, copied exactly, printed as File > Print
-// prints it (on the recording printer and once into a real PDF); and every print
-// command on a machine without a printer.
+// prints it; and every print command on a machine without a printer.
 
 #include "ProgramFixture.h"
 #include "core/Messages.h"
@@ -10,8 +9,6 @@
 #include "shell/frmPreview.h"
 
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTextEdit>
 
 namespace {
@@ -78,23 +75,6 @@ TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
     Click(preview(QString()).get(), "Command3");
     ASSERT_EQ(fakePrinter().documents.size(), 3);
     EXPECT_EQ(printed(fakePrinter().documents[2]), std::make_pair(QString(), 2));
-}
-
-TEST(Preview, PrintIntoPdfReadsBackAsThePage)
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    auto w = preview();
-    const QString pdf = testHome() + "/preview.pdf";
-    services().printer = std::make_unique<QtPrinter>(pdf);
-    Click(w.get(), "Command3");
-    ASSERT_TRUE(QFile::exists(pdf));
-    QProcess run;
-    run.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(run.waitForFinished(30000));
-    const QString text = QString::fromUtf8(run.readAllStandardOutput());
-    for (const char *line : {"Version: ", "Page: 1", "Korvendo module", "Bench height ........ 10", "Περιγραφή"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << " in " << text.toStdString();
 }
 
 // Without a printer each print command says so in one message, in the language of the
