@@ -92,7 +92,6 @@ inline QStringList MessageTexts()
 inline QString LogSince(qsizetype start) { return historyLog().text().mid(start); }
 
 struct DialogOutcome {
-    QString name;            // objectName of the dialog that opened ("" for none)
     bool stayedOpen = false; // the steps left it open
 };
 
@@ -110,7 +109,6 @@ inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDia
             return;
         poll.stop();
         opened = true;
-        out.name = dlg->objectName();
         steps(dlg);
         if (dlg->isVisible()) {
             out.stayedOpen = true;
