@@ -1,17 +1,9 @@
 // The program starts, shows its window and closes through the shutdown sequence.
 
-#include "TestSupport.h"
+#include "ProgramFixture.h"
 #include "core/IniFile.h"
-#include "core/Messages.h"
-#include "core/ProgramState.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <gtest/gtest.h>
 
 TEST(Startup, StartsShowsAndClosesCleanly)
 {
