@@ -136,21 +136,14 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStarts
         EXPECT_EQ(MessageTexts(), saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
         EXPECT_EQ(out.stayedOpen, !newProject);
         EXPECT_EQ(QFile::exists(saveAs), dialogChoosesFile);
-        if (newProject) {
-            EXPECT_EQ(project().CurrentFile, "Untitled");
-            EXPECT_EQ(project().CurrentUnits, 2);
-            EXPECT_EQ(project().ProjectDescription, "");
-            EXPECT_EQ(project().ProjectTitle, "");
-            EXPECT_EQ(flags().ProjectSaved, kFalse);
-            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Modified\r\n"));
-        } else {
-            // The dialog stayed open and was then cancelled: the project is as it was.
-            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Not Modified\r\n"));
-            EXPECT_EQ(project().CurrentUnits, 0);
-            EXPECT_EQ(project().ProjectTitle, "Quarry");
-            EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
-            EXPECT_EQ(flags().ProjectSaved, kFalse);
-        }
+        // A dialog that stayed open was then cancelled: the project is as it was.
+        EXPECT_TRUE(LogSince(logStart).endsWith(newProject ? ". Project Description Modified\r\n"
+                                                           : ". Project Description Not Modified\r\n"));
+        EXPECT_EQ(project().CurrentFile, "Untitled");
+        EXPECT_EQ(project().CurrentUnits, newProject ? 2 : 0);
+        EXPECT_EQ(project().ProjectTitle, newProject ? "" : "Quarry");
+        EXPECT_EQ(project().ProjectDescription, newProject ? "" : "North bench\r\nSecond line");
+        EXPECT_EQ(flags().ProjectSaved, kFalse);
     }
 }
 
