@@ -67,10 +67,8 @@ QByteArray testData(const QString &name);
 QString testDataText(const QString &name);
 // The rows of a tab-separated table under tests/data/: one row a line, its cells split
 // by tabs; blank lines and lines starting with "#" are left out. Every row has as many
-// cells as the first, with no exception: a cell left open is an empty one, trailing ones
-// included, and rows that end in a list of any length are padded to the longest (read
-// with rowTail). A table without rows, or a row of another width, fails the test with the
-// table's name and line: a table emptied or cut short never passes unread.
+// cells as the first (a row ending in a list is padded with empty cells, read with
+// rowTail). A table without rows, or a row of another width, fails the test.
 QList<QStringList> testTable(const QString &name);
 // The cells of a row from 'first' on, without the empty cells that pad it at its end.
 QStringList rowTail(const QStringList &row, int first);

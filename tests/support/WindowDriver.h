@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -31,14 +31,7 @@ inline void Click(QWidget *w, const char *name)
 }
 
 // A left click of the mouse at a point of the widget.
-inline void ClickAt(QWidget *w, QPoint at)
-{
-    const QPointF global = w->mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
+inline void ClickAt(QWidget *w, QPoint at) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at); }
 
 // Brings forward the page of every tab widget that holds the box.
 inline void RevealBox(QWidget *box)
