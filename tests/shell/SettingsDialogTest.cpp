@@ -203,7 +203,6 @@ TEST(FolderPicker, Drives)
 TEST_F(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
 {
     start();
-    w->show();
     settings().DisplayFontName = "DejaVu Sans";
     settings().DisplayFontSize = 10;
     // The font dialog opens on the history font; a second one is cancelled and changes
