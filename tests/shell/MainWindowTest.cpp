@@ -1,5 +1,5 @@
 // The main window, driven through its menus and toolbar: captions, file commands with
-// their prompts and dialogs, printing, the history pane and start-up files.
+// their prompts and dialogs, the history pane and start-up files.
 
 #include "ProgramFixture.h"
 #include "calculators/BurdenCalculators.h"
@@ -351,25 +351,6 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
     fakeMessageBox().boxes.clear();
     Trigger(w, "mnuFileItem_0");
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-}
-
-TEST_F(MainWindow, PrintAndPreviewAskAboutAnEmptyProject)
-{
-    start();
-    QStringList previews;
-    w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
-    // A new project asks first; No prints and shows nothing, Yes goes on.
-    for (const int answer : {mb::No, mb::Yes}) {
-        fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(answer);
-        fakeMessageBox().script(answer);
-        Trigger(w, "mnuFileItem_6");
-        Trigger(w, "mnuFileItem_7");
-        EXPECT_EQ(MessageTexts(), QStringList(2, "Current file is empty. Continue?"));
-        EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
-        EXPECT_EQ(fakePrinter().documents.size(), answer == mb::Yes ? 1 : 0);
-        EXPECT_EQ(previews, answer == mb::Yes ? QStringList{"Korvendo module"} : QStringList());
-    }
 }
 
 // Whatever a command or an event handler throws is reported and the program runs on.

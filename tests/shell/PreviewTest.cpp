@@ -1,5 +1,5 @@
-// The print preview: the page shown read-only, copied exactly and printed; and every
-// print command on a machine without a printer.
+// The print preview: the page shown read-only, copied exactly and printed; and the print
+// commands on an empty project and on a machine without a printer.
 
 #include "ProgramFixture.h"
 #include "core/Messages.h"
@@ -41,7 +41,7 @@ std::unique_ptr<frmPreview> preview(const QString &page = kPage)
     return w;
 }
 
-using NoPrinter = ProgramTest;
+using PrintCommands = ProgramTest;
 
 } // namespace
 
@@ -72,13 +72,28 @@ TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
     EXPECT_EQ(printed(fakePrinter().documents[1]), std::make_pair(QString(), 2));
 }
 
+// Print and Preview of a new project ask first: No prints and shows nothing, Yes goes on.
 // Without a printer each print command says so in one message, in the language of the
 // menus, naming where a printer or a PDF file is chosen. The message offers Retry and
 // Cancel: Cancel prints nothing, Retry once a printer is there prints the job. The Qt
 // printer of a machine without one gives the same message.
-TEST_F(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
+TEST_F(PrintCommands, AskAboutAnEmptyProjectAndSayOnceWhereAPrinterIsChosen)
 {
     start();
+    QStringList previews;
+    w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
+    for (const int answer : {mb::No, mb::Yes}) {
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(answer);
+        fakeMessageBox().script(answer);
+        Trigger(w, "mnuFileItem_6");
+        Trigger(w, "mnuFileItem_7");
+        EXPECT_EQ(MessageTexts(), QStringList(2, "Current file is empty. Continue?"));
+        EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
+        EXPECT_EQ(fakePrinter().documents.size(), answer == mb::Yes ? 1 : 0);
+        EXPECT_EQ(previews, answer == mb::Yes ? QStringList{"Korvendo module"} : QStringList());
+    }
+
     flags().FileEmpty = kFalse; // File > Print asks nothing first
     for (const QStringList &c : testTable("shell/no-printer.tsv")) {
         SCOPED_TRACE(c.join(' ').toStdString());
