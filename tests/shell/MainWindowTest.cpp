@@ -32,14 +32,17 @@ void presetSettings(const QList<std::tuple<QString, QString, QString>> &values)
     historyLog().setText(QString());
 }
 
-// A project file with the given title, written without the window.
-QString writeProject(const QString &name, const QString &title)
+// A project file titled with its name, written without the window; 'change' changes
+// other values first.
+QString writeProject(const QString &name, const std::function<void()> &change = {})
 {
     QDir().mkpath(projects());
     const ProjectState before = project();
     const ProjectFlags flagsBefore = flags();
     ResetProjectDefaults(kTrue, kTrue);
-    project().ProjectTitle = title;
+    project().ProjectTitle = name;
+    if (change)
+        change();
     project().CurrentFile = projects() + "/" + name;
     SaveProjectFile();
     const QString path = project().CurrentFile;
@@ -133,13 +136,7 @@ TEST_F(MainWindow, ItemsToolbarAndHistoryPaneInBothLanguages)
 TEST_F(MainWindow, HiddenCalculatorsDoNotOutliveTheirProject)
 {
     // A second project whose Anderson diameter is 9 inches.
-    QDir().mkpath(projects());
-    ResetProjectDefaults(kTrue, kTrue);
-    project().AndersonDiam = 9;
-    project().CurrentFile = projects() + "/nine.kvd";
-    SaveProjectFile();
-    const QString nine = project().CurrentFile;
-
+    const QString nine = writeProject("nine.kvd", [] { project().AndersonDiam = 9; });
     start();
     w->FileNew(kTrue, kTrue);
     EXPECT_EQ(CalculatorResultText(0), "10.95"); // loaded hidden, as the design window does
@@ -210,7 +207,7 @@ TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLine
     start();
     QStringList opened;
     for (int i = 1; i <= 4; ++i) {
-        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i), "R"));
+        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i)));
         fakeFileDialog().script(opened.first());
         Trigger(w, "mnuFileItem_1");
     }
@@ -308,8 +305,8 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
 TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
 {
     start();
-    const QMap<QString, QString> files{{"site", writeProject("site.kvd", "Site")},
-                                       {"other", writeProject("other.kvd", "Other")},
+    const QMap<QString, QString> files{{"site", writeProject("site.kvd")},
+                                       {"other", writeProject("other.kvd")},
                                        {"kept", projects() + "/kept.kvd"}};
     const QString other = files["other"];
     auto file = [&](const QString &name) { return files.value(name, name); };
