@@ -104,9 +104,8 @@ TEST_F(ProgramOptions, OkStoresEachBoxAndSwitchesTheMenus)
 TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
 {
     associate();
-    ASSERT_EQ(MessageTexts().size(), 1);
-    EXPECT_EQ(MessageTexts()[0],
-              "The KVD file extensions has been associated to " + program() + "\r\n\r\nNote: the association holds for the current user only");
+    EXPECT_EQ(MessageTexts(), QStringList{"The KVD file extensions has been associated to " + program()
+                                          + "\r\n\r\nNote: the association holds for the current user only"});
 
     const QString type = "application/x-tessolan-primer-kvd";
     EXPECT_EQ(runTool("xdg-mime", {"query", "default", type}), "tessolan-primer.desktop");
@@ -116,10 +115,8 @@ TEST_F(ProgramOptions, FileAssociationForRealInThePrivateFolders)
     EXPECT_TRUE(entry.contains("\nExec=\"" + program() + "\" %f\n")) << entry.toStdString();
     EXPECT_TRUE(entry.contains("\nMimeType=" + type + ";\n"));
     EXPECT_TRUE(QFile::exists(dataHome() + "/icons/hicolor/scalable/apps/tessolan-primer.svg"));
-    const QString xml = QString::fromUtf8(readFile(dataHome() + "/mime/packages/tessolan-primer-kvd.xml"));
-    EXPECT_TRUE(xml.contains("<glob pattern=\"*.kvd\"/>"));
 
-    // The MIME database, read for the first time in this process, knows both cases.
+    // The MIME database, read for the first time in this process, knows the type in both cases.
     QMimeDatabase db;
     for (const char *name : {"bench.KVD", "bench.kvd"})
         EXPECT_EQ(db.mimeTypeForFile(QString::fromLatin1(name), QMimeDatabase::MatchExtension).name(), type) << name;
