@@ -130,31 +130,12 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
     }
 }
 
-TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
+// The folder picker's shortcuts left by OK or Cancel, and the editor picked from a file
+// dialog, fill their boxes; Cancel of the dialog then changes nothing.
+TEST_F(SettingsDialog, FolderAndEditorPickersThenCancelChangesNothing)
 {
     const QByteArray fileBefore = readFile(paths().IniFile);
     const SettingsState before = settings();
-    fakeFileDialog().script(QString("/opt/my editor/edit"));
-    Click(dlg.get(), "cmdSelect");
-    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
-    EXPECT_TRUE(fakeFileDialog().requests[0].mustExist);
-    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
-    // A cancelled file dialog leaves the box alone.
-    Click(dlg.get(), "cmdSelect");
-    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
-    box("Text2")->setText(testHome());
-    box("Text1")->setText("ABC");
-
-    Click(dlg.get(), "cmdCancel");
-    EXPECT_TRUE(historyLog().text().endsWith(". Settings Not Modified\r\n"));
-    EXPECT_EQ(settings().ExternalEditor, before.ExternalEditor);
-    EXPECT_EQ(settings().FileExtension, before.FileExtension);
-    EXPECT_EQ(settings().DataPath, before.DataPath);
-    EXPECT_EQ(readFile(paths().IniFile), fileBefore);
-}
-
-TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
-{
     const QString work = testHome() + "/work";
     QDir().mkpath(work);
     box("Text2")->setText(work + "/");
@@ -182,6 +163,23 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
         EXPECT_EQ(WithSlash(shownAtLoad), WithSlash(before));
         EXPECT_EQ(box("Text2")->text(), s.expected);
     }
+
+    fakeFileDialog().script(QString("/opt/my editor/edit"));
+    Click(dlg.get(), "cmdSelect");
+    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
+    EXPECT_TRUE(fakeFileDialog().requests[0].mustExist);
+    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
+    // A cancelled file dialog leaves the box alone.
+    Click(dlg.get(), "cmdSelect");
+    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
+    box("Text1")->setText("ABC");
+
+    Click(dlg.get(), "cmdCancel");
+    EXPECT_TRUE(historyLog().text().endsWith(". Settings Not Modified\r\n"));
+    EXPECT_EQ(settings().ExternalEditor, before.ExternalEditor);
+    EXPECT_EQ(settings().FileExtension, before.FileExtension);
+    EXPECT_EQ(settings().DataPath, before.DataPath);
+    EXPECT_EQ(readFile(paths().IniFile), fileBefore);
 }
 
 // The drives are "/" and the mounted volumes that can hold the user's files, each once;
