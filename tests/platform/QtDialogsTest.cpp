@@ -30,9 +30,7 @@ TEST(QtFontDialog, OkWithNothingChangedKeepsBoldAndItalic)
             float size = 11;
             int16_t Bold = bold ? -1 : 0, Italic = italic ? -1 : 0;
             QFont shown;
-            QAction choose;
-            QObject::connect(&choose, &QAction::triggered, [&] { ChooseScreenFont(name, size, Bold, Italic); });
-            DriveDialog(&choose, [&](QDialog *dlg) {
+            DriveDialog([&] { ChooseScreenFont(name, size, Bold, Italic); }, [&](QDialog *dlg) {
                 shown = qobject_cast<QFontDialog *>(dlg)->currentFont();
                 dlg->accept();
             });
@@ -58,9 +56,7 @@ TEST(QtFileDialogService, OpensInItsFolderWithTheRequestedFilter)
     request.filterIndex = 2;
     QString dir, filter;
     std::optional<QString> answer = QString("x");
-    QAction open;
-    QObject::connect(&open, &QAction::triggered, [&] { answer = QtFileDialog().run(request); });
-    DriveDialog(&open, [&](QDialog *dlg) {
+    DriveDialog([&] { answer = QtFileDialog().run(request); }, [&](QDialog *dlg) {
         dir = qobject_cast<QFileDialog *>(dlg)->directory().absolutePath();
         filter = qobject_cast<QFileDialog *>(dlg)->selectedNameFilter();
         dlg->reject();

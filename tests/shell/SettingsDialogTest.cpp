@@ -149,16 +149,14 @@ TEST_F(SettingsDialog, FolderAndEditorPickersThenCancelChangesNothing)
     for (const auto &s : steps) {
         SCOPED_TRACE(s.option);
         QString shownAtLoad;
-        QTimer::singleShot(0, [&] {
-            auto *picker = qobject_cast<frmPath *>(QApplication::activeModalWidget());
-            ASSERT_TRUE(picker);
+        const QString before = box("Text2")->text();
+        DriveDialog([&] { Click(dlg.get(), "cmdSetPath"); }, [&](QDialog *picker) {
+            ASSERT_TRUE(qobject_cast<frmPath *>(picker));
             shownAtLoad = Child<FolderList>(picker, "Dir1")->path();
             EXPECT_TRUE(Child<QRadioButton>(picker, "Option1_2")->isChecked());
             Child<QRadioButton>(picker, QStringLiteral("Option1_%1").arg(s.option).toLatin1())->setChecked(true);
             Click(picker, s.ok ? "Command2" : "Command1");
         });
-        const QString before = box("Text2")->text();
-        Click(dlg.get(), "cmdSetPath");
         // The picker opened on the folder of the box ("Current").
         EXPECT_EQ(WithSlash(shownAtLoad), WithSlash(before));
         EXPECT_EQ(box("Text2")->text(), s.expected);

@@ -91,7 +91,7 @@ struct DialogOutcome {
 // Runs a command that opens a modal dialog, and once the dialog is up runs the test's
 // steps on it. A dialog still open after them is closed through its Cancel button
 // (Command1), and the outcome says so. A command that opens no dialog fails the test.
-inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDialog *)> &steps)
+inline DialogOutcome DriveDialog(const std::function<void()> &command, const std::function<void(QDialog *)> &steps)
 {
     DialogOutcome out;
     bool opened = false;
@@ -112,7 +112,13 @@ inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDia
         }
     });
     poll.start(5);
-    command->trigger();
+    command();
     EXPECT_TRUE(opened) << "no dialog opened";
     return out;
+}
+
+// The same for a menu item or toolbar button.
+inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDialog *)> &steps)
+{
+    return DriveDialog([command] { command->trigger(); }, steps);
 }
