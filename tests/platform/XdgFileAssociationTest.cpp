@@ -11,10 +11,9 @@ TEST(XdgFileAssociation, ExecLineQuotesAndEscapesTheProgramPath)
         const QString exec = DesktopExecLine(c[0]);
         EXPECT_EQ(exec, c[1]) << c[0].toStdString();
         // The desktop-entry checker accepts the line.
-        const QString file = writeFile(testHome() + "/t.desktop",
-                                       ("[Desktop Entry]\nType=Application\nName=Tessolan Primer\nExec=" + exec
-                                        + "\nNoDisplay=true\n")
-                                           .toUtf8());
+        const QByteArray entry =
+            "[Desktop Entry]\nType=Application\nName=Tessolan Primer\nExec=" + exec.toUtf8() + "\nNoDisplay=true\n";
+        const QString file = writeFile(testHome() + "/t.desktop", entry);
         EXPECT_EQ(runTool("desktop-file-validate", {file}), "") << c[0].toStdString();
     }
 }

@@ -27,7 +27,6 @@ protected:
     void open()
     {
         fakeMessageBox().boxes.clear();
-        historyLog().setText(QString());
         dlg = std::make_unique<frmSet>();
         dlg->show();
     }

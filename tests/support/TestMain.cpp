@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <memory>
 
 void installFreshTestEnvironment();
 
