@@ -64,11 +64,9 @@ TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
     EXPECT_TRUE(MessageTexts().value(0).startsWith("Position the cursor"));
 
     Click(w.get(), "Command3");
-    ASSERT_EQ(fakePrinter().documents.size(), 1);
-    EXPECT_EQ(printed(fakePrinter().documents[0]), std::make_pair(kPage, 2)); // the version line and the page number
-
     Click(preview(QString()).get(), "Command3");
     ASSERT_EQ(fakePrinter().documents.size(), 2);
+    EXPECT_EQ(printed(fakePrinter().documents[0]), std::make_pair(kPage, 2)); // the version line and the page number
     EXPECT_EQ(printed(fakePrinter().documents[1]), std::make_pair(QString(), 2));
 }
 
