@@ -308,7 +308,6 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
     const QMap<QString, QString> files{{"site", writeProject("site.kvd")},
                                        {"other", writeProject("other.kvd")},
                                        {"kept", projects() + "/kept.kvd"}};
-    const QString other = files["other"];
     auto file = [&](const QString &name) { return files.value(name, name); };
     for (const QStringList &c : testTable("shell/unsaved-work.tsv")) {
         SCOPED_TRACE(c[0].toStdString());
@@ -323,7 +322,7 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
         fakeMessageBox().boxes.clear();
         fakeMessageBox().script(c[3].toInt());
         if (c[1] == "mnuFileItem_1")
-            fakeFileDialog().script(other);
+            fakeFileDialog().script(file("other"));
         if (c[3].toInt() == mb::Yes && before == "Untitled")
             fakeFileDialog().script(c[5].isEmpty() ? std::nullopt : std::optional(file(c[5])));
         Trigger(w, qPrintable(c[1]));
@@ -343,7 +342,7 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
             EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), savedTo); // listed for the next start
         }
     }
-    EXPECT_EQ(act("mnuFileArray_1")->text(), other);
+    EXPECT_EQ(act("mnuFileArray_1")->text(), file("other"));
     // Nothing unsaved: no question.
     fakeMessageBox().boxes.clear();
     Trigger(w, "mnuFileItem_0");
