@@ -7,7 +7,6 @@
 #include "shell/frmMain.h"
 
 #include <QPointer>
-#include <gtest/gtest.h>
 
 class ProgramTest : public ::testing::Test {
 protected:

@@ -226,11 +226,9 @@ TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(openBrowser(), nullptr);
 
-    const QString ini = QString::fromUtf8(readFile(paths().IniFile));
-    EXPECT_TRUE(ini.contains("[TextBrowse]\r\nBrowseFontName=DejaVu Sans Mono\r\nBrowseFontSize=13\r\n"
-                             "BrowseFontBold=0\r\nBrowseFontItalic=-1\r\nBrowseDefaultFilter=*.log\r\n"
-                             "BrowseUseNotepad=1\r\n"))
-        << ini.toStdString();
+    EXPECT_EQ(iniSection(paths().IniFile, "TextBrowse"),
+              QStringList({"BrowseFontName=DejaVu Sans Mono", "BrowseFontSize=13", "BrowseFontBold=0",
+                           "BrowseFontItalic=-1", "BrowseDefaultFilter=*.log", "BrowseUseNotepad=1"}));
 
     ShowTextBrowser();
     w = openBrowser();
@@ -267,5 +265,5 @@ TEST_F(TextBrowserWindow, StartsWhereOpenDoesThenWhereItWasLeftAndClosesWithTheP
     Child<QLineEdit>(browser, "Text2")->setText("*.doc");
     close();
     EXPECT_FALSE(browser);
-    EXPECT_TRUE(QString::fromUtf8(readFile(paths().IniFile)).contains("BrowseDefaultFilter=*.doc\r\n"));
+    EXPECT_TRUE(iniSection(paths().IniFile, "TextBrowse").contains("BrowseDefaultFilter=*.doc"));
 }

@@ -10,9 +10,6 @@
 
 #include <QScreen>
 
-#include <functional>
-#include <memory>
-
 namespace {
 // Opens a window, and while it is up checks that it fits the screen and shows its texts
 // whole; then closes it and any other window (the main window stays). False when no such
