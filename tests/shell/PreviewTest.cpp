@@ -47,7 +47,7 @@ using PrintCommands = ProgramTest;
 
 // Page 0 is shown read-only, copied exactly, and printed line for line below the
 // header; an empty page prints the header only.
-TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
+TEST(Preview, ShowsCopiesAndPrintsPageZero)
 {
     auto w = preview();
     auto *area = Child<QTextEdit>(w.get(), "RichTextBox1");
