@@ -1,20 +1,16 @@
 // The main window, driven through its menus and toolbar: captions, file commands with
-// their prompts and dialogs, printing, the history pane and start-up files.
+// their prompts and dialogs, the history pane and start-up files.
 
-#include "WindowDriver.h"
+#include "ProgramFixture.h"
 #include "calculators/BurdenCalculators.h"
 #include "core/Errors.h"
 #include "core/IniFile.h"
 #include "core/Messages.h"
 #include "core/Project.h"
 #include "core/ProjectFile.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <gtest/gtest.h>
 
 #include <new>
 #include <stdexcept>
@@ -36,14 +32,17 @@ void presetSettings(const QList<std::tuple<QString, QString, QString>> &values)
     historyLog().setText(QString());
 }
 
-// A project file with the given title, written without the window.
-QString writeProject(const QString &name, const QString &title)
+// A project file titled with its name, written without the window; 'change' changes
+// other values first.
+QString writeProject(const QString &name, const std::function<void()> &change = {})
 {
     QDir().mkpath(projects());
     const ProjectState before = project();
     const ProjectFlags flagsBefore = flags();
     ResetProjectDefaults(kTrue, kTrue);
-    project().ProjectTitle = title;
+    project().ProjectTitle = name;
+    if (change)
+        change();
     project().CurrentFile = projects() + "/" + name;
     SaveProjectFile();
     const QString path = project().CurrentFile;
@@ -54,25 +53,8 @@ QString writeProject(const QString &name, const QString &title)
 
 bool fileHolds(const QString &path, const QString &text) { return QString::fromUtf8(readFile(path)).contains(text); }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ProgramTest {
 protected:
-    void TearDown() override { close(); }
-
-    frmMain *start(const QStringList &args = {})
-    {
-        w = StartProgram(args, testHome());
-        fakeMessageBox().boxes.clear();
-        return w;
-    }
-    void close()
-    {
-        if (w) {
-            flags().ProjectSaved = kTrue;
-            w->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QAction *act(const char *name) const { return Child<QAction>(w, name); }
     QString pane() const { return Child<QPlainTextEdit>(w, "txtMain")->toPlainText(); }
     // Marks the project changed, as a confirmed input window does.
     void edit(const QString &title) const
@@ -86,8 +68,6 @@ protected:
         w->setWindowOpener("mnuUtilItem_1", [english] { settings().EnglishMenus = english; });
         Trigger(w, "mnuUtilItem_1");
     }
-
-    QPointer<frmMain> w;
 };
 
 } // namespace
@@ -156,13 +136,7 @@ TEST_F(MainWindow, ItemsToolbarAndHistoryPaneInBothLanguages)
 TEST_F(MainWindow, HiddenCalculatorsDoNotOutliveTheirProject)
 {
     // A second project whose Anderson diameter is 9 inches.
-    QDir().mkpath(projects());
-    ResetProjectDefaults(kTrue, kTrue);
-    project().AndersonDiam = 9;
-    project().CurrentFile = projects() + "/nine.kvd";
-    SaveProjectFile();
-    const QString nine = project().CurrentFile;
-
+    const QString nine = writeProject("nine.kvd", [] { project().AndersonDiam = 9; });
     start();
     w->FileNew(kTrue, kTrue);
     EXPECT_EQ(CalculatorResultText(0), "10.95"); // loaded hidden, as the design window does
@@ -233,7 +207,7 @@ TEST_F(MainWindow, RecentFilesSurviveARestartWhichOpensTheLastThenTheCommandLine
     start();
     QStringList opened;
     for (int i = 1; i <= 4; ++i) {
-        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i), "R"));
+        opened.prepend(writeProject(QStringLiteral("recent %1.kvd").arg(i)));
         fakeFileDialog().script(opened.first());
         Trigger(w, "mnuFileItem_1");
     }
@@ -331,10 +305,9 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedLeaveTheProgramRunningWithNoFile)
 TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
 {
     start();
-    const QMap<QString, QString> files{{"site", writeProject("site.kvd", "Site")},
-                                       {"other", writeProject("other.kvd", "Other")},
+    const QMap<QString, QString> files{{"site", writeProject("site.kvd")},
+                                       {"other", writeProject("other.kvd")},
                                        {"kept", projects() + "/kept.kvd"}};
-    const QString other = files["other"];
     auto file = [&](const QString &name) { return files.value(name, name); };
     for (const QStringList &c : testTable("shell/unsaved-work.tsv")) {
         SCOPED_TRACE(c[0].toStdString());
@@ -349,7 +322,7 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
         fakeMessageBox().boxes.clear();
         fakeMessageBox().script(c[3].toInt());
         if (c[1] == "mnuFileItem_1")
-            fakeFileDialog().script(other);
+            fakeFileDialog().script(file("other"));
         if (c[3].toInt() == mb::Yes && before == "Untitled")
             fakeFileDialog().script(c[5].isEmpty() ? std::nullopt : std::optional(file(c[5])));
         Trigger(w, qPrintable(c[1]));
@@ -369,30 +342,11 @@ TEST_F(MainWindow, NewOpenAndCloseAskAboutUnsavedWork)
             EXPECT_EQ(ReadINI("FileMenu", "LastFileLong1", iniPath()), savedTo); // listed for the next start
         }
     }
-    EXPECT_EQ(act("mnuFileArray_1")->text(), other);
+    EXPECT_EQ(act("mnuFileArray_1")->text(), file("other"));
     // Nothing unsaved: no question.
     fakeMessageBox().boxes.clear();
     Trigger(w, "mnuFileItem_0");
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-}
-
-TEST_F(MainWindow, PrintAndPreviewAskAboutAnEmptyProject)
-{
-    start();
-    QStringList previews;
-    w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
-    // A new project asks first; No prints and shows nothing, Yes goes on.
-    for (const int answer : {mb::No, mb::Yes}) {
-        fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(answer);
-        fakeMessageBox().script(answer);
-        Trigger(w, "mnuFileItem_6");
-        Trigger(w, "mnuFileItem_7");
-        EXPECT_EQ(MessageTexts(), QStringList(2, "Current file is empty. Continue?"));
-        EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
-        EXPECT_EQ(fakePrinter().documents.size(), answer == mb::Yes ? 1 : 0);
-        EXPECT_EQ(previews, answer == mb::Yes ? QStringList{"Korvendo module"} : QStringList());
-    }
 }
 
 // Whatever a command or an event handler throws is reported and the program runs on.
@@ -408,13 +362,11 @@ TEST_F(MainWindow, EveryExceptionReachesTheErrorTail)
     for (const auto &c : cases) {
         fakeMessageBox().boxes.clear();
         EXPECT_EQ(RunWithErrorTail(c.raise), errres::Leave);
-        EXPECT_EQ(MessageTexts(), QStringList{c.message});
-        fakeMessageBox().boxes.clear();
         EXPECT_FALSE(DeliverUnderErrorTail([&] {
             c.raise();
             return true;
         }));
-        EXPECT_EQ(MessageTexts(), QStringList{c.message});
+        EXPECT_EQ(MessageTexts(), QStringList(2, c.message));
     }
     // An error inside a window reaches the error tail of the menu that opened it.
     fakeMessageBox().boxes.clear();

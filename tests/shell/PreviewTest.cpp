@@ -1,22 +1,15 @@
-// The print preview: the page shown read-only, copied exactly, printed as File > Print
-// prints it (on the recording printer and once into a real PDF); and every print
-// command on a machine without a printer.
+// The print preview: the page shown read-only, copied exactly and printed; and the print
+// commands on an empty project and on a machine without a printer.
 
-#include "WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/Messages.h"
 #include "core/Printing.h"
 #include "platform/QtPrinter.h"
 #include "design/frmBlastDesign.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
-#include <QPointer>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QPlainTextEdit>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -48,11 +41,13 @@ std::unique_ptr<frmPreview> preview(const QString &page = kPage)
     return w;
 }
 
+using PrintCommands = ProgramTest;
+
 } // namespace
 
-// Page 0 is shown read-only, copied exactly, and printed with the header as File >
-// Print prints it; an empty page prints the header only.
-TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
+// Page 0 is shown read-only, copied exactly, and printed line for line below the
+// header; an empty page prints the header only.
+TEST(Preview, ShowsCopiesAndPrintsPageZero)
 {
     auto w = preview();
     auto *area = Child<QPlainTextEdit>(w.get(), "RichTextBox1");
@@ -69,54 +64,44 @@ TEST(Preview, ShowsCopiesAndPrintsPageZeroAsFilePrintDoes)
     EXPECT_TRUE(MessageTexts().value(0).startsWith("Position the cursor"));
 
     Click(w.get(), "Command3");
-    PrintDocument(kPage, [](const std::function<void()> &step) {
-        step();
-        return true;
-    });
+    Click(preview(QString()).get(), "Command3");
     ASSERT_EQ(fakePrinter().documents.size(), 2);
     EXPECT_EQ(printed(fakePrinter().documents[0]), std::make_pair(kPage, 2)); // the version line and the page number
-    EXPECT_EQ(printed(fakePrinter().documents[1]), printed(fakePrinter().documents[0]));
-
-    Click(preview(QString()).get(), "Command3");
-    ASSERT_EQ(fakePrinter().documents.size(), 3);
-    EXPECT_EQ(printed(fakePrinter().documents[2]), std::make_pair(QString(), 2));
+    EXPECT_EQ(printed(fakePrinter().documents[1]), std::make_pair(QString(), 2));
 }
 
-TEST(Preview, PrintIntoPdfReadsBackAsThePage)
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    auto w = preview();
-    const QString pdf = testHome() + "/preview.pdf";
-    services().printer = std::make_unique<QtPrinter>(pdf);
-    Click(w.get(), "Command3");
-    ASSERT_TRUE(QFile::exists(pdf));
-    QProcess run;
-    run.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(run.waitForFinished(30000));
-    const QString text = QString::fromUtf8(run.readAllStandardOutput());
-    for (const char *line : {"Version: ", "Page: 1", "Korvendo module", "Bench height ........ 10", "Περιγραφή"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << " in " << text.toStdString();
-}
-
+// Print and Preview of a new project ask first: No prints and shows nothing, Yes goes on.
 // Without a printer each print command says so in one message, in the language of the
 // menus, naming where a printer or a PDF file is chosen. The message offers Retry and
-// Cancel: Cancel prints nothing, Retry once a printer is there prints the job.
-TEST(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
+// Cancel: Cancel prints nothing, Retry once a printer is there prints the job. The Qt
+// printer of a machine without one gives the same message.
+TEST_F(PrintCommands, AskAboutAnEmptyProjectAndSayOnceWhereAPrinterIsChosen)
 {
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
+    start();
+    QStringList previews;
+    w->setWindowOpener("mnuFileItem_7", [&] { previews << reportPages().OutBuf[0].left(15); });
+    for (const int answer : {mb::No, mb::Yes}) {
+        fakeMessageBox().boxes.clear();
+        fakeMessageBox().script(answer);
+        fakeMessageBox().script(answer);
+        Trigger(w, "mnuFileItem_6");
+        Trigger(w, "mnuFileItem_7");
+        EXPECT_EQ(MessageTexts(), QStringList(2, "Current file is empty. Continue?"));
+        EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::YesNo | mb::Question | mb::DefaultButton2);
+        EXPECT_EQ(fakePrinter().documents.size(), answer == mb::Yes ? 1 : 0);
+        EXPECT_EQ(previews, answer == mb::Yes ? QStringList{"Korvendo module"} : QStringList());
+    }
+
     flags().FileEmpty = kFalse; // File > Print asks nothing first
     for (const QStringList &c : testTable("shell/no-printer.tsv")) {
         SCOPED_TRACE(c.join(' ').toStdString());
         settings().EnglishMenus = int16_t(c[2].toInt());
         const QString expected = testDataText(c[3]);
-        ASSERT_FALSE(expected.isEmpty());
         std::unique_ptr<QWidget> window;
         if (c[0] == "frmPreview")
-            window = std::make_unique<frmPreview>(main);
+            window = std::make_unique<frmPreview>(w);
         else if (c[0] == "frmBlastDesign")
-            window = std::make_unique<frmBlastDesign>(main);
+            window = std::make_unique<frmBlastDesign>(w);
         else
             ASSERT_EQ(c[0], "frmMain");
         if (window)
@@ -133,30 +118,23 @@ TEST(NoPrinter, EveryPrintCommandSaysSoOnceAndWhereOneIsChosen)
             if (window)
                 Click(window.get(), qPrintable(c[1]));
             else
-                Trigger(main, qPrintable(c[1]));
+                Trigger(w, qPrintable(c[1]));
             EXPECT_EQ(MessageTexts(), QStringList{expected});
             EXPECT_EQ(fakeMessageBox().boxes.value(0).buttons, mb::RetryCancel);
             EXPECT_EQ(fakePrinter().documents.size(), printed + (answer == mb::Retry ? 1 : 0));
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         }
     }
-    fakeMessageBox().onShow = nullptr;
-    flags().ProjectSaved = kTrue;
-    main->close();
-}
 
-// The Qt printer on this machine, which has no printer, gives the same one message.
-TEST(NoPrinter, TheQtPrinterOfAMachineWithoutOne)
-{
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "a printer is installed; nothing is printed on it from a test";
-    auto w = preview();
     services().printer = std::make_unique<QtPrinter>();
+    fakeMessageBox().onShow = nullptr;
     fakeMessageBox().boxes.clear();
     // A second box, which must not come, would otherwise retry for ever.
     fakeMessageBox().script(mb::Cancel);
     fakeMessageBox().script(mb::Cancel);
-    Click(w.get(), "Command3");
-    EXPECT_EQ(MessageTexts(), QStringList{testDataText("shell/no-printer-en.txt")});
+    Trigger(w, "mnuFileItem_6");
+    EXPECT_EQ(MessageTexts(), QStringList{testDataText("shell/no-printer-el.txt")});
     EXPECT_FALSE(services().printer->isActive());
 }

@@ -2,57 +2,22 @@
 // and unit system it edits, its captions in both languages, the unit change that
 // starts a new project only after unsaved work was offered for saving, and pasted text.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/Messages.h"
 #include "core/ProjectFile.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
+#include <QTest>
 #include <QTextCursor>
-#include <gtest/gtest.h>
 
 namespace {
 
 QRadioButton *option(QWidget *d, int i) { return Child<QRadioButton>(d, QStringLiteral("Option1_%1").arg(i).toLatin1()); }
-
-// A table cell with its \r, \n and \uXXXX written out.
-QString unescaped(const QString &cell)
-{
-    QString out;
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (cell.at(i) != u'\\' || i + 1 == cell.size()) {
-            out += cell.at(i);
-            continue;
-        }
-        const QChar kind = cell.at(++i);
-        if (kind == u'u') {
-            bool ok = false;
-            out += QChar(cell.mid(i + 1, 4).toUShort(&ok, 16));
-            if (!ok)
-                ADD_FAILURE() << "bad escape in " << cell.toStdString();
-            i += 4;
-        } else {
-            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
-        }
-    }
-    return out;
-}
-
-// A key pressed with Ctrl (and more modifiers) in a widget.
-void pressCtrl(QWidget *w, int key, Qt::KeyboardModifiers more = Qt::NoModifier)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | more);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::ControlModifier | more);
-    QApplication::sendEvent(w, &release);
-}
 
 void select(QPlainTextEdit *box, int from, int to)
 {
@@ -64,21 +29,9 @@ void select(QPlainTextEdit *box, int from, int to)
 
 QString withoutLineEnds(QString text) { return text.remove(u'\n'); }
 
-class ProjectDescription : public ::testing::Test {
+class ProjectDescription : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        w = StartProgram({}, testHome());
-        fakeMessageBox().boxes.clear();
-    }
-    void TearDown() override
-    {
-        if (w) {
-            flags().ProjectSaved = kTrue;
-            w->close();
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void SetUp() override { start(); }
     // A project that was opened or edited: named, changed, its units locked.
     void editedProject(int16_t units)
     {
@@ -92,10 +45,9 @@ protected:
     DialogOutcome edit(const std::function<void(QDialog *)> &steps, const char *command = "mnuEditItem_0")
     {
         logStart = historyLog().text().size();
-        return DriveDialog(Child<QAction>(w, command), steps);
+        return DriveDialog(act(command), steps);
     }
 
-    QPointer<frmMain> w;
     qsizetype logStart = 0;
 };
 
@@ -163,54 +115,35 @@ TEST_F(ProjectDescription, LockedUnitsAndCaptionsInBothLanguages)
 TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStartsANewProject)
 {
     const QString saveAs = testHome() + "/saved.KVD";
-    const struct {
-        const char *name;
-        bool saved;             // the project had no unsaved changes: nothing is asked
-        int answer;             // to "Save changes to: ...?"
-        bool dialogChoosesFile; // the Save As dialog gives a file (else it is cancelled)
-        bool newProject;        // the project was reset
-    } cases[] = {
-        {"cancel", false, mb::Cancel, false, false},
-        {"yes, save as cancelled", false, mb::Yes, false, false},
-        {"no", false, mb::No, false, true},
-        {"yes and saved", false, mb::Yes, true, true},
-        {"saved before", true, 0, false, true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const QStringList &c : testTable("shell/description-unit-change.tsv")) {
+        SCOPED_TRACE(c[0].toStdString());
+        const bool saved = c[1] == "1", dialogChoosesFile = c[3] == "1", newProject = c[4] == "1";
         QFile::remove(saveAs);
         editedProject(0);
-        if (!c.saved)
+        if (!saved)
             project().CurrentFile = QStringLiteral("Untitled");
-        flags().ProjectSaved = c.saved ? kTrue : kFalse;
+        flags().ProjectSaved = saved ? kTrue : kFalse;
         w->SetFormCaption();
         fakeMessageBox().boxes.clear();
-        fakeMessageBox().script(c.answer);
-        if (c.answer == mb::Yes)
-            fakeFileDialog().script(c.dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
+        fakeMessageBox().script(c[2].toInt());
+        if (c[2].toInt() == mb::Yes)
+            fakeFileDialog().script(dialogChoosesFile ? std::optional<QString>(saveAs) : std::nullopt);
         const DialogOutcome out = edit([](QDialog *d) {
             Child<QPlainTextEdit>(d, "Text1")->setPlainText("changed");
             option(d, 2)->click();
             Click(d, "Command2");
         });
-        EXPECT_EQ(MessageTexts(), c.saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
-        EXPECT_EQ(out.stayedOpen, !c.newProject);
-        EXPECT_EQ(QFile::exists(saveAs), c.dialogChoosesFile);
-        if (c.newProject) {
-            EXPECT_EQ(project().CurrentFile, "Untitled");
-            EXPECT_EQ(project().CurrentUnits, 2);
-            EXPECT_EQ(project().ProjectDescription, "");
-            EXPECT_EQ(project().ProjectTitle, "");
-            EXPECT_EQ(flags().ProjectSaved, kFalse);
-            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Modified\r\n"));
-        } else {
-            // The dialog stayed open and was then cancelled: the project is as it was.
-            EXPECT_TRUE(LogSince(logStart).endsWith(". Project Description Not Modified\r\n"));
-            EXPECT_EQ(project().CurrentUnits, 0);
-            EXPECT_EQ(project().ProjectTitle, "Quarry");
-            EXPECT_EQ(project().ProjectDescription, "North bench\r\nSecond line");
-            EXPECT_EQ(flags().ProjectSaved, kFalse);
-        }
+        EXPECT_EQ(MessageTexts(), saved ? QStringList() : QStringList{"Save changes to: Untitled?"});
+        EXPECT_EQ(out.stayedOpen, !newProject);
+        EXPECT_EQ(QFile::exists(saveAs), dialogChoosesFile);
+        // A dialog that stayed open was then cancelled: the project is as it was.
+        EXPECT_TRUE(LogSince(logStart).endsWith(newProject ? ". Project Description Modified\r\n"
+                                                           : ". Project Description Not Modified\r\n"));
+        EXPECT_EQ(project().CurrentFile, "Untitled");
+        EXPECT_EQ(project().CurrentUnits, newProject ? 2 : 0);
+        EXPECT_EQ(project().ProjectTitle, newProject ? "" : "Quarry");
+        EXPECT_EQ(project().ProjectDescription, newProject ? "" : "North bench\r\nSecond line");
+        EXPECT_EQ(flags().ProjectSaved, kFalse);
     }
 }
 
@@ -220,14 +153,11 @@ TEST_F(ProjectDescription, AnotherUnitSystemOffersUnsavedWorkForSavingThenStarts
 // description follow it, and shorter pastes show exactly as it does.
 TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
 {
-    const QList<QStringList> rows = testTable("shell/description-pastes.tsv");
-    ASSERT_FALSE(rows.isEmpty());
-    for (const QStringList &c : rows) {
-        ASSERT_EQ(c.size(), 7) << c.join('|').toStdString();
+    for (const QStringList &c : testTable("shell/description-pastes.tsv")) {
         SCOPED_TRACE(c[0].toStdString());
         editedProject(2);
-        project().ProjectDescription = unescaped(c[1]);
-        const QString pasted = unescaped(c[4]).repeated(c[5].toInt());
+        project().ProjectDescription = unescapeCell(c[1]);
+        const QString pasted = unescapeCell(c[4]).repeated(c[5].toInt());
         ASSERT_FALSE(pasted.isEmpty());
         QGuiApplication::clipboard()->setText(pasted);
         QString shown, plain;
@@ -240,14 +170,14 @@ TEST_F(ProjectDescription, PastedLongLinesAreShownAsTheSaveBreaksThem)
             reference.paste();
             plain = reference.toPlainText();
             select(box, c[2].toInt(), c[3].toInt());
-            pressCtrl(box, Qt::Key_V);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             shown = box->toPlainText();
             EXPECT_EQ(withoutLineEnds(shown.left(box->textCursor().position())),
                       withoutLineEnds(plain.left(reference.textCursor().position())));
             // One undo takes the whole paste back; redo puts it in again.
-            pressCtrl(box, Qt::Key_Z);
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
             EXPECT_EQ(box->toPlainText(), before);
-            pressCtrl(box, Qt::Key_Z, Qt::ShiftModifier);
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_EQ(box->toPlainText(), shown);
             Click(d, "Command2");
         });

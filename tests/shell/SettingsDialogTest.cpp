@@ -1,23 +1,19 @@
 // The settings dialog and its folder picker: the settings it shows and stores, the
 // checks of OK, the font, file and folder dialogs, Cancel, and the [Settings] section OK writes.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/IniFile.h"
 #include "core/Settings.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmPath.h"
 #include "shell/frmSet.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -31,7 +27,6 @@ protected:
     void open()
     {
         fakeMessageBox().boxes.clear();
-        historyLog().setText(QString());
         dlg = std::make_unique<frmSet>();
         dlg->show();
     }
@@ -39,6 +34,8 @@ protected:
 
     std::unique_ptr<frmSet> dlg;
 };
+
+using SettingsWindow = ProgramTest;
 
 } // namespace
 
@@ -98,13 +95,9 @@ TEST_F(SettingsDialog, ShowsEachSettingAndOkStoresEachBox)
     Click(dlg.get(), "cmdOK");
     EXPECT_TRUE(dlg->isHidden());
 
-    EXPECT_EQ(iniSection(paths().IniFile, "Settings"),
-              (QStringList{"DefaultUnits=1", "DisplayHistoryWin=1", "MaxDisplaySize=8192",
-                           "DisplayFontName=" + s.DisplayFontName, "DisplayFontSize=" + QString::number(s.DisplayFontSize),
-                           "DisplayFontBold=0", "DisplayFontItalic=0", "KeepFileNames=0", "ShowDisclaim=1",
-                           "MaxMainMenu=0", "EnableMainMenuToolbar=1", "ShortRecentFiles=0", "LoadLastInputFile=1",
-                           "RemindAnnualUpdates=0", "CopyExampleFiles=1", "DataPath=" + folder + "/",
-                           "FileExtension=PRJ", "ExternalEditor=kate --new"}));
+    const QString section = testDataText("shell/settings-section.txt")
+                                .arg(s.DisplayFontName, QString::number(s.DisplayFontSize), folder);
+    EXPECT_EQ(iniSection(paths().IniFile, "Settings"), section.split(u'\n', Qt::SkipEmptyParts));
 }
 
 // OK checks the folder, the history size and the extension in that order; a refusal
@@ -136,42 +129,12 @@ TEST_F(SettingsDialog, OkChecksTheBoxesInOrder)
     }
 }
 
-TEST_F(SettingsDialog, CancelAfterChoosingAnEditorChangesNothing)
+// The folder picker's shortcuts left by OK or Cancel, and the editor picked from a file
+// dialog, fill their boxes; Cancel of the dialog then changes nothing.
+TEST_F(SettingsDialog, FolderAndEditorPickersThenCancelChangesNothing)
 {
     const QByteArray fileBefore = readFile(paths().IniFile);
     const SettingsState before = settings();
-    fakeFileDialog().script(QString("/opt/my editor/edit"));
-    Click(dlg.get(), "cmdSelect");
-    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
-    EXPECT_TRUE(fakeFileDialog().requests[0].mustExist);
-    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
-    // A cancelled file dialog leaves the box alone.
-    Click(dlg.get(), "cmdSelect");
-    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
-    box("Text2")->setText(testHome());
-    box("Text1")->setText("ABC");
-
-    Click(dlg.get(), "cmdCancel");
-    EXPECT_TRUE(historyLog().text().endsWith(". Settings Not Modified\r\n"));
-    EXPECT_EQ(settings().ExternalEditor, before.ExternalEditor);
-    EXPECT_EQ(settings().FileExtension, before.FileExtension);
-    EXPECT_EQ(settings().DataPath, before.DataPath);
-    EXPECT_EQ(readFile(paths().IniFile), fileBefore);
-}
-
-TEST_F(SettingsDialog, FolderPickerReportsADriveItCannotRead)
-{
-    frmPath picker;
-    auto *drives = Child<DriveList>(&picker, "Drive1");
-    drives->addItem(testHome() + "/unmounted/"); // a volume gone since the list was made
-    fakeMessageBox().boxes.clear();
-    drives->setCurrentIndex(drives->count() - 1);
-    EXPECT_EQ(MessageTexts(), QStringList{"The selected drive cannot be read. Make sure the disk is inserted and "
-                                          "mounted, and that it is formatted and free of errors"});
-}
-
-TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
-{
     const QString work = testHome() + "/work";
     QDir().mkpath(work);
     box("Text2")->setText(work + "/");
@@ -185,42 +148,62 @@ TEST_F(SettingsDialog, FolderPickerShortcutsOkAndCancel)
     for (const auto &s : steps) {
         SCOPED_TRACE(s.option);
         QString shownAtLoad;
-        QTimer::singleShot(0, [&] {
-            auto *picker = qobject_cast<frmPath *>(QApplication::activeModalWidget());
-            ASSERT_TRUE(picker);
+        const QString before = box("Text2")->text();
+        DriveDialog([&] { Click(dlg.get(), "cmdSetPath"); }, [&](QDialog *picker) {
+            ASSERT_TRUE(qobject_cast<frmPath *>(picker));
             shownAtLoad = Child<FolderList>(picker, "Dir1")->path();
             EXPECT_TRUE(Child<QRadioButton>(picker, "Option1_2")->isChecked());
             Child<QRadioButton>(picker, QStringLiteral("Option1_%1").arg(s.option).toLatin1())->setChecked(true);
             Click(picker, s.ok ? "Command2" : "Command1");
         });
-        const QString before = box("Text2")->text();
-        Click(dlg.get(), "cmdSetPath");
         // The picker opened on the folder of the box ("Current").
         EXPECT_EQ(WithSlash(shownAtLoad), WithSlash(before));
         EXPECT_EQ(box("Text2")->text(), s.expected);
     }
+
+    fakeFileDialog().script(QString("/opt/my editor/edit"));
+    Click(dlg.get(), "cmdSelect");
+    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
+    EXPECT_TRUE(fakeFileDialog().requests[0].mustExist);
+    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
+    // A cancelled file dialog leaves the box alone.
+    Click(dlg.get(), "cmdSelect");
+    EXPECT_EQ(box("Text4")->text(), "\"/opt/my editor/edit\"");
+    box("Text1")->setText("ABC");
+
+    Click(dlg.get(), "cmdCancel");
+    EXPECT_TRUE(historyLog().text().endsWith(". Settings Not Modified\r\n"));
+    EXPECT_EQ(settings().ExternalEditor, before.ExternalEditor);
+    EXPECT_EQ(settings().FileExtension, before.FileExtension);
+    EXPECT_EQ(settings().DataPath, before.DataPath);
+    EXPECT_EQ(readFile(paths().IniFile), fileBefore);
 }
 
-// The drives are "/" and the mounted volumes that can hold the user's files, each once.
+// The drives are "/" and the mounted volumes that can hold the user's files, each once;
+// one that cannot be read when it is chosen is reported.
 TEST(FolderPicker, Drives)
 {
     StartCoreForTest();
     EXPECT_EQ(DriveList::availableDrives().value(0), "/");
     for (const QStringList &l : testTable("shell/drives.tsv"))
         EXPECT_EQ(DriveList::drivesFrom(l[0].split('|')), l[1].split('|')) << l[0].toStdString();
+    frmPath picker;
+    auto *drives = Child<DriveList>(&picker, "Drive1");
+    drives->addItem(testHome() + "/unmounted/"); // a volume gone since the list was made
+    drives->setCurrentIndex(drives->count() - 1);
+    EXPECT_EQ(MessageTexts(), QStringList{"The selected drive cannot be read. Make sure the disk is inserted and "
+                                          "mounted, and that it is formatted and free of errors"});
 }
 
-TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
+TEST_F(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
 {
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
-    w->show();
+    start();
     settings().DisplayFontName = "DejaVu Sans";
     settings().DisplayFontSize = 10;
     // The font dialog opens on the history font; a second one is cancelled and changes
     // nothing. The size is kept as the settings file reads it back: whole points, 7 to 24.
     fakeFileDialog().scriptFont(FontChoice{"DejaVu Sans Mono", 30, false, true});
-    const DialogOutcome out = DriveDialog(Child<QAction>(w, "mnuUtilItem_0"), [](QDialog *d) {
+    const DialogOutcome out = DriveDialog(act("mnuUtilItem_0"), [](QDialog *d) {
         EXPECT_EQ(d->parentWidget(), mainWindow());
         Click(d, "Command5");
         Click(d, "Command5");
@@ -237,5 +220,4 @@ TEST(SettingsWindow, UtilitiesMenuOpensItAndOkAppliesThePanels)
     EXPECT_EQ(settings().DisplayFontSize, 24.0f);
     EXPECT_EQ(history->font().family(), "DejaVu Sans Mono");
     EXPECT_TRUE(history->font().italic());
-    w->close();
 }

@@ -1,17 +1,9 @@
 // The program starts, shows its window and closes through the shutdown sequence.
 
-#include "TestSupport.h"
+#include "ProgramFixture.h"
 #include "core/IniFile.h"
-#include "core/Messages.h"
-#include "core/ProgramState.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <gtest/gtest.h>
 
 TEST(Startup, StartsShowsAndClosesCleanly)
 {
@@ -19,8 +11,7 @@ TEST(Startup, StartsShowsAndClosesCleanly)
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
     // The disclaimer of a first start, then the history pane with the settings line first.
-    ASSERT_FALSE(fakeMessageBox().boxes.isEmpty());
-    EXPECT_EQ(fakeMessageBox().boxes[0].title, "Disclaimer");
+    EXPECT_EQ(fakeMessageBox().boxes.value(0).title, "Disclaimer");
     const QString pane = w->findChild<QPlainTextEdit *>("txtMain")->toPlainText();
     EXPECT_TRUE(pane.startsWith("1. Saving default settings to file: " + paths().IniFile)) << pane.toStdString();
     EXPECT_TRUE(pane.contains("File initialized. Use Edit-Project Parameters to enter data"));

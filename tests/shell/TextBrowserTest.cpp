@@ -2,13 +2,11 @@
 // files, empty, binary and too large files, the external viewer through the opener
 // fake, the font dialog, and the [TextBrowse] section on closing.
 
-#include "support/WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/CommandLine.h"
 #include "core/Messages.h"
 #include "core/TextView.h"
 #include "platform/FileLists.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
 #include "shell/frmTextBrow.h"
 
 #include <QCheckBox>
@@ -16,10 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QStringEncoder>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -69,22 +64,14 @@ protected:
     frmTextBrow *w = nullptr;
 };
 
+using TextBrowserWindow = ProgramTest;
+
 } // namespace
 
 TEST(TextView, LongLinesAndViewerCommands)
 {
-    // Long lines are shown in pieces; the inserted line feeds are all that changes.
-    const QString pair = QStringLiteral("\U0001D11E");
-    const struct { QString text, shown; } broken[] = {
-        {QString(10, 'x'), QString(10, 'x')},
-        {QString(25, 'x') + "\r\n" + QString(10, 'y'), QString(10, 'x') + '\n' + QString(10, 'x') + '\n'
-             + QString(5, 'x') + "\r\n" + QString(10, 'y')},
-        {QString(9, 'a') + pair + "b", QString(9, 'a') + pair + "\nb"},
-        {QString(12, 'c') + QChar(QChar::LineSeparator) + QString(4, 'd'),
-         QString(10, 'c') + "\ncc" + QChar(QChar::LineSeparator) + QString(4, 'd')},
-    };
-    for (const auto &b : broken)
-        EXPECT_EQ(BreakLongLines(b.text, 10), b.shown);
+    for (const QStringList &c : testTable("shell/long-lines.tsv"))
+        EXPECT_EQ(BreakLongLines(unescapeCell(c[0]), 10), unescapeCell(c[1])) << c[0].toStdString();
 
     // The viewer setting is split as a shell splits a command; the copy comes last.
     const QString copy = "/home/u/my temp/~tmpbr-1.txt";
@@ -141,11 +128,7 @@ TEST_F(TextBrowser, ShowsThePatternsFilesInTheDataFolderWholeAndRefusesHugeOnes)
     EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
 
     // Over 16 MB: a message names the file; the view keeps what it showed.
-    {
-        QFile big(folder + "/big.log");
-        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(big.resize(16 * 1024 * 1024 + 1));
-    }
+    ASSERT_TRUE(QFile::resize(writeFile(folder + "/big.log", QByteArray()), 16 * 1024 * 1024 + 1));
     pattern()->setText("*.log");
     fakeMessageBox().script(mb::Ok);
     show("big.log");
@@ -243,11 +226,9 @@ TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(openBrowser(), nullptr);
 
-    const QString ini = QString::fromUtf8(readFile(paths().IniFile));
-    EXPECT_TRUE(ini.contains("[TextBrowse]\r\nBrowseFontName=DejaVu Sans Mono\r\nBrowseFontSize=13\r\n"
-                             "BrowseFontBold=0\r\nBrowseFontItalic=-1\r\nBrowseDefaultFilter=*.log\r\n"
-                             "BrowseUseNotepad=1\r\n"))
-        << ini.toStdString();
+    EXPECT_EQ(iniSection(paths().IniFile, "TextBrowse"),
+              QStringList({"BrowseFontName=DejaVu Sans Mono", "BrowseFontSize=13", "BrowseFontBold=0",
+                           "BrowseFontItalic=-1", "BrowseDefaultFilter=*.log", "BrowseUseNotepad=1"}));
 
     ShowTextBrowser();
     w = openBrowser();
@@ -256,31 +237,14 @@ TEST_F(TextBrowser, FontAndClosingWriteTextBrowseAndTheNextOpeningStartsThere)
     EXPECT_TRUE(Child<QCheckBox>(w, "Check1")->isChecked());
 }
 
-TEST(TextBrowserWindow, FileMenuOpensItAndTheMainWindowClosesIt)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
-    Trigger(w, "mnuFileItem_9");
-    QPointer<frmTextBrow> browser = openBrowser();
-    ASSERT_TRUE(browser);
-    Child<QLineEdit>(browser, "Text2")->setText("*.doc");
-    w->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !browser; }, 1000));
-    EXPECT_TRUE(QString::fromUtf8(readFile(paths().IniFile)).contains("BrowseDefaultFilter=*.doc\r\n"));
-}
-
 // With no data folder set, File > Browse starts where File > Open does (the program's
-// documents folder); the folder it was closed in wins for the rest of the run.
-TEST(TextBrowserWindow, WithoutADataFolderItStartsWhereOpenDoesThenWhereItWasLeft)
+// documents folder); the folder it was closed in wins for the rest of the run. Closing
+// the main window closes it, and its settings are written.
+TEST_F(TextBrowserWindow, StartsWhereOpenDoesThenWhereItWasLeftAndClosesWithTheProgram)
 {
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
+    start();
     ASSERT_EQ(settings().DataPath, "");
-    fakeFileDialog().script(std::nullopt);
-    Trigger(w, "mnuFileItem_1");
-    ASSERT_EQ(fakeFileDialog().requests.size(), 1);
-    const QString openStart = fakeFileDialog().requests[0].initialDir;
-    EXPECT_EQ(openStart, fakeFolders().documentsDir + "/MyKorvendo");
+    const QString openStart = fakeFolders().documentsDir + "/MyKorvendo"; // as MainWindowTest finds
 
     Trigger(w, "mnuFileItem_9");
     QPointer<frmTextBrow> browser = openBrowser();
@@ -298,6 +262,8 @@ TEST(TextBrowserWindow, WithoutADataFolderItStartsWhereOpenDoesThenWhereItWasLef
     browser = openBrowser();
     ASSERT_TRUE(browser);
     EXPECT_EQ(Child<FileList>(browser, "File1")->path(), other);
-    flags().ProjectSaved = kTrue;
-    w->close();
+    Child<QLineEdit>(browser, "Text2")->setText("*.doc");
+    close();
+    EXPECT_FALSE(browser);
+    EXPECT_TRUE(iniSection(paths().IniFile, "TextBrowse").contains("BrowseDefaultFilter=*.doc"));
 }

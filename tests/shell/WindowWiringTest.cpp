@@ -1,20 +1,14 @@
 // Every window opens from its command and, at its opening size and in both languages,
-// fits the screen and shows its texts whole.
+// fits the screen and shows its texts whole. The caption marks unsaved work once an
+// input window is confirmed, until the save.
 
 #include "TextFit.h"
-#include "WindowDriver.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
+#include "ProgramFixture.h"
 #include "shell/frmPath.h"
 #include "core/Messages.h"
 #include "platform/frmHelp.h"
 
-#include <QPointer>
 #include <QScreen>
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 namespace {
 // Opens a window, and while it is up checks that it fits the screen and shows its texts
@@ -42,8 +36,7 @@ bool openAndMeasure(const QString &name, const std::function<void()> &open, int 
                         ++centred;
                     }
                 }
-                const QStringList cut = CutTexts(top);
-                EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
+                EXPECT_EQ(CutTexts(top), QStringList());
             }
             if (top != mainWindow())
                 top->close(); // a window of another name too: it never holds the test up
@@ -59,10 +52,11 @@ bool openAndMeasure(const QString &name, const std::function<void()> &open, int 
 
 } // namespace
 
-TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
+using WindowWiring = ProgramTest;
+
+TEST_F(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
 {
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
+    start();
     std::unique_ptr<QWidget> path;
     std::unique_ptr<HelpBrowser> help;
     auto open = [&](const QString &window, const QString &item) {
@@ -89,22 +83,13 @@ TEST(WindowWiring, EveryWindowOpensFitsAndShowsItsTextsWholeInBothLanguages)
         }
     }
     EXPECT_EQ(centred, 36); // the others have no owner on view, or no room to be centred over it
-    // Nothing was confirmed: the project is unchanged.
+    // Nothing was confirmed: the project and the caption are unchanged.
     EXPECT_EQ(flags().ProjectSaved, kTrue);
-    w->close();
-}
-
-TEST(WindowWiring, TheCaptionMarksUnsavedWorkFromAnInputWindowsOkUntilTheSave)
-{
-    QPointer<frmMain> w = StartProgram({}, testHome());
-    ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Tessolan Primer");
-    QTimer::singleShot(0, w, [] { Click(QApplication::activeModalWidget(), "btnOk"); });
-    Trigger(w, "mnuFortioItem_0"); // Anderson, confirmed as it stands
+    DriveDialog(act("mnuFortioItem_0"), [](QDialog *d) { Click(d, "btnOk"); }); // Anderson, confirmed as it stands
     EXPECT_EQ(w->windowTitle(), "Korvendo: Untitled*");
-    const QString path = testHome() + "/site.KVD";
-    fakeFileDialog().script(path);
+    const QString file = testHome() + "/site.KVD";
+    fakeFileDialog().script(file);
     Trigger(w, "mnuFileItem_3");
-    EXPECT_EQ(w->windowTitle(), "Korvendo: " + path);
-    w->close();
+    EXPECT_EQ(w->windowTitle(), "Korvendo: " + file);
 }

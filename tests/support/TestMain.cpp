@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <memory>
 
 void installFreshTestEnvironment();
 
@@ -28,14 +27,10 @@ int main(int argc, char **argv)
     QTemporaryDir runtime;
     // Windows are measured on one 1024x768 screen at 96 dpi, whatever the machine has.
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-        QFile screen(runtime.filePath(QStringLiteral("screen.json")));
-        if (screen.open(QIODevice::WriteOnly)
-            && screen.write(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
-                            R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   > 0) {
-            screen.close();
-            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toUtf8());
-        }
+        const QString screen = writeFile(runtime.filePath(QStringLiteral("screen.json")),
+                                         R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": 1024, "height": 768,)"
+                                         R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.toUtf8());
     }
     QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());

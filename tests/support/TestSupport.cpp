@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,15 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QString runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAll()).trimmed();
+}
+
 QStringList iniSection(const QString &path, const QString &section)
 {
     QStringList lines;
@@ -135,6 +145,28 @@ QStringList rowTail(const QStringList &row, int first)
     while (!tail.isEmpty() && tail.last().isEmpty())
         tail.removeLast();
     return tail;
+}
+
+QString unescapeCell(const QString &cell)
+{
+    QString out;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell.at(i) != u'\\' || i + 1 == cell.size()) {
+            out += cell.at(i);
+            continue;
+        }
+        const QChar kind = cell.at(++i);
+        if (kind == u'u') {
+            bool ok = false;
+            out += QChar(cell.mid(i + 1, 4).toUShort(&ok, 16));
+            if (!ok)
+                ADD_FAILURE() << "bad escape in " << cell.toStdString();
+            i += 4;
+        } else {
+            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
+        }
+    }
+    return out;
 }
 
 int tableKey(const QString &key, const QStringList &known)

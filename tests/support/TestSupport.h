@@ -32,6 +32,8 @@ void StartCoreForTest();
 // Writes a file with exact bytes (creating folders); returns its path.
 QString writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+// What a program run to its end wrote to its output and error output, trimmed.
+QString runTool(const QString &program, const QStringList &args);
 // The key=value lines of one [section] of a settings file, in their order.
 QStringList iniSection(const QString &path, const QString &section);
 
@@ -65,13 +67,13 @@ QByteArray testData(const QString &name);
 QString testDataText(const QString &name);
 // The rows of a tab-separated table under tests/data/: one row a line, its cells split
 // by tabs; blank lines and lines starting with "#" are left out. Every row has as many
-// cells as the first, with no exception: a cell left open is an empty one, trailing ones
-// included, and rows that end in a list of any length are padded to the longest (read
-// with rowTail). A table without rows, or a row of another width, fails the test with the
-// table's name and line: a table emptied or cut short never passes unread.
+// cells as the first (a row ending in a list is padded with empty cells, read with
+// rowTail). A table without rows, or a row of another width, fails the test.
 QList<QStringList> testTable(const QString &name);
 // The cells of a row from 'first' on, without the empty cells that pad it at its end.
 QStringList rowTail(const QStringList &row, int first);
+// A table cell with its escapes "\r", "\n" and "\uXXXX" (one UTF-16 unit) written out.
+QString unescapeCell(const QString &cell);
 // The index of a table's key among the keys its test knows; a key it does not know
 // (misspelt) fails the test and gives -1, so that no row or case is skipped unnoticed.
 int tableKey(const QString &key, const QStringList &known);

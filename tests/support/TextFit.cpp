@@ -37,14 +37,15 @@ QSize textSize(const QFontMetrics &fm, const QString &text, int extraWidth = 0)
     return fm.size(Qt::TextShowMnemonic, text) + QSize(extraWidth, 0);
 }
 
-class Checker {
-public:
-    explicit Checker(QWidget *window) : m_window(window) {}
+// Collects the cut texts of one window.
+struct Checker {
+    QWidget *window;
+    QStringList cuts;
 
     void checkShown()
     {
-        for (QWidget *w : m_window->findChildren<QWidget *>()) {
-            if (!w->isVisibleTo(m_window))
+        for (QWidget *w : window->findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(window))
                 continue;
             if (auto *label = qobject_cast<QLabel *>(w))
                 checkLabel(label);
@@ -61,17 +62,14 @@ public:
         }
     }
 
-    QStringList cuts() const { return m_cuts; }
-
     void add(const QWidget *w, const QString &text, const QString &why)
     {
         const QString line = QStringLiteral("%1 (%2) '%3': %4")
                                  .arg(w->objectName(), QLatin1String(w->metaObject()->className()), text, why);
-        if (!m_cuts.contains(line))
-            m_cuts << line;
+        if (!cuts.contains(line))
+            cuts << line;
     }
 
-private:
     // 'needed' must fit inside 'room', which must itself be visible in the window.
     void expectFits(const QWidget *w, const QString &text, QSize needed, QRect room)
     {
@@ -193,16 +191,13 @@ private:
             if (!title.isEmpty() && !shown.contains(title))
                 add(view, title, QStringLiteral("shown shortened"));
     }
-
-    QWidget *m_window;
-    QStringList m_cuts;
 };
 
 } // namespace
 
 QStringList CutTexts(QWidget *window)
 {
-    Checker checker(window);
+    Checker checker{window, {}};
     // A title bar sets the title in bold beside the window's icon and buttons.
     QFont bold = window->font();
     bold.setBold(true);
@@ -223,5 +218,5 @@ QStringList CutTexts(QWidget *window)
         }
         tabs->setCurrentIndex(current);
     }
-    return checker.cuts();
+    return checker.cuts;
 }

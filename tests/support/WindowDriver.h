@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -31,14 +31,7 @@ inline void Click(QWidget *w, const char *name)
 }
 
 // A left click of the mouse at a point of the widget.
-inline void ClickAt(QWidget *w, QPoint at)
-{
-    const QPointF global = w->mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
+inline void ClickAt(QWidget *w, QPoint at) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at); }
 
 // Brings forward the page of every tab widget that holds the box.
 inline void RevealBox(QWidget *box)
@@ -92,14 +85,13 @@ inline QStringList MessageTexts()
 inline QString LogSince(qsizetype start) { return historyLog().text().mid(start); }
 
 struct DialogOutcome {
-    QString name;            // objectName of the dialog that opened ("" for none)
     bool stayedOpen = false; // the steps left it open
 };
 
 // Runs a command that opens a modal dialog, and once the dialog is up runs the test's
 // steps on it. A dialog still open after them is closed through its Cancel button
 // (Command1), and the outcome says so. A command that opens no dialog fails the test.
-inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDialog *)> &steps)
+inline DialogOutcome DriveDialog(const std::function<void()> &command, const std::function<void(QDialog *)> &steps)
 {
     DialogOutcome out;
     bool opened = false;
@@ -110,7 +102,6 @@ inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDia
             return;
         poll.stop();
         opened = true;
-        out.name = dlg->objectName();
         steps(dlg);
         if (dlg->isVisible()) {
             out.stayedOpen = true;
@@ -121,7 +112,13 @@ inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDia
         }
     });
     poll.start(5);
-    command->trigger();
+    command();
     EXPECT_TRUE(opened) << "no dialog opened";
     return out;
+}
+
+// The same for a menu item or toolbar button.
+inline DialogOutcome DriveDialog(QAction *command, const std::function<void(QDialog *)> &steps)
+{
+    return DriveDialog([command] { command->trigger(); }, steps);
 }
