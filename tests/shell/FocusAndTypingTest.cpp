@@ -2,9 +2,7 @@
 // moves into it, keeps what was typed when the focus only comes back to it, and a check
 // run while the user types leaves the next keys in the box being typed.
 
-#include "WindowDriver.h"
-#include "shell/Korvendo.h"
-#include "shell/frmMain.h"
+#include "ProgramFixture.h"
 #include "core/Messages.h"
 #include "platform/QtServices.h"
 #include "platform/frmHelp.h"
@@ -12,12 +10,9 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 // Moves into the box as the user does: "open" (it has the focus as its window opens),
@@ -57,58 +52,6 @@ int TypeThroughMessages(QWidget *w, const QString &keys)
     }
     return shown;
 }
-} // namespace
-
-TEST(FocusAndTyping, ABoxMovedIntoSelectsItsValueSoTheFirstKeyReplacesIt)
-{
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
-    const QList<QStringList> rows = testTable("shell/first-keys.tsv");
-    for (const QStringList &r : rows) {
-        SCOPED_TRACE((r[0] + " " + r[1] + " " + r[2]).toStdString());
-        DriveDialog(Child<QAction>(main, qPrintable(r[0])), [&](QDialog *w) {
-            auto *box = Child<QLineEdit>(w, qPrintable(r[2]));
-            ASSERT_NE(box, nullptr);
-            Reach(w, box, r[1]);
-            EXPECT_FALSE(box->text().isEmpty());
-            EXPECT_EQ(box->selectedText(), box->text());
-            QTest::keyClicks(box, r[3]);
-            EXPECT_EQ(box->text(), r[3]);
-        });
-    }
-    main->close();
-}
-
-TEST(FocusAndTyping, AChecksMessageWhileTypingLeavesTheNextKeysInTheirBox)
-{
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
-    services().messageBox = std::make_unique<QtMessageBox>();
-    settings().EnglishMenus = 1;
-    const QList<QStringList> rows = testTable("shell/typed-through-checks.tsv");
-    for (const QStringList &r : rows) {
-        SCOPED_TRACE((r[0] + " " + r[2] + " " + r[3]).toStdString());
-        DriveDialog(Child<QAction>(main, qPrintable(r[0])), [&](QDialog *w) {
-            for (const QString &option : r[1].split(u' ', Qt::SkipEmptyParts))
-                Click(w, qPrintable(option));
-            auto *box = Child<QLineEdit>(w, qPrintable(r[2]));
-            ASSERT_NE(box, nullptr);
-            Reach(w, box, "click");
-            EXPECT_EQ(TypeThroughMessages(w, r[3]), r[4].toInt());
-            EXPECT_EQ(w->focusWidget(), box);
-            EXPECT_EQ(box->text(), r[3]);
-            EXPECT_EQ(Child<QLineEdit>(w, qPrintable(r[5]))->text(), r[6]);
-            if (!r[7].isEmpty()) {
-                auto *table = Child<QTableWidget>(w, "MSHFlexGrid1");
-                ASSERT_NE(table, nullptr);
-                EXPECT_EQ(table->item(table->rowCount() - 1, 2)->text(), r[7]);
-            }
-        });
-    }
-    main->close();
-}
-
-namespace {
 // The controls of a window that take typed text: writable boxes and text areas, and
 // editable combo boxes.
 QList<QWidget *> TextTakers(QWidget *w)
@@ -148,27 +91,86 @@ void TypeAltLetters(QWidget *w)
         EXPECT_EQ(TextOf(c), before);
     }
 }
+
+class FocusAndTyping : public ProgramTest {
+protected:
+    void SetUp() override { start(); }
+};
 } // namespace
 
-TEST(FocusAndTyping, AltWithALetterTypesNothingAnywhereAndAccessKeysStillWork)
+TEST_F(FocusAndTyping, ABoxMovedIntoSelectsItsValueSoTheFirstKeyReplacesIt)
 {
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
-    fakeMessageBox().boxes.clear(); // the disclaimer of the start
+    for (const QStringList &r : testTable("shell/first-keys.tsv")) {
+        SCOPED_TRACE((r[0] + " " + r[1] + " " + r[2]).toStdString());
+        DriveDialog(act(qPrintable(r[0])), [&](QDialog *dlg) {
+            auto *box = Child<QLineEdit>(dlg, qPrintable(r[2]));
+            ASSERT_NE(box, nullptr);
+            Reach(dlg, box, r[1]);
+            EXPECT_FALSE(box->text().isEmpty());
+            EXPECT_EQ(box->selectedText(), box->text());
+            QTest::keyClicks(box, r[3]);
+            EXPECT_EQ(box->text(), r[3]);
+        });
+    }
+    // Minimised and restored, as a window manager does it (the window loses the
+    // activation, goes to the task bar, comes back and is activated again), a window
+    // gives its box back as it was: the next key goes on with what was typed.
+    DriveDialog(act("mnuFortioItem_0"), [&](QDialog *dlg) {
+        auto *box = Child<QLineEdit>(dlg, "txtDiametros");
+        QTest::keyClicks(box, "12");
+        QApplication::setActiveWindow(w);
+        dlg->showMinimized();
+        QApplication::processEvents();
+        dlg->showNormal();
+        QApplication::setActiveWindow(dlg);
+        QApplication::processEvents();
+        EXPECT_EQ(dlg->focusWidget(), box);
+        QTest::keyClicks(box, "3");
+        EXPECT_EQ(box->text(), "123");
+    });
+}
+
+TEST_F(FocusAndTyping, AChecksMessageWhileTypingLeavesTheNextKeysInTheirBox)
+{
+    services().messageBox = std::make_unique<QtMessageBox>();
+    settings().EnglishMenus = 1;
+    for (const QStringList &r : testTable("shell/typed-through-checks.tsv")) {
+        SCOPED_TRACE((r[0] + " " + r[2] + " " + r[3]).toStdString());
+        DriveDialog(act(qPrintable(r[0])), [&](QDialog *dlg) {
+            for (const QString &option : r[1].split(u' ', Qt::SkipEmptyParts))
+                Click(dlg, qPrintable(option));
+            auto *box = Child<QLineEdit>(dlg, qPrintable(r[2]));
+            ASSERT_NE(box, nullptr);
+            Reach(dlg, box, "click");
+            EXPECT_EQ(TypeThroughMessages(dlg, r[3]), r[4].toInt());
+            EXPECT_EQ(dlg->focusWidget(), box);
+            EXPECT_EQ(box->text(), r[3]);
+            EXPECT_EQ(Child<QLineEdit>(dlg, qPrintable(r[5]))->text(), r[6]);
+            if (!r[7].isEmpty()) {
+                auto *table = Child<QTableWidget>(dlg, "MSHFlexGrid1");
+                ASSERT_NE(table, nullptr);
+                EXPECT_EQ(table->item(table->rowCount() - 1, 2)->text(), r[7]);
+            }
+        });
+    }
+}
+
+TEST_F(FocusAndTyping, AltWithALetterTypesNothingAnywhereAndAccessKeysStillWork)
+{
     int windows = 0;
     for (const QStringList &r : testTable("shell/windows.tsv")) {
         if (r[1].isEmpty() || r[1].startsWith("Toolbar") || r[0] == "frmPreview" || r[0] == "frmTextBrow")
             continue;
         SCOPED_TRACE(r[0].toStdString());
-        DriveDialog(Child<QAction>(main, qPrintable(r[1])), [&](QDialog *w) {
-            windows += !TextTakers(w).isEmpty();
-            TypeAltLetters(w);
+        DriveDialog(act(qPrintable(r[1])), [&](QDialog *dlg) {
+            windows += !TextTakers(dlg).isEmpty();
+            TypeAltLetters(dlg);
         });
     }
     EXPECT_EQ(windows, 13); // description, settings, design, seven calculators, vibration, scaled distance, units
     EXPECT_EQ(MessageTexts(), QStringList());
 
-    Trigger(main, "mnuFileItem_9");
+    Trigger(w, "mnuFileItem_9");
     auto *browser = qobject_cast<QWidget *>(loadedWindows().TextBrowser.data());
     ASSERT_NE(browser, nullptr);
     QApplication::setActiveWindow(browser);
@@ -178,35 +180,9 @@ TEST(FocusAndTyping, AltWithALetterTypesNothingAnywhereAndAccessKeysStillWork)
     EXPECT_TRUE(QTest::qWaitFor([] { return fakeFileDialog().fontRequests.size() == 1; }, 2000));
     // The help window's index.
     services().helpViewer = std::make_unique<HelpBrowser>();
-    Trigger(main, "mnuHelpItem_1");
+    Trigger(w, "mnuHelpItem_1");
     QWidget *help = static_cast<HelpBrowser &>(*services().helpViewer).window();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(TextTakers(help).size(), 1);
     TypeAltLetters(help);
-    main->close();
-}
-
-// Minimised and restored, a calculator gives its box back as it was: the next key goes on
-// with what was typed.
-TEST(FocusAndTyping, ARestoredWindowKeepsWhatWasTyped)
-{
-    QPointer<frmMain> main = StartProgram({}, testHome());
-    ASSERT_TRUE(main);
-    DriveDialog(Child<QAction>(main, "mnuFortioItem_0"), [&](QDialog *w) {
-        auto *box = Child<QLineEdit>(w, "txtDiametros");
-        Reach(w, box, "open");
-        QTest::keyClicks(box, "12");
-        // As a window manager does it: the window loses the activation, goes to the task
-        // bar, comes back and is activated again.
-        QApplication::setActiveWindow(main);
-        w->showMinimized();
-        QApplication::processEvents();
-        w->showNormal();
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-        EXPECT_EQ(w->focusWidget(), box);
-        QTest::keyClicks(box, "3");
-        EXPECT_EQ(box->text(), "123");
-    });
-    main->close();
 }

@@ -1,6 +1,6 @@
 // Help window, Help menu, manual, videos, About box and the resource documents window.
 
-#include "WindowDriver.h"
+#include "ProgramFixture.h"
 #include "core/HelpTopics.h"
 #include "core/Opening.h"
 #include "core/Utilities.h"
@@ -96,20 +96,9 @@ bool openersSettled() { return QTest::qWaitFor([] { return openerWaits().Keys.is
 
 QString page(const QString &link) { return ReadHelpPage(QStringLiteral("qrc:/help/") + link.section(u'#', 0, 0)); }
 
-class HelpMenu : public ::testing::Test {
+class HelpMenu : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        w = StartProgram({}, testHome());
-        ASSERT_TRUE(w);
-        fakeMessageBox().boxes.clear(); // the disclaimer of the start
-    }
-    void TearDown() override
-    {
-        if (w)
-            w->close();
-    }
-    QPointer<frmMain> w;
+    void SetUp() override { start(); }
 };
 } // namespace
 
