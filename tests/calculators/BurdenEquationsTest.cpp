@@ -1,12 +1,7 @@
 // The burden equations, the checks and the echo labels of the calculator windows.
 
-#include "calculators/BurdenCalculators.h"
-#include "calculators/BurdenEquations.h"
+#include "CalculatorFixture.h"
 #include "core/Checks.h"
-
-#include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
 
 #include <limits>
 
@@ -16,11 +11,7 @@ TEST(BurdenEquations, EquationTable)
 {
     for (const QStringList &row : testTable("calculators/burden-equations.tsv")) {
         SCOPED_TRACE(row.join(' ').toStdString());
-        const CalculatorDef *def = nullptr;
-        for (int i = 0; i < kCalculatorCount && !def; ++i)
-            if (CalculatorDefinition(i)->name == row[0])
-                def = CalculatorDefinition(i);
-        ASSERT_NE(def, nullptr);
+        const CalculatorDef *def = CalculatorDefinition(calculatorIndex(row[0]));
         const QStringList texts = row[2].split('|');
         const CalcOutcome out = tableKey(row[1], {"burden", "coefficient"}) == 1 ? ComputeCoefficient(*def, texts)
                                                                                  : ComputeBurden(*def, texts);
@@ -57,31 +48,6 @@ TEST(BurdenEquations, EchoTexts)
         ASSERT_EQ(text.has_value(), c.expected != nullptr);
         if (c.expected) {
             EXPECT_EQ(*text, QString::fromUtf8(c.expected));
-        }
-    }
-}
-
-TEST(BurdenEquations, CheckKinds)
-{
-    // The kinds the other calculators use: CheckRange bounds (inclusive, blank and
-    // non-numeric rejected), a range ending at another box, and a bounded own check.
-    const std::vector<CalcCheck> checks = {
-        RangeCheck(0, 0, 20, "Hole Diameter", "Διάμετρος Διατρήματος"),
-        RangeCheckUpToBox(2, 0, 1, "Charge Length", "Ύψος Γόμωσης Διατρήματος"),
-        BoundCheck(3, 1, 1.6, "Explosive compaction must be positive!", "Ο Βαθμός Συμπύκνωσης κυμαίνεται μεταξύ 1 και 1,6"),
-    };
-    const struct { QStringList texts; int failedCheck; double upper; } cases[] = {
-        {{"20", "10", "10", "1.6"}, -1, 0}, {{"0", "10", "0", "1"}, -1, 0},  {{"20.5", "10", "7", "1.2"}, 0, 20},
-        {{"", "10", "7", "1.2"}, 0, 20},    {{"abc", "10", "7", "1.2"}, 0, 20}, {{"4", "10", "10.5", "1.2"}, 1, 10},
-        {{"4", "", "0", "1.2"}, -1, 0},     {{"4", "10", "7", "1.61"}, 2, 1.6},
-        {{"4", "10", "7", ""}, 2, 1.6}, // an own check reads an empty box as 0
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.texts.join('|').toStdString());
-        const auto f = FirstFailingCheck(checks, c.texts);
-        EXPECT_EQ(f ? f->check : -1, c.failedCheck);
-        if (f) {
-            EXPECT_EQ(f->upper, c.upper);
         }
     }
 }
