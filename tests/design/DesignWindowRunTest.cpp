@@ -7,12 +7,9 @@
 #include "core/Errors.h"
 #include "core/Printing.h"
 #include "design/SectionPlot.h"
-#include "platform/QtPrinter.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -201,25 +198,6 @@ TEST_F(DesignWindowRun, PagesOnViewOnTheClipboardAndOnThePrinter)
         EXPECT_TRUE(find(b)->isHidden()) << b;
 }
 
-TEST_F(DesignWindowRun, AllPagesIntoPdf)
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    const QString pdf = testHome() + "/design.pdf";
-    services().printer = std::make_unique<QtPrinter>(pdf);
-    open();
-    showTab(1);
-    Click(w.get(), "optDispMode_1");
-    Click(w.get(), "cmdPrintAll");
-    QProcess run;
-    run.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(run.waitForFinished(30000));
-    const QString text = QString::fromUtf8(run.readAllStandardOutput());
-    for (const char *line : {"[Design Parameters]", "Total Explosives in Blast....................396.33 kg",
-                             "Unit Blast Cost..............................0.69 E/m^3", "Page: 2"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
-}
-
 // The section is drawn for the layout on view; pressing and dragging moves the
 // crossing (kept on the picture), and the read-outs follow the pointer.
 TEST_F(DesignWindowRun, SectionFollowsTheLayoutAndTheOrigin)
@@ -256,7 +234,4 @@ TEST_F(DesignWindowRun, SectionFollowsTheLayoutAndTheOrigin)
     EXPECT_EQ(w->PlotView.OriginX(), 5280.0f);
     EXPECT_EQ(w->PlotView.OriginY(), 4920.0f);
     plot->grab(); // paints without trouble
-    settings().EnglishMenus = 0;
-    mouse(plot, QEvent::MouseMove, 5280, 4920, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(text("lblCoord"), "Συντεταγμένες: (X=0, Y=0)");
 }
