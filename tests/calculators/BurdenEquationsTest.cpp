@@ -1,7 +1,6 @@
 // The burden equations, the checks and the echo labels of the calculator windows.
 
 #include "CalculatorFixture.h"
-#include "core/Checks.h"
 
 #include <limits>
 
@@ -52,21 +51,12 @@ TEST(BurdenEquations, EchoTexts)
     }
 }
 
-TEST(BurdenEquations, LangeforsInclinationsAndSketch)
+// The list item of a stored factor, found in single precision (the sketches the items
+// draw are checked whole in the window).
+TEST(BurdenEquations, LangeforsItemOfAStoredFactor)
 {
     const struct { float stored; int item; } cases[] = {
         {0.9f, 0}, {0.85f, 1}, {1.0f, 2}, {0.95f, -1}, {0.f, -1}, {0.899999f, -1}};
     for (const auto &c : cases)
         EXPECT_EQ(LangeforsItemFor(c.stored), c.item) << c.stored;
-    // The box holds every line of every sketch, including the 72 degree line up to y -17.
-    const QRectF box = LangeforsSketchBox();
-    ASSERT_EQ(LangeforsInclinations().size(), 3u);
-    for (const Inclination &item : LangeforsInclinations()) {
-        const AngleDiagram d = DrawAngleDiagram(float(item.angle), 10, 75, item.length);
-        ASSERT_FALSE(d.lines.isEmpty()) << item.angle;
-        for (const QLineF &l : d.lines) {
-            EXPECT_TRUE(box.contains(l.p1()) && box.contains(l.p2())) << item.angle;
-        }
-    }
-    EXPECT_LT(box.top(), -17);
 }

@@ -26,7 +26,7 @@ protected:
 };
 } // namespace
 
-TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZero)
+TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZeroAndConvertsAsTyped)
 {
     EXPECT_EQ(w->windowTitle(), "Unit Conversions");
     EXPECT_EQ(child<QTabWidget>("SSTab1")->currentIndex(), 1);
@@ -38,10 +38,8 @@ TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZero)
         EXPECT_TRUE(child<QRadioButton>(option)->isChecked()) << option;
     EXPECT_TRUE(newLog().contains("Loading Unit Conversion Form"));
     EXPECT_EQ(messageState().TitleError, "Unit Conversion: Error");
-}
 
-TEST_F(UnitsWindow, TypingAndChangingTheUnitConvert)
-{
+    // Typing and changing the unit convert.
     Click(w.get(), "Option2_1"); // ft
     child("txtLength")->setText("12abc");
     EXPECT_EQ(texts(7, 4), (QStringList{"144", "12", "365.76", "3.6576"}));
