@@ -66,7 +66,6 @@ TEST_F(CalculatorWindows, StoredValuesAndCaptionsInBothLanguages)
             m_logStart = historyLog().text().size();
             QWidget *w = open(index);
             ASSERT_NE(w, nullptr);
-            EXPECT_EQ(w->objectName(), "frm" + name);
             expectWindow(w);
             const QString logLine =
                 !logged[index] ? QString()
@@ -217,7 +216,6 @@ TEST_F(CalculatorWindows, TwoTabCascadeAndCrossTabCheck)
         EXPECT_EQ(text(w, "txtKb"), "");
         EXPECT_EQ(text(w, "txtSyntelestis"), c.index == Ash ? "30" : "1");
         EXPECT_EQ(text(w, "txtFortio"), QString::fromLatin1(c.zeroBurden));
-        EXPECT_EQ(tabs(w)->currentIndex(), 0);
         UnloadAllCalculators();
         ResetProjectDefaults(255, 255);
 
@@ -321,9 +319,6 @@ TEST_F(CalculatorWindows, KonyaConstantUnlocksTheConstant)
     EXPECT_TRUE(k->isEnabled());
     retype(k, "4");
     EXPECT_EQ(text(w, "txtFortio"), "11.09");
-    retype(k, "abc"); // the constant has no check: it counts as 0
-    EXPECT_TRUE(fakeMessageBox().boxes.isEmpty());
-    EXPECT_EQ(text(w, "txtFortio"), "0.00");
     retype(k, "3.5");
     button->click();
     EXPECT_FALSE(k->isEnabled());

@@ -26,7 +26,7 @@ protected:
 };
 } // namespace
 
-TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZeroAndConvertsAsTyped)
+TEST_F(UnitsWindow, OpensOnTheLoadTabConvertsAsTypedAndMovesWithTheTab)
 {
     EXPECT_EQ(w->windowTitle(), "Unit Conversions");
     EXPECT_EQ(child<QTabWidget>("SSTab1")->currentIndex(), 1);
@@ -53,10 +53,8 @@ TEST_F(UnitsWindow, OpensOnTheLoadTabWithEveryBoxZeroAndConvertsAsTyped)
     // Every result is shown from its first digit.
     for (int i = 21; i <= 25; ++i)
         EXPECT_EQ(output(i)->cursorPosition(), 0) << i;
-}
 
-TEST_F(UnitsWindow, TabChangeMovesFocusAndTabStops)
-{
+    // A tab change moves the focus to the shown tab's input.
     QApplication::setActiveWindow(w.get());
     auto *tabs = child<QTabWidget>("SSTab1");
     tabs->setCurrentIndex(3);
