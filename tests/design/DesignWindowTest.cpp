@@ -56,8 +56,6 @@ TEST_F(DesignWindow, WhatOkAndCancelStore)
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_EQ(project().VibVelocity, 1000.0f);
     EXPECT_EQ(flags().ProjectSaved, kFalse);
-    EXPECT_EQ(flags().FileEmpty, kFalse);
-    EXPECT_EQ(flags().ParametersLoaded, kTrue);
     EXPECT_TRUE(LogSince(0).contains(kModified));
 
     open();

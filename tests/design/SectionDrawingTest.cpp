@@ -53,7 +53,6 @@ TEST(SectionDrawing, MappingAroundTheInitialCrossing)
     const struct {
         double x, y, X, Y;
     } points[] = {
-        {0, 0, 570, 4320},
         {18, 12, 570 + 18 * kScaleX, 4320 - 12 * kScaleY},
         {15, -0.9, 570 + 15 * kScaleX, 4320 + 0.9 * kScaleY},
         {-2, 20, 570 - 2 * kScaleX, 4320 - 20 * kScaleY},
