@@ -1,12 +1,6 @@
-// The burden equations, the checks and the echo labels of the calculator windows.
+// The burden equations with their checks, and the Langefors list item of a stored factor.
 
-#include "calculators/BurdenCalculators.h"
-#include "calculators/BurdenEquations.h"
-#include "core/Checks.h"
-
-#include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
+#include "CalculatorFixture.h"
 
 #include <limits>
 
@@ -16,11 +10,7 @@ TEST(BurdenEquations, EquationTable)
 {
     for (const QStringList &row : testTable("calculators/burden-equations.tsv")) {
         SCOPED_TRACE(row.join(' ').toStdString());
-        const CalculatorDef *def = nullptr;
-        for (int i = 0; i < kCalculatorCount && !def; ++i)
-            if (CalculatorDefinition(i)->name == row[0])
-                def = CalculatorDefinition(i);
-        ASSERT_NE(def, nullptr);
+        const CalculatorDef *def = CalculatorDefinition(calculatorIndex(row[0]));
         const QStringList texts = row[2].split('|');
         const CalcOutcome out = tableKey(row[1], {"burden", "coefficient"}) == 1 ? ComputeCoefficient(*def, texts)
                                                                                  : ComputeBurden(*def, texts);
@@ -31,8 +21,6 @@ TEST(BurdenEquations, EquationTable)
     // The product of two large singles still fits the double it is computed in.
     const float big = std::numeric_limits<float>::max();
     EXPECT_TRUE(AndersonBurden(big, big).has_value());
-    // The Fraenkel charge-height bound is the hole length read in double precision.
-    EXPECT_FALSE(FirstFailingCheck(FraenkelCalculator().checks, {"100", "10.5", "10.5", "2"}).has_value());
     // The Konya K is taken in double precision.
     EXPECT_FALSE(KonyaBurden(1, 1, 1, 1e39).has_value());
     EXPECT_EQ(*KonyaBurden(1, 1, 1, 3.59), 3.59f);
@@ -40,67 +28,12 @@ TEST(BurdenEquations, EquationTable)
         EXPECT_EQ(PearseStep(s[0], tableKey(s[1], {"down", "up"}) == 1), s[2]) << s.join(' ').toStdString();
 }
 
-TEST(BurdenEquations, EchoTexts)
-{
-    const CalcEcho cm{"Label7", 0, 2.54, false, "0.00", "cm"};
-    const CalcEcho psi{"Label12", 2, 145.04, false, "0", "psi"};
-    const CalcEcho ft{"Label7", kResultSource, 0.3048, true, "0.00", "ft"};
-    const CalcEcho bare{"txtFortioM", kResultSource, 0.3048, false, "0.00", ""};
-    // The Anderson window's own echoes are pinned by its keystroke test.
-    const struct { const CalcEcho *echo; const char *source, *expected /* nullptr: the label keeps its text */; } cases[] = {
-        {&cm, "abc", "0.00 cm"}, {&cm, "-1", "-2.54 cm"}, {&cm, "1e39", nullptr},   {&psi, "8000", "1160320 psi"},
-        {&psi, "", "0 psi"},     {&ft, "3.04", "9.97 ft"}, {&bare, "8.51", "2.59"},   {&cm, "1e400", "0.00 cm"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.source);
-        const auto text = EchoText(*c.echo, QString::fromUtf8(c.source));
-        ASSERT_EQ(text.has_value(), c.expected != nullptr);
-        if (c.expected) {
-            EXPECT_EQ(*text, QString::fromUtf8(c.expected));
-        }
-    }
-}
-
-TEST(BurdenEquations, CheckKinds)
-{
-    // The kinds the other calculators use: CheckRange bounds (inclusive, blank and
-    // non-numeric rejected), a range ending at another box, and a bounded own check.
-    const std::vector<CalcCheck> checks = {
-        RangeCheck(0, 0, 20, "Hole Diameter", "Διάμετρος Διατρήματος"),
-        RangeCheckUpToBox(2, 0, 1, "Charge Length", "Ύψος Γόμωσης Διατρήματος"),
-        BoundCheck(3, 1, 1.6, "Explosive compaction must be positive!", "Ο Βαθμός Συμπύκνωσης κυμαίνεται μεταξύ 1 και 1,6"),
-    };
-    const struct { QStringList texts; int failedCheck; double upper; } cases[] = {
-        {{"20", "10", "10", "1.6"}, -1, 0}, {{"0", "10", "0", "1"}, -1, 0},  {{"20.5", "10", "7", "1.2"}, 0, 20},
-        {{"", "10", "7", "1.2"}, 0, 20},    {{"abc", "10", "7", "1.2"}, 0, 20}, {{"4", "10", "10.5", "1.2"}, 1, 10},
-        {{"4", "", "0", "1.2"}, -1, 0},     {{"4", "10", "7", "1.61"}, 2, 1.6},
-        {{"4", "10", "7", ""}, 2, 1.6}, // an own check reads an empty box as 0
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.texts.join('|').toStdString());
-        const auto f = FirstFailingCheck(checks, c.texts);
-        EXPECT_EQ(f ? f->check : -1, c.failedCheck);
-        if (f) {
-            EXPECT_EQ(f->upper, c.upper);
-        }
-    }
-}
-
-TEST(BurdenEquations, LangeforsInclinationsAndSketch)
+// The list item of a stored factor, found in single precision (the sketches the items
+// draw are checked whole in the window).
+TEST(BurdenEquations, LangeforsItemOfAStoredFactor)
 {
     const struct { float stored; int item; } cases[] = {
         {0.9f, 0}, {0.85f, 1}, {1.0f, 2}, {0.95f, -1}, {0.f, -1}, {0.899999f, -1}};
     for (const auto &c : cases)
         EXPECT_EQ(LangeforsItemFor(c.stored), c.item) << c.stored;
-    // The box holds every line of every sketch, including the 72 degree line up to y -17.
-    const QRectF box = LangeforsSketchBox();
-    ASSERT_EQ(LangeforsInclinations().size(), 3u);
-    for (const Inclination &item : LangeforsInclinations()) {
-        const AngleDiagram d = DrawAngleDiagram(float(item.angle), 10, 75, item.length);
-        ASSERT_FALSE(d.lines.isEmpty()) << item.angle;
-        for (const QLineF &l : d.lines) {
-            EXPECT_TRUE(box.contains(l.p1()) && box.contains(l.p2())) << item.angle;
-        }
-    }
-    EXPECT_LT(box.top(), -17);
 }

@@ -4,6 +4,7 @@
 // burden calculators by index; InputDialogFixture<W> opens one window of another kind.
 
 #include "calculators/BurdenCalculators.h"
+#include "calculators/BurdenEquations.h"
 
 #include "core/Messages.h"
 #include "core/ProgramState.h"
@@ -76,6 +77,16 @@ protected:
 
     std::unique_ptr<W> w;
 };
+
+// The index of a calculator by its name (an unknown name fails the test).
+inline int calculatorIndex(const QString &name)
+{
+    for (int i = 0; i < kCalculatorCount; ++i)
+        if (CalculatorDefinition(i)->name == name)
+            return i;
+    ADD_FAILURE() << name.toStdString();
+    return 0;
+}
 
 // Whether a text shown as a value reads as infinite or not a number.
 inline bool NonFinite(const QString &t)

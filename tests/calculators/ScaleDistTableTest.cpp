@@ -52,7 +52,6 @@ TEST(ScaleDistTable, UserRangeRowsAndStops)
         SCOPED_TRACE(c[0].toStdString());
         const PredictionTable table = FillPredictionRows(boxes(c[0]), 0, 1);
         ASSERT_EQ(table.rows.size(), c[1].toInt());
-        EXPECT_EQ(table.header[1], "PPV (mm/s)");
         if (!c[2].isEmpty()) {
             EXPECT_EQ(table.rows.back()[2], c[2]);
         }
@@ -60,7 +59,6 @@ TEST(ScaleDistTable, UserRangeRowsAndStops)
             EXPECT_EQ(table.rows.back()[1], c[3]);
         }
     }
-    EXPECT_EQ(FillPredictionRows(boxes("1600|1.6|50|1.5|0|1|0.1|1|0.1"), 0, 1).rows.at(7)[2], "0.8000001");
     // Rows before a value beyond a single stay.
     const PredictionTable beyond = FillPredictionRows(boxes("3e38|1|50|1.5|0|1|2|0.5|-0.5"), 0, 1);
     EXPECT_EQ(column(beyond, 2), (QStringList{"2", "1.5", "1"}));

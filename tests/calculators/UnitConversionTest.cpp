@@ -35,9 +35,3 @@ TEST(UnitConversion, EveryRowAgreesWithTheFirst)
         }
     }
 }
-
-TEST(UnitConversion, UnitNames)
-{
-    EXPECT_EQ(UnitNames(Quantity::Load), (QStringList{"lbsF", "tonsF (short)", "kN", "MN", "kips"}));
-    EXPECT_EQ(UnitNames(Quantity::StressGrad), (QStringList{"psi/in", "psi/ft", "Pa/m", "MPa/m"}));
-}

@@ -176,7 +176,6 @@ TEST(ProjectFile, OpenCases)
         EXPECT_EQ(OpenProjectFile(), code != 0);
         if (code) {
             EXPECT_EQ(appState().FileVersionCode, code);
-            EXPECT_EQ(project().CurrentFile, path);
             EXPECT_EQ(project().CurrentUnits, row[2].toInt());
             EXPECT_EQ(project().ProjectTitle, row[3]);
             EXPECT_EQ(project().AndersonDiam, row[4].toFloat());

@@ -137,11 +137,6 @@ protected:
         else
             edit(name)->setText(text);
     }
-    static QString lastBox()
-    {
-        const QStringList texts = MessageTexts();
-        return texts.isEmpty() ? QString() : texts.last();
-    }
 
     std::unique_ptr<frmBlastDesign> w;
 };

@@ -17,7 +17,6 @@ TEST_F(DesignInputChecks, EachCheckInItsOrderWithItsBoundaries)
     const QList<QStringList> checks = testTable(QStringLiteral("design/input-checks.tsv"));
     ASSERT_EQ(checks.size(), 22);
     const ProjectState start = project();
-    int focused = 0, selected = 0; // the refusals whose field took the focus, and had its text selected
     for (const QStringList &r : testTable(QStringLiteral("design/input-check-cases.tsv"))) {
         SCOPED_TRACE(r[0].toStdString());
         const int check = r[2].toInt();
@@ -58,16 +57,12 @@ TEST_F(DesignInputChecks, EachCheckInItsOrderWithItsBoundaries)
         // The field is selected; the numeric test moves no focus, a disabled field takes none.
         if (QWidget *field = find(check == 0 ? "txtCostDrill" : control.constData()); field->isEnabled()) {
             EXPECT_TRUE(w->focusWidget() == field || field->isAncestorOf(w->focusWidget()));
-            ++focused;
             if (auto *box = qobject_cast<QLineEdit *>(field); box && check != 0) {
                 EXPECT_EQ(box->selectedText(), box->text());
-                ++selected;
             }
         }
         EXPECT_EQ(text("txtCostBooster"), booster);
         EXPECT_EQ(project().BlastDesign.CostBooster, 1.5f);
         EXPECT_EQ(flags().ProjectSaved, kTrue);
     }
-    EXPECT_EQ(focused, 47);
-    EXPECT_EQ(selected, 40);
 }

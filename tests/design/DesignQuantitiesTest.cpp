@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // D 80 mm, H 12 m, J 0.9 m, T 3 m, explosive 0.9, booster 1 kg at 1.2, rock 2.6;
@@ -20,75 +22,55 @@ DesignRunState WorkedExample()
             .ActualVolume = 1458};
 }
 
-using Change = void (*)(DesignRunState &, QuantityInputs &);
-
-} // namespace
-
-TEST(DesignQuantities, SwitchesAndPricesThatChangeTheResult)
+// Changes the layout and the switches and prices by "name=value" words.
+void Change(DesignRunState &s, QuantityInputs &in, const QString &changes)
 {
-    const struct {
-        const char *what;
-        Change change;
-        float DesignRunState::*field;
-        const char *expected;
-    } cases[] = {
-        {"rounded tons", [](DesignRunState &s, QuantityInputs &in) { s.ActualVolume = 2500.5f; in.RoundProduction = true; },
-         &DesignRunState::ActualTons, "6501.00"}, // 2.6 x 2500.5 = 6501.3
-        {"rounded volume, half to even",
-         [](DesignRunState &s, QuantityInputs &in) { s.ActualVolume = 2500.5f; in.RoundProduction = true; },
-         &DesignRunState::ActualVolume, "2500.00"},
-        {"unrounded tons", [](DesignRunState &s, QuantityInputs &) { s.ActualVolume = 2500.5f; },
-         &DesignRunState::ActualTons, "6501.30"},
-        {"more holes per delay than the blast has: capped at the blast",
-         [](DesignRunState &s, QuantityInputs &) { s.HolesPerDelay = 20; }, &DesignRunState::DelayCharge, "396.33"},
-        {"the booster counts per hole but not in the blast total",
-         [](DesignRunState &s, QuantityInputs &) { s.HolesPerDelay = 9; }, &DesignRunState::DelayCharge, "396.33"},
-        {"\"Auto\": no cap", [](DesignRunState &s, QuantityInputs &in) { s.HolesPerDelay = 20; in.AutoDelay = true; },
-         &DesignRunState::DelayCharge, "900.73"},
-        {"initiation per hole and per metre drilled: 9 x 1 + 9 x 12.9 x 2",
-         [](DesignRunState &, QuantityInputs &in) { in.CostCap = 1; in.CostInit = 2; },
-         &DesignRunState::CostInitiation, "241.20"},
-    };
-    for (const auto &c : cases) {
-        DesignRunState s = WorkedExample();
-        QuantityInputs in;
-        c.change(s, in);
-        ReportValues v;
-        ASSERT_EQ(ComputeQuantities(s, in, v), QuantityResult::Ok) << c.what;
-        EXPECT_EQ(numtext::Format(s.*c.field, QStringLiteral("0.00")), c.expected) << c.what;
+    for (const QString &change : changes.split(u' ', Qt::SkipEmptyParts)) {
+        const double v = change.section(u'=', 1).toDouble();
+        const QMap<QString, std::function<void()>> set = {
+            {"ActualVolume", [&] { s.ActualVolume = float(v); }},
+            {"HolesPerDelay", [&] { s.HolesPerDelay = float(v); }},
+            {"TotalHoles", [&] { s.TotalHoles = int16_t(v); }},
+            {"RockDensity", [&] { s.RockDensity = float(v); }},
+            {"BoosterDensity", [&] { s.BoosterDensity = float(v); }},
+            {"BoosterMass", [&] { s.BoosterMass = float(v); }},
+            {"RoundProduction", [&] { in.RoundProduction = v != 0; }},
+            {"AutoDelay", [&] { in.AutoDelay = v != 0; }},
+            {"CostCap", [&] { in.CostCap = v; }},
+            {"CostInit", [&] { in.CostInit = v; }},
+            {"CostDrill", [&] { in.CostDrill = v; }},
+        };
+        tableValue(set, change.section(u'=', 0, 0))();
     }
 }
 
-// Nothing divides by zero and nothing negative or not finite survives (the layouts and
-// designs the inputs can make impossible are in DesignReportTest).
-TEST(DesignQuantities, LayoutsThatCannotBeEvaluatedLeaveNothingBehind)
+} // namespace
+
+// The cases are tests/data/design/quantities.tsv.
+TEST(DesignQuantities, SwitchesPricesAndLayoutsThatCannotBeEvaluated)
 {
-    const struct {
-        const char *what;
-        void (*change)(DesignRunState &);
-        QuantityResult expected;
-    } cases[] = {
-        {"zero volume", [](DesignRunState &s) { s.ActualVolume = 0; }, QuantityResult::ImpossibleLayout},
-        {"volume rounding to zero", [](DesignRunState &s) { s.ActualVolume = 0.4f; }, QuantityResult::ImpossibleLayout},
-        {"no holes", [](DesignRunState &s) { s.TotalHoles = 0; }, QuantityResult::ImpossibleLayout},
-        {"negative volume", [](DesignRunState &s) { s.ActualVolume = -13.5f; }, QuantityResult::ImpossibleLayout},
-        {"rock without mass", [](DesignRunState &s) { s.RockDensity = 0; }, QuantityResult::NotFinite},
-        {"booster density zero, no booster", [](DesignRunState &s) { s.BoosterDensity = 0; s.BoosterMass = 0; },
-         QuantityResult::NotFinite},
-    };
-    for (const auto &c : cases) {
+#define FIELD(f) {QStringLiteral(#f), &DesignRunState::f}
+    const QMap<QString, float DesignRunState::*> fields = {FIELD(ActualTons), FIELD(ActualVolume), FIELD(DelayCharge),
+                                                           FIELD(CostInitiation)};
+#undef FIELD
+    const QStringList outcomes = {"Ok", "ImpossibleLayout", "ZeroChargeLength", "NegativeExplosive", "NotFinite"};
+    for (const QStringList &c : testTable(QStringLiteral("design/quantities.tsv"))) {
+        SCOPED_TRACE(c[0].toStdString());
         DesignRunState s = WorkedExample();
-        c.change(s);
         QuantityInputs in;
-        in.RoundProduction = true;
-        in.CostDrill = 5;
+        Change(s, in, c[1]);
         ReportValues v;
-        v.PowderFactorVol2 = 7; // stale values must go
-        EXPECT_EQ(ComputeQuantities(s, in, v), c.expected) << c.what;
+        v.PowderFactorVol2 = 7; // a stale value must go
+        const QuantityResult result = ComputeQuantities(s, in, v);
+        EXPECT_EQ(int(result), tableKey(c[2], outcomes));
+        if (result == QuantityResult::Ok) {
+            EXPECT_EQ(numtext::Format(s.*tableValue(fields, c[3]), QStringLiteral("0.00")), c[4]);
+            continue;
+        }
         for (float f : {s.ActualTons, s.HoleLength, s.ChargeLength, s.ChargeVolume, s.ExplosiveMass, s.ChargePerHole,
                         s.PowderFactorVol, s.PowderFactorTon, s.DrillFactorVol, s.DrillFactorTon, s.DelayCharge,
                         s.CostExplosives, s.CostInitiation, s.CostBooster, s.CostDrilling, s.CostTotal,
                         s.CostPerVolume, v.PowderFactorVol2, v.TonsPerHole, v.LinearChargeDensity})
-            EXPECT_EQ(f, 0.0f) << c.what;
+            EXPECT_EQ(f, 0.0f);
     }
 }

@@ -9,7 +9,6 @@ TEST(DesignWindowRecord, BurdenSources)
 {
     ResetProjectDefaults(255, 255);
     ProjectState p = project();
-    p.AndersonDiam = 4;
     p.AshDiam = 3;
     p.KonyaDiam = 5;
     p.JimenoDiam = 2.5f;

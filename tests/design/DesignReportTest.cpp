@@ -34,8 +34,6 @@ TEST(DesignReport, PagesAndGridMatchTheHandComputedDesigns)
         EXPECT_EQ(session.ReportPage(1).toStdString(), testDataText(data + "page1.txt").toStdString());
         EXPECT_EQ(session.ReportPage(2).toStdString(), testDataText(data + "page2.txt").toStdString());
         EXPECT_EQ(GridText(session.grid()).toStdString(), testDataText(data + "grid.tsv").toStdString());
-        EXPECT_EQ(session.grid().ColWidths, (std::vector<int>{300, 4000, 2200, 2200}));
-        EXPECT_TRUE(o.hasDelayCharge); // its text reaches the vibration tab: DesignWindowRunTest
     }
 }
 
