@@ -40,12 +40,6 @@ protected:
     static QTabWidget *tabs(QWidget *w) { return child<QTabWidget>(w, "SSTab1"); }
 };
 
-// A data file's cell with its escapes: "\r\n" a line break, "\b" Backspace.
-QString unescaped(QString cell)
-{
-    return cell.replace("\\r\\n", "\r\n").replace("\\b", "\b");
-}
-
 TEST_F(CalculatorWindows, StoredValuesAndCaptionsInBothLanguages)
 {
     // The rows of each window, by the calculator its first cell names.
@@ -102,7 +96,7 @@ TEST_F(CalculatorWindows, AndersonRecomputesAtEveryKeystroke)
         SCOPED_TRACE(s.join(' ').toStdString());
         fakeMessageBox().boxes.clear();
         QLineEdit *box = child(w, s[0].toLatin1().constData());
-        typeKeys(box, unescaped(s[1]));
+        typeKeys(box, unescapeCell(s[1]));
         EXPECT_EQ(box->text(), s[2]);
         EXPECT_EQ(QStringList({text(w, "txtFortio"), text(w, "Label7"), text(w, "Label8"), text(w, "Label9")}),
                   s.mid(3, 4));
@@ -132,7 +126,7 @@ TEST_F(CalculatorWindows, ChecksOfEachWindow)
             UnloadAllCalculators();
             continue;
         }
-        const QString expected = unescaped(c[4]) + (c[5].isEmpty() ? QString() : range.arg(c[3], c[5]));
+        const QString expected = unescapeCell(c[4]) + (c[5].isEmpty() ? QString() : range.arg(c[3], c[5]));
         EXPECT_EQ(MessageTexts(), QStringList{expected});
         EXPECT_EQ(fakeMessageBox().boxes.last().buttons, mb::Critical | mb::OkOnly);
         if (c[3] != "x") { // "not numeric" leaves the focus where it is

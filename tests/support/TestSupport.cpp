@@ -163,7 +163,7 @@ QString unescapeCell(const QString &cell)
                 ADD_FAILURE() << "bad escape in " << cell.toStdString();
             i += 4;
         } else {
-            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind.unicode();
+            out += kind == u'r' ? u'\r' : kind == u'n' ? u'\n' : kind == u'b' ? u'\b' : kind.unicode();
         }
     }
     return out;

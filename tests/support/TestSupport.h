@@ -72,7 +72,8 @@ QString testDataText(const QString &name);
 QList<QStringList> testTable(const QString &name);
 // The cells of a row from 'first' on, without the empty cells that pad it at its end.
 QStringList rowTail(const QStringList &row, int first);
-// A table cell with its escapes "\r", "\n" and "\uXXXX" (one UTF-16 unit) written out.
+// A table cell with its escapes "\r", "\n", "\b" (Backspace) and "\uXXXX" (one UTF-16 unit)
+// written out.
 QString unescapeCell(const QString &cell);
 // The index of a table's key among the keys its test knows; a key it does not know
 // (misspelt) fails the test and gives -1, so that no row or case is skipped unnoticed.
