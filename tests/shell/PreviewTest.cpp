@@ -11,6 +11,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmPreview.h"
 
+#include <QFile>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
