@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl1-mesa-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang
+  libgtest-dev libgmock-dev libbenchmark-dev clang jq
   fonts-dejavu-core fonts-liberation fonts-noto-mono
   poppler-utils xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils
