@@ -216,9 +216,11 @@ void frmVibration::plot(int regulation, int category)
         s->attachAxis(x);
         s->attachAxis(y);
     }
+    // The view hands the old chart back; it goes once its pending events are through.
     QChart *old = ui->MSChart1->chart();
     ui->MSChart1->setChart(chart);
-    delete old;
+    if (old)
+        old->deleteLater();
 }
 
 bool frmVibration::ValidateInput()

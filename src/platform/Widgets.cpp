@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -183,13 +182,8 @@ void SelectTextOnFocus(QLineEdit *edit)
 
 void TypeNoAltLetters(QWidget *box)
 {
-    if (!box)
-        return;
-    box->installEventFilter(new BoxKeys(box, false));
-    // An editable combo box hands the keys it gets to its line edit, which may also get
-    // them itself.
-    if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit())
-        combo->lineEdit()->installEventFilter(new BoxKeys(combo->lineEdit(), false));
+    if (box)
+        box->installEventFilter(new BoxKeys(box, false));
 }
 
 TypingScope::TypingScope(QWidget *changedBox)

@@ -36,7 +36,8 @@ void SelectActiveText();
 void SelectTextOnFocus(QLineEdit *edit);
 // Alt with a letter (Shift or not) that is no access key of the window reaches the box
 // as a plain key press, which would type the letter: the box takes no text from such a
-// key. A line edit, a text area, or an editable combo box (its line edit).
+// key. A line edit, a text area, or an editable combo box (which hands its keys on to its
+// line edit).
 void TypeNoAltLetters(QWidget *box);
 
 // Opened by the handler of a change of a box's text. While the box is the one the user
