@@ -10,6 +10,7 @@
 #include "calculators/frmPearse.h"
 
 #include "core/ProgramState.h"
+#include "platform/ModalWindows.h"
 
 #include <QLineEdit>
 
@@ -72,7 +73,7 @@ void OpenCalculator(int index, QWidget *owner)
     if (w->parentWidget() != owner)
         w->setParent(owner, w->windowFlags());
     w->ApplyLanguage();
-    w->exec();
+    ExecModal(w);
 }
 
 QString CalculatorResultText(int index)

@@ -155,13 +155,14 @@ void CalculatorWindow::showEvent(QShowEvent *event)
 
 bool CalculatorWindow::validateForOk() { return ValidateInput(); }
 
-void CalculatorWindow::done(int result)
+void CalculatorWindow::unloading(int result)
 {
-    // OK, Cancel, Esc and the close box all end here; closing is never refused. The
-    // unload step runs once, and the unloaded window goes.
+    // OK, Cancel, Esc and the close box all end here; closing is never refused (it only
+    // waits for a message open above). The unload step runs once, and the unloaded
+    // window goes.
     if (!isUnloaded())
         deleteLater();
-    InputDialog::done(result);
+    InputDialog::unloading(result);
 }
 
 void CalculatorWindow::commit()

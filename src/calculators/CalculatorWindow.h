@@ -104,7 +104,7 @@ protected:
     bool validateForOk() override;
     // Form_Unload after OK: the boxes into the project, logged.
     void commit() override;
-    void done(int result) override;
+    void unloading(int result) override;
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -31,16 +31,15 @@ void InputDialog::btnCancel_Click()
 
 void InputDialog::btnHelp_Click() { ShowHelpHint(); }
 
-void InputDialog::done(int result)
+void InputDialog::unloading(int)
 {
-    if (!m_unloaded) {
-        m_unloaded = true;
-        if (OkPressed)
-            commit();
-        else
-            discard();
-    }
-    QDialog::done(result);
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    if (OkPressed)
+        commit();
+    else
+        discard();
 }
 
 void ApplyBilingualCaptions(QWidget *window, std::span<const BilingualCaption> captions, bool english)

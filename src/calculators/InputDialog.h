@@ -4,7 +4,7 @@
 // closing by any means (OK, Cancel, Esc, the close box) runs the unload step once,
 // which commits only after an accepted OK. Also the small helpers their forms use.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 #include <QList>
 
 #include <span>
@@ -13,7 +13,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-class InputDialog : public QDialog {
+class InputDialog : public GuardedDialog {
     Q_OBJECT
 public:
     // True once OK, Cancel, Esc or the close box has unloaded the window.
@@ -25,7 +25,7 @@ public slots:
     void btnHelp_Click();
 
 protected:
-    using QDialog::QDialog;
+    using GuardedDialog::GuardedDialog;
     bool OkPressed = false; // OK was accepted: the unload step commits
     bool Loading = false;   // the load step is filling the controls
 
@@ -36,7 +36,7 @@ protected:
     virtual void commit() = 0;
     // The unload step otherwise (Cancel, Esc, the close box).
     virtual void discard() {}
-    void done(int result) override;
+    void unloading(int result) override;
 
 private:
     bool m_unloaded = false;

@@ -210,6 +210,6 @@ void frmScaleDist::commit()
 
 void OpenScaleDist(QWidget *owner)
 {
-    frmScaleDist window(owner);
+    ModalWindow<frmScaleDist> window(owner);
     window.exec();
 }

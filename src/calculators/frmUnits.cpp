@@ -40,7 +40,7 @@ Converter converter(const Ui_frmUnits &ui, Quantity q)
 }
 } // namespace
 
-frmUnits::frmUnits(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmUnits>())
+frmUnits::frmUnits(QWidget *parent) : GuardedDialog(parent), ui(std::make_unique<Ui_frmUnits>())
 {
     ui->setupUi(this);
     const std::pair<QLineEdit *, void (frmUnits::*)()> inputs[] = {
@@ -161,6 +161,6 @@ void frmUnits::Command3_Click() { ShowHelpHint(); }
 
 void OpenUnits(QWidget *owner)
 {
-    frmUnits window(owner);
+    ModalWindow<frmUnits> window(owner);
     window.exec();
 }

@@ -3,14 +3,14 @@
 // unit to every unit of its quantity on every keystroke and every change of unit.
 // Nothing is stored; the window is built for each opening and deleted after it.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <memory>
 
 struct Ui_frmUnits;
 enum class Quantity;
 
-class frmUnits : public QDialog {
+class frmUnits : public GuardedDialog {
     Q_OBJECT
 public:
     explicit frmUnits(QWidget *parent = nullptr);

@@ -243,6 +243,6 @@ void frmVibration::commit()
 
 void OpenVibration(QWidget *owner)
 {
-    frmVibration window(owner);
+    ModalWindow<frmVibration> window(owner);
     window.exec();
 }

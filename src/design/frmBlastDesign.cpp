@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -50,7 +51,7 @@ const QColor kBlack(0, 0, 0);
 
 } // namespace
 
-frmBlastDesign::frmBlastDesign(QWidget *owner) : QDialog(owner), ui(std::make_unique<Ui_frmBlastDesign>())
+frmBlastDesign::frmBlastDesign(QWidget *owner) : GuardedDialog(owner), ui(std::make_unique<Ui_frmBlastDesign>())
 {
     ui->setupUi(this);
     CenterForm(this);
@@ -262,13 +263,12 @@ void frmBlastDesign::Form_Activate()
         ui->optFortio[size_t(BurdenSource)]->setChecked(true);
 }
 
-void frmBlastDesign::done(int r)
+void frmBlastDesign::unloading(int)
 {
     if (!m_unloaded) {
         m_unloaded = true;
         Form_Unload();
     }
-    QDialog::done(r);
 }
 
 void frmBlastDesign::Form_Unload()
@@ -328,9 +328,11 @@ void frmBlastDesign::btnShow_Click(int Index)
                                    "σχεδιασμού ανατινάξεων")),
                mb::OkOnly);
     BurdenPending = true;
+    const QPointer<frmBlastDesign> self(this);
     OpenCalculator(Index, this);
     // The calculator is modal: when it returns, this window is active again.
-    Form_Activate();
+    if (self)
+        Form_Activate();
 }
 
 // ---------------------------------------------------------------------------------
@@ -798,7 +800,7 @@ void frmBlastDesign::ApplyLanguage()
 void OpenBlastDesign(QWidget *owner)
 {
     try {
-        frmBlastDesign window(owner);
+        ModalWindow<frmBlastDesign> window(owner);
         window.exec();
     } catch (...) {
         ErrorHandler(true, CurrentError());

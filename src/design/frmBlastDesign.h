@@ -12,7 +12,7 @@
 #include "design/SectionDrawing.h"
 #include "design/Vibration.h"
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <memory>
 #include <optional>
@@ -22,7 +22,7 @@ class QLineEdit;
 struct DesignCheckFailure;
 struct Ui_frmBlastDesign;
 
-class frmBlastDesign : public QDialog {
+class frmBlastDesign : public GuardedDialog {
     Q_OBJECT
 public:
     // Builds the window and runs its load step.
@@ -109,7 +109,7 @@ public slots:
 
 protected:
     // Every way of closing (OK, Cancel, Escape, the close box) ends here.
-    void done(int r) override;
+    void unloading(int result) override;
 
 private:
     void connectHandlers();

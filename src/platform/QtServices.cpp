@@ -2,6 +2,7 @@
 #include "platform/XdgFileAssociation.h"
 
 #include "platform/QtDownloader.h"
+#include "platform/ModalWindows.h"
 #include "platform/QtPrinter.h"
 #include "platform/Widgets.h"
 #include "platform/frmHelp.h"
@@ -47,37 +48,39 @@ QList<ButtonSpec> buttonsOf(int buttons)
 
 int QtMessageBox::show(const QString &text, int buttons, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title);
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // On the heap: the window it belongs to may go while it waits for its answer.
+    ModalWindow<QMessageBox> box(QApplication::activeWindow());
+    box->setWindowTitle(title);
+    box->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (buttons & 0x70) {
-    case mb::Critical: box.setIcon(QMessageBox::Critical); break;
-    case mb::Question: box.setIcon(QMessageBox::Question); break;
-    case mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case mb::Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case mb::Critical: box->setIcon(QMessageBox::Critical); break;
+    case mb::Question: box->setIcon(QMessageBox::Question); break;
+    case mb::Exclamation: box->setIcon(QMessageBox::Warning); break;
+    case mb::Information: box->setIcon(QMessageBox::Information); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
     }
     const QList<ButtonSpec> specs = buttonsOf(buttons);
     QMessageBox::StandardButtons set;
     for (const ButtonSpec &s : specs)
         set |= s.button;
-    box.setStandardButtons(set);
+    box->setStandardButtons(set);
     const int defIndex = (buttons & mb::DefaultButton3) ? 2 : (buttons & mb::DefaultButton2) ? 1 : 0;
-    box.setDefaultButton(specs.value(defIndex < specs.size() ? defIndex : 0).button);
+    box->setDefaultButton(specs.value(defIndex < specs.size() ? defIndex : 0).button);
     // Escape answers Cancel where there is one, else the only button.
     for (const ButtonSpec &s : specs)
         if (s.answer == mb::Cancel || specs.size() == 1)
-            box.setEscapeButton(s.button);
+            box->setEscapeButton(s.button);
     // The box sizes itself to its text alone: a short text would cut its title under a
     // window manager, so the box is kept as wide as the title needs in a title bar.
-    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
         const QMargins margins = grid->contentsMargins();
-        const int width = TitleBarWidth(&box) - margins.left() - margins.right();
+        const int width = TitleBarWidth(box.get()) - margins.left() - margins.right();
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 0, 1,
                       grid->columnCount());
     }
     box.exec();
-    const auto clicked = box.standardButton(box.clickedButton());
+    // A box that went unanswered closes as its close box would.
+    const auto clicked = box ? box->standardButton(box->clickedButton()) : QMessageBox::NoButton;
     for (const ButtonSpec &s : specs)
         if (s.button == clicked)
             return s.answer;
@@ -240,34 +243,34 @@ void DesktopOpener::abandon()
 
 std::optional<QString> QtFileDialog::run(const FileDialogRequest &r)
 {
-    QFileDialog dlg(QApplication::activeWindow(), r.title, r.initialDir);
-    dlg.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dlg.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dlg.setNameFilters(r.filters);
+    ModalWindow<QFileDialog> dlg(QApplication::activeWindow(), r.title, r.initialDir);
+    dlg->setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg->setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg->setNameFilters(r.filters);
     // Selected as the dialog keeps it: it simplifies each filter's blanks.
-    const QStringList kept = dlg.nameFilters();
+    const QStringList kept = dlg->nameFilters();
     if (r.filterIndex >= 1 && r.filterIndex <= kept.size())
-        dlg.selectNameFilter(kept.at(r.filterIndex - 1));
+        dlg->selectNameFilter(kept.at(r.filterIndex - 1));
     if (!r.defaultSuffix.isEmpty())
-        dlg.setDefaultSuffix(r.defaultSuffix);
+        dlg->setDefaultSuffix(r.defaultSuffix);
     if (!r.confirmOverwrite)
-        dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+        dlg->setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.fileName.isEmpty())
-        dlg.selectFile(r.fileName);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        dlg->selectFile(r.fileName);
+    if (dlg.exec() != QDialog::Accepted || !dlg || dlg->selectedFiles().isEmpty())
         return std::nullopt;
-    return dlg.selectedFiles().first();
+    return dlg->selectedFiles().first();
 }
 
 bool QtFileDialog::printerSetup()
 {
     // The setup applies to the printer that the program prints on.
     if (auto *installed = dynamic_cast<QtPrinter *>(services().printer.get())) {
-        QPrintDialog dlg(&installed->qprinter(), QApplication::activeWindow());
+        ModalWindow<QPrintDialog> dlg(&installed->qprinter(), QApplication::activeWindow());
         return dlg.exec() == QDialog::Accepted;
     }
-    QPrinter printer;
-    QPrintDialog dlg(&printer, QApplication::activeWindow());
+    // Without the program's printer the dialog sets up a printer of its own.
+    ModalWindow<QPrintDialog> dlg(QApplication::activeWindow());
     return dlg.exec() == QDialog::Accepted;
 }
 
@@ -310,10 +313,10 @@ std::optional<FontChoice> QtFileDialog::chooseFont(const FontChoice &preset)
     initial.setBold(preset.bold);
     initial.setItalic(preset.italic);
     initial.setStyleName(styleOf(family, preset.bold, preset.italic));
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow());
-    if (!ok)
+    ModalWindow<QFontDialog> dlg(initial, QApplication::activeWindow());
+    if (dlg.exec() != QDialog::Accepted || !dlg)
         return std::nullopt;
+    const QFont chosen = dlg->selectedFont();
     return FontChoice{chosen.family(), chosen.pointSizeF(), chosen.bold(), chosen.italic()};
 }
 

@@ -21,7 +21,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -205,55 +204,6 @@ bool InTypingScope(const QWidget *box)
 {
     return box && box->window()->property(kTypingDepth).toInt() > 0;
 }
-
-namespace {
-int restingLoopLevel = 0;
-
-// Waits for the user to be free of modal windows, then runs its work once and goes.
-class ModalWait : public QObject {
-public:
-    ModalWait(QObject *context, std::function<void()> work, QWidget *except)
-        : QObject(context), m_work(std::move(work)), m_except(except)
-    {
-        m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, &ModalWait::check);
-        m_timer.start(0);
-    }
-
-private:
-    bool free() const
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal == m_except)
-            return true;
-        return !modal && !QApplication::activePopupWidget()
-               && QThread::currentThread()->loopLevel() <= restingLoopLevel;
-    }
-    void check()
-    {
-        if (!free()) {
-            m_timer.start(100);
-            return;
-        }
-        const std::function<void()> work = std::move(m_work);
-        deleteLater();
-        if (work)
-            work();
-    }
-
-    std::function<void()> m_work;
-    QPointer<QWidget> m_except;
-    QTimer m_timer;
-};
-} // namespace
-
-void WhenNoModalWindow(QObject *context, std::function<void()> work, QWidget *except)
-{
-    if (context)
-        new ModalWait(context, std::move(work), except);
-}
-
-void SetRestingLoopLevel(int level) { restingLoopLevel = level; }
 
 bool FocusFailedBox(QWidget *box)
 {

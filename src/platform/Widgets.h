@@ -60,16 +60,6 @@ bool InTypingScope(const QWidget *box);
 // Sends the user to a box that a check found wrong: the focus moves there and its whole
 // text is selected. Returns false, and moves nothing, inside a TypingScope.
 bool FocusFailedBox(QWidget *box);
-// Runs 'work' once the user is free of modal windows: none is open (but 'except', when
-// given, which may be), no popup is, and no modal window's event loop is still unwinding
-// below the caller. Checked from the event loop, first at once, then every 100 ms, for as
-// long as 'context' lives. Work that ends the program or unloads windows waits so: a
-// window with a modal child on the stack is never deleted, and no question comes up over
-// a message box still waiting for its answer.
-void WhenNoModalWindow(QObject *context, std::function<void()> work, QWidget *except = nullptr);
-// The depth of event loops in which the program rests between events: 1 under the start
-// routine's loop; 0 (the default) where the caller processes the events itself.
-void SetRestingLoopLevel(int level);
 
 // Puts a caption on the named control of a window: the window's own title for "",
 // the tab text of a tab widget (tab >= 0), or the text of a label, button or frame.

@@ -1,5 +1,6 @@
 #include "platform/frmHelp.h"
 
+#include "platform/ModalWindows.h"
 #include "platform/Widgets.h"
 #include "platform/frmHelpUi.h"
 
@@ -7,6 +8,7 @@
 #include "core/Opening.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -162,6 +164,16 @@ void frmHelp::txtIndex_Change(const QString &text)
         ui->lstIndex->setCurrentRow(0);
 }
 
+void frmHelp::closeEvent(QCloseEvent *event)
+{
+    // Not under a message still waiting for its answer over this window.
+    if (CloseWaitsForModal(this, [this] { close(); })) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void frmHelp::lstIndex_Click()
 {
     if (QListWidgetItem *item = ui->lstIndex->currentItem())
@@ -184,6 +196,8 @@ frmHelp *HelpBrowser::open(const QString &helpFile)
     // While a modal window runs, the help window belongs to it, or it could not be used.
     QWidget *owner = QApplication::activeModalWidget();
     if (m_window && (m_helpFile != helpFile || m_window->parentWidget() != owner)) {
+        // Out of sight at once; it goes once no modal window runs above it.
+        m_window->hide();
         m_window->close();
         m_window = nullptr;
     }

@@ -27,6 +27,9 @@ public:
     void showContentsTab();
     void showIndexTab();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void lstContents_Click();
     void txtIndex_Change(const QString &text);

@@ -3,11 +3,12 @@
 #include "core/Errors.h"
 #include "core/ProgramState.h"
 #include "core/Startup.h"
-#include "platform/Widgets.h"
+#include "platform/ModalWindows.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 
 frmMain *StartProgram(const QStringList &arguments, const QString &workingDir)
 {
@@ -51,7 +52,11 @@ bool PrimerApplication::notify(QObject *receiver, QEvent *event)
 
 int Main(QApplication &app, const QStringList &arguments)
 {
-    StartProgram(arguments, QDir::currentPath());
+    const QPointer<frmMain> w = StartProgram(arguments, QDir::currentPath());
+    // A main window that closed during the start (an end asked for under a message of
+    // the start) has ended the program: no loop runs on without a window.
+    if (!w || !w->isVisible())
+        return 0;
     // Between events the program rests in this one loop.
     SetRestingLoopLevel(1);
     return app.exec();

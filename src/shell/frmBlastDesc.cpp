@@ -98,6 +98,6 @@ void frmBlastDesc::discard() { LogMessage(QStringLiteral("Project Description No
 
 void OpenBlastDesc(FileCommands &files, QWidget *owner)
 {
-    frmBlastDesc window(files, owner);
+    ModalWindow<frmBlastDesc> window(files, owner);
     window.exec();
 }

@@ -70,6 +70,6 @@ void frmBlastOpts::cmdFileAssoc_Click()
 
 void OpenBlastOpts(QWidget *owner)
 {
-    frmBlastOpts window(owner);
+    ModalWindow<frmBlastOpts> window(owner);
     window.exec();
 }

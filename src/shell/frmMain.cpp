@@ -17,6 +17,7 @@
 #include "core/Settings.h"
 #include "core/Startup.h"
 #include "core/Utilities.h"
+#include "platform/ModalWindows.h"
 #include "platform/Widgets.h"
 #include "shell/HelpModule.h"
 #include "shell/frmUpdate.h"
@@ -30,6 +31,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolBar>
@@ -305,6 +307,12 @@ void frmMain::CloseWhenFree()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // Not under a window that holds the user (File > Exit pressed through the
+    // accessibility interface, a callback): the close comes once it has closed.
+    if (CloseWaitsForModal(this, [this] { close(); })) {
+        event->ignore();
+        return;
+    }
     if (!m_closeConfirmed && !Form_QueryUnload()) {
         event->ignore();
         return;
@@ -427,10 +435,13 @@ void frmMain::mnuUtilItem_Click(int Index)
     switch (Index) {
     case 0:
     case 2: openWindow(ui->mnuUtilItem[Index]); break;
-    case 1:
+    case 1: {
+        const QPointer<frmMain> self(this);
         openWindow(ui->mnuUtilItem[1]);
-        SetMenuLanguage();
+        if (self)
+            SetMenuLanguage();
         break;
+    }
     case 3: ShowMessage(QStringLiteral("Option not ready yet"), mb::OkOnly); break;
     case 5: historyLog().setText(QString()); break;
     case 6: ToggleHistoryPane(); break;

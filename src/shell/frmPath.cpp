@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmPath::frmPath(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmPath>())
+frmPath::frmPath(QWidget *parent) : GuardedDialog(parent), ui(std::make_unique<Ui_frmPath>())
 {
     ui->setupUi(this);
     for (int i = 0; i < 4; ++i)
@@ -82,15 +82,15 @@ void frmPath::Command2_Click()
     accept();
 }
 
-void frmPath::Command1_Click() { reject(); }
+void frmPath::Command1_Click()
+{
+    OkPressed = false;
+    reject();
+}
 
 void frmPath::Command3_Click() { ShowHelpHint(); }
 
-void frmPath::done(int r)
-{
-    Form_Unload();
-    QDialog::done(r);
-}
+void frmPath::unloading(int) { Form_Unload(); }
 
 void frmPath::Form_Unload()
 {

@@ -2,13 +2,13 @@
 // The folder picker of the settings dialog: drives, folders and four shortcuts. OK
 // puts the folder shown, with a trailing "/", into WorkPath; Cancel leaves it.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <memory>
 
 struct Ui_frmPath;
 
-class frmPath : public QDialog {
+class frmPath : public GuardedDialog {
     Q_OBJECT
 public:
     explicit frmPath(QWidget *parent = nullptr);
@@ -22,7 +22,7 @@ public slots:
     void Command3_Click();
 
 protected:
-    void done(int r) override;
+    void unloading(int result) override;
 
 private:
     void Form_Load();

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QPlainTextEdit>
 
-frmPreview::frmPreview(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmPreview>())
+frmPreview::frmPreview(QWidget *parent) : GuardedDialog(parent), ui(std::make_unique<Ui_frmPreview>())
 {
     ui->setupUi(this);
     connect(ui->Command1, &QPushButton::clicked, this, &frmPreview::Command1_Click);
@@ -81,6 +81,6 @@ void frmPreview::PrintPreview()
 
 void ShowPrintPreview()
 {
-    frmPreview w;
+    ModalWindow<frmPreview> w;
     w.exec();
 }

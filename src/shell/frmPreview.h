@@ -2,13 +2,13 @@
 // The print preview: the parameter report (page 0) in a read-only text area, with
 // copying to the clipboard and printing.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <memory>
 
 struct Ui_frmPreview;
 
-class frmPreview : public QDialog {
+class frmPreview : public GuardedDialog {
     Q_OBJECT
 public:
     explicit frmPreview(QWidget *parent = nullptr);

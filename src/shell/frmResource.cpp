@@ -30,7 +30,7 @@ const std::array<QString, 7> ResourceFiles = {
 };
 
 frmResource::frmResource(QWidget *parent, const std::array<QString, 7> &titles, const std::array<QString, 7> &files)
-    : QDialog(parent), m_titles(titles), m_files(files), ui(std::make_unique<Ui_frmResource>())
+    : GuardedDialog(parent), m_titles(titles), m_files(files), ui(std::make_unique<Ui_frmResource>())
 {
     ui->setupUi(this);
     CenterForm(this);
@@ -71,6 +71,6 @@ void frmResource::Command1_Click() { close(); }
 
 void OpenResourceWindow(QWidget *owner)
 {
-    frmResource dlg(owner);
+    ModalWindow<frmResource> dlg(owner);
     dlg.exec();
 }

@@ -2,7 +2,7 @@
 // "View Resource Files": seven buttons, each opening one reference document that lies
 // beside the program with the desktop's viewer.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <array>
 #include <memory>
@@ -13,7 +13,7 @@ struct Ui_frmResource;
 extern const std::array<QString, 7> ResourceTitles;
 extern const std::array<QString, 7> ResourceFiles;
 
-class frmResource : public QDialog {
+class frmResource : public GuardedDialog {
     Q_OBJECT
 public:
     // The tables are the program's own unless a caller supplies others.

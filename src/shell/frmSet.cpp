@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QPointer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,7 +36,7 @@ bool ValidFileExtension(const QString &extension)
     return true;
 }
 
-frmSet::frmSet(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui_frmSet>())
+frmSet::frmSet(QWidget *parent) : GuardedDialog(parent), ui(std::make_unique<Ui_frmSet>())
 {
     ui->setupUi(this);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmSet::cmdOK_Click);
@@ -152,10 +153,12 @@ void frmSet::cmdSelect_Click()
 void frmSet::cmdSetPath_Click()
 {
     paths().WorkPath = ui->Text2->text();
-    frmPath picker(this);
+    const QPointer<frmSet> self(this);
+    ModalWindow<frmPath> picker(this);
     picker.exec();
     // OK put the chosen folder there; Cancel left the text it had.
-    ui->Text2->setText(paths().WorkPath);
+    if (self)
+        ui->Text2->setText(paths().WorkPath);
 }
 
 void frmSet::cmdOK_Click()
@@ -166,7 +169,11 @@ void frmSet::cmdOK_Click()
     }
 }
 
-void frmSet::cmdCancel_Click() { reject(); }
+void frmSet::cmdCancel_Click()
+{
+    OkPressed = false;
+    reject();
+}
 
 void frmSet::cmdHelp_Click() { ShowHelpHint(); }
 
@@ -206,11 +213,7 @@ bool frmSet::ValidateSettings()
     return true;
 }
 
-void frmSet::done(int r)
-{
-    Form_Unload();
-    QDialog::done(r);
-}
+void frmSet::unloading(int) { Form_Unload(); }
 
 void frmSet::Form_Unload()
 {
@@ -241,6 +244,6 @@ void frmSet::Form_Unload()
 
 void ShowSettingsDialog(QWidget *owner)
 {
-    frmSet dialog(owner);
+    ModalWindow<frmSet> dialog(owner);
     dialog.exec();
 }

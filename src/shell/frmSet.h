@@ -1,13 +1,13 @@
 #pragma once
 // The settings dialog: the [Settings] section of the settings file, written once on OK.
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <memory>
 
 struct Ui_frmSet;
 
-class frmSet : public QDialog {
+class frmSet : public GuardedDialog {
     Q_OBJECT
 public:
     explicit frmSet(QWidget *parent = nullptr);
@@ -28,7 +28,7 @@ public slots:
     void Text1_Change();
 
 protected:
-    void done(int r) override;
+    void unloading(int result) override;
 
 private:
     void Form_Load();

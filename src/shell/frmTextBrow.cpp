@@ -12,6 +12,7 @@
 #include "core/TextView.h"
 #include "core/Utilities.h"
 #include "platform/FileLists.h"
+#include "platform/ModalWindows.h"
 #include "platform/Widgets.h"
 
 #include <QCheckBox>
@@ -112,6 +113,11 @@ void frmTextBrow::Command1_Click() { close(); }
 
 void frmTextBrow::closeEvent(QCloseEvent *event)
 {
+    // Not under a message of its own still waiting for its answer.
+    if (CloseWaitsForModal(this, [this] { close(); })) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

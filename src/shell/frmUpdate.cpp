@@ -6,6 +6,7 @@
 #include "core/Settings.h"
 #include "core/UpdateManifest.h"
 #include "core/Utilities.h"
+#include "platform/ModalWindows.h"
 #include "platform/Widgets.h"
 #include "shell/frmUpdateUi.h"
 
@@ -140,7 +141,7 @@ private:
 } // namespace
 
 frmUpdate::frmUpdate(QWidget *parent, ProgramCloser closer)
-    : QDialog(parent), ui(std::make_unique<Ui_frmUpdate>()), m_closer(std::move(closer))
+    : GuardedDialog(parent), ui(std::make_unique<Ui_frmUpdate>()), m_closer(std::move(closer))
 {
     ui->setupUi(this);
     CenterForm(this);
@@ -190,11 +191,7 @@ void frmUpdate::Form_Unload()
     SaveDefaultSettings(2);
 }
 
-void frmUpdate::done(int result)
-{
-    Form_Unload();
-    QDialog::done(result);
-}
+void frmUpdate::unloading(int) { Form_Unload(); }
 
 void frmUpdate::Command1_Click() { accept(); }
 
@@ -425,7 +422,7 @@ bool frmUpdate::eventFilter(QObject *watched, QEvent *event)
 
 void OpenUpdateWindow(QWidget *owner, const ProgramCloser &closer)
 {
-    frmUpdate dlg(owner, closer);
+    ModalWindow<frmUpdate> dlg(owner, closer);
     dlg.exec();
 }
 

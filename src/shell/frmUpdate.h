@@ -4,7 +4,7 @@
 
 #include "core/Services.h"
 
-#include <QDialog>
+#include "platform/ModalWindows.h"
 
 #include <functional>
 
@@ -22,7 +22,7 @@ struct ProgramCloser {
     std::function<void()> close;
 };
 
-class frmUpdate : public QDialog {
+class frmUpdate : public GuardedDialog {
     Q_OBJECT
 public:
     explicit frmUpdate(QWidget *parent = nullptr, ProgramCloser closer = {});
@@ -44,7 +44,7 @@ signals:
     void finished();
 
 protected:
-    void done(int result) override;
+    void unloading(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -12,8 +12,7 @@ int FakeMessageBox::show(const QString &text, int buttons, const QString &title)
         box.answer = mb::DefaultAnswer(buttons);
     }
     boxes.append(box);
-    if (onShow)
-        onShow(box);
+    onShow.run(box);
     return box.answer;
 }
 

@@ -5,12 +5,42 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
+#include <utility>
 
 struct RecordedBox {
     QString text;
     int buttons = 0;
     QString title;
     int answer = 0;
+};
+
+// What a test runs while a fake box is "open". It is taken out while it runs, so that it
+// may set another one or clear itself (= nullptr) without destroying itself under its
+// own call; set nothing, and it stays for the next box.
+class BoxHook {
+public:
+    using Call = std::function<void(const RecordedBox &)>;
+    BoxHook &operator=(Call call)
+    {
+        m_call = std::move(call);
+        ++m_sets;
+        return *this;
+    }
+    void run(const RecordedBox &box)
+    {
+        if (!m_call)
+            return;
+        const int sets = m_sets;
+        const Call running = std::exchange(m_call, nullptr);
+        running(box);
+        if (m_sets == sets)
+            m_call = running;
+    }
+
+private:
+    Call m_call;
+    int m_sets = 0;
 };
 
 // Records every box; answers from a script, else with the box's default button.
@@ -20,7 +50,7 @@ public:
     void script(int answer) { m_answers.push_back(answer); }
     QList<RecordedBox> boxes;
     // Called while a box is "open" (a test may inspect the state there).
-    std::function<void(const RecordedBox &)> onShow;
+    BoxHook onShow;
 
 private:
     std::deque<int> m_answers;
