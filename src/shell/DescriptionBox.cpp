@@ -63,14 +63,21 @@ int shownPosition(QStringView joined, QStringView shown, qsizetype at)
 void DescriptionBox::insertFromMimeData(const QMimeData *source)
 {
     const QString pasted = source && source->hasText() && !isReadOnly() ? BoxPlainText(source->text()) : QString();
-    if (!HasLongLine(pasted)) {
+    if (pasted.isEmpty()) {
         QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    if (!HasLongLine(pasted)) {
+        // As typed, in one step of undo; a block per line would cost far more than the text.
+        InsertLongPlainText(cursor, pasted);
+        setTextCursor(cursor);
+        ensureCursorVisible();
         return;
     }
     // The lines the text lands in are broken whole, the text before and after it on them
     // included, as a save breaks them.
     QTextDocument *doc = document();
-    QTextCursor cursor = textCursor();
     const int from = cursor.selectionStart();
     const int to = cursor.selectionEnd();
     const int start = lineStart(doc, from);

@@ -2,7 +2,8 @@
 // The text box of the project description dialog. A pasted or dropped text that holds a
 // line longer than a saved file holds is shown as an opened description is shown: the
 // lines it lands in are broken as the next save will break them and put in at once,
-// however long they are. Any other text goes in as the box puts it in.
+// however long they are. Any other text goes in as typed, also at once, however many
+// lines it has: its lines are gathered into blocks, as the text browser gathers them.
 
 #include <QPlainTextEdit>
 
