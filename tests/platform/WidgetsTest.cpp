@@ -51,32 +51,6 @@ TEST(Widgets, LongPlainTextReadsBackAsSetPlainTextGivesIt)
     }
 }
 
-TEST(QtMessageBoxService, ButtonCodes)
-{
-    // Answer the real box from a timer: its default and escape buttons map to the codes.
-    QtMessageBox box;
-    struct Case {
-        int buttons;
-        bool escape;
-        int expected;
-    } cases[] = {{mb::YesNoCancel | mb::Question, false, mb::Yes},
-                 {mb::YesNoCancel | mb::DefaultButton3, false, mb::Cancel},
-                 {mb::YesNo | mb::DefaultButton2, false, mb::No},
-                 {mb::RetryCancel, true, mb::Cancel},
-                 {mb::OkOnly | mb::Critical, false, mb::Ok}};
-    for (const Case &c : cases) {
-        QTimer::singleShot(0, [&] {
-            auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            ASSERT_NE(m, nullptr);
-            if (c.escape)
-                m->escapeButton()->click();
-            else
-                m->defaultButton()->click();
-        });
-        EXPECT_EQ(box.show("text", c.buttons, "title"), c.expected) << c.buttons;
-    }
-}
-
 // A box selects its text whenever it gets the focus, but keeps text, caret and selection
 // when the focus only comes back to it with its window's activation; a new opening of
 // the window selects again.
@@ -138,19 +112,26 @@ TEST(Widgets, ABoxSelectsOnFocusUnlessTheFocusComesBackToIt)
     }
 }
 
-// A box with a short text is still as wide as its title needs in a title bar, measured
+// The real box, answered from a timer: its default and escape buttons map to the codes,
+// and a box with a short text is still as wide as its title needs in a title bar, measured
 // in the box's own font, whatever its icon and buttons.
-TEST(QtMessageBoxService, WideEnoughForItsTitle)
+TEST(QtMessageBoxService, ButtonCodesAndWideEnoughForItsTitle)
 {
     QtMessageBox box;
     const struct {
         const char *text;
         int buttons;
         const char *title;
-    } cases[] = {{"x", mb::OkOnly, "Project Description: Error"},
-                 {"Saved", mb::OkOnly | mb::Information, "Περιγραφή έργου: Σφάλμα κατά την αποθήκευση"},
-                 {"?", mb::YesNo | mb::Question | mb::DefaultButton2, "Blasting Parameters: Range Warning"},
-                 {"A text far longer than its title, which alone sets the width of the box", mb::OkOnly, "T"}};
+        bool escape;
+        int expected;
+    } cases[] = {{"x", mb::OkOnly, "Project Description: Error", false, mb::Ok},
+                 {"Saved", mb::OkOnly | mb::Information, "Περιγραφή έργου: Σφάλμα κατά την αποθήκευση", false, mb::Ok},
+                 {"?", mb::YesNo | mb::Question | mb::DefaultButton2, "Blasting Parameters: Range Warning", false, mb::No},
+                 {"A text far longer than its title, which alone sets the width of the box", mb::OkOnly, "T", false, mb::Ok},
+                 {"text", mb::YesNoCancel | mb::Question, "title", false, mb::Yes},
+                 {"text", mb::YesNoCancel | mb::DefaultButton3, "title", false, mb::Cancel},
+                 {"text", mb::RetryCancel, "title", true, mb::Cancel},
+                 {"text", mb::OkOnly | mb::Critical, "title", false, mb::Ok}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.title);
         QStringList cuts;
@@ -159,9 +140,9 @@ TEST(QtMessageBoxService, WideEnoughForItsTitle)
             ASSERT_NE(m, nullptr);
             EXPECT_EQ(m->windowTitle(), QString::fromUtf8(c.title));
             cuts = CutTexts(m);
-            m->defaultButton()->click();
+            (c.escape ? m->escapeButton() : m->defaultButton())->click();
         });
-        box.show(QString::fromUtf8(c.text), c.buttons, QString::fromUtf8(c.title));
+        EXPECT_EQ(box.show(QString::fromUtf8(c.text), c.buttons, QString::fromUtf8(c.title)), c.expected);
         EXPECT_EQ(cuts, QStringList());
     }
 }
