@@ -276,8 +276,9 @@ PLANTS = [
           "if (mode == printmode::StartJob && !printer().isActive())", "if (mode == printmode::EndJob && !printer().isActive())"),
 
     # ---- ending the program after an install, returns to a window, the opener's program ----
-    plant("end-in-dialog-loop", PLATFORM + "Widgets.cpp", "the end runs while a closed dialog's loop still unwinds",
-          "               && QThread::currentThread()->loopLevel() <= restingLoopLevel;", ";"),
+    plant("end-in-dialog-loop", PLATFORM + "ModalWindows.cpp", "the end runs while a closed dialog's loop still unwinds",
+          "        if (!modal || (modal != except && !(window && ownsOrIs(modal, window))))",
+          "        if (modal && modal->isVisible() && modal != except && !(window && ownsOrIs(modal, window)))"),
     plant("end-asks-nothing", SHELL + "frmMain.cpp", "work changed after the install's question is not asked about",
           "m_closeConfirmed = m_answeredAt == ProjectChangeCount();", "m_closeConfirmed = m_answeredAt.has_value();"),
     plant("end-bound-to-update-window", SHELL + "frmUpdate.cpp", "the program stays when the update window went first",
@@ -297,4 +298,27 @@ PLANTS = [
           "        setProcessChannelMode(QProcess::ForwardedChannels);"),
     plant("opener-signal-as-exit", PLATFORM + "QtServices.cpp", "an opener killed by a signal reported as an exit code",
           "if (status == QProcess::CrashExit)", "if (status == QProcess::CrashExit && code == 0)"),
+
+    # ---- windows closed under a modal window, the chart's divisions, the fake's hook, pastes ----
+    plant("close-under-modal-main", SHELL + "frmMain.cpp", "File > Exit closes the main window under an open dialog",
+          "    if (CloseWaitsForModal(this, [this] { close(); })) {\n        event->ignore();\n        return;\n    }\n"
+          "    if (!m_closeConfirmed", "    if (!m_closeConfirmed"),
+    plant("close-under-modal-dialog", PLATFORM + "ModalWindows.cpp", "a dialog closes under its own open message",
+          "    if (CloseWaitsForModal(this, [this, result] { done(result); }))\n        return;\n", ""),
+    plant("close-under-modal-browser", SHELL + "frmTextBrow.cpp", "the browser closes under its own open message",
+          "    if (CloseWaitsForModal(this, [this] { close(); })) {\n        event->ignore();\n        return;\n    }\n"
+          "    Form_Unload();", "    Form_Unload();"),
+    plant("modal-owners-reversed", PLATFORM + "ModalWindows.cpp", "a window counts as below the modal windows it owns",
+          "    for (const QWidget *w = window; w; w = w->parentWidget())\n        if (w == owner)",
+          "    for (const QWidget *w = owner; w; w = w->parentWidget())\n        if (w == window)"),
+    plant("modal-window-lingers", PLATFORM + "ModalWindows.h", "a closed modal window lingers and owns the next one",
+          "~ModalWindow() { delete m_window.data(); }", "~ModalWindow() { if (m_window) m_window->deleteLater(); }"),
+    plant("chart-tick-count", CALC + "frmVibration.cpp", "a linear chart axis has one major division too few",
+          "a->setTickCount(divisions + 1);", "a->setTickCount(divisions);"),
+    plant("fake-hook-in-place", PLATFORM + "fakes/Fakes.h", "the fake box's hook runs in place and dies under its own call",
+          "        const Call running = std::exchange(m_call, nullptr);\n        running(box);\n        if (m_sets == sets)\n"
+          "            m_call = running;", "        m_call(box);\n        (void)sets;"),
+    plant("paste-block-per-line", SHELL + "DescriptionBox.cpp", "a paste of short lines goes in a block per line",
+          "        InsertLongPlainText(cursor, pasted);\n        setTextCursor(cursor);",
+          "        cursor.insertText(pasted);\n        setTextCursor(cursor);"),
 ]

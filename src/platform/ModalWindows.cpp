@@ -2,13 +2,10 @@
 
 #include <QApplication>
 #include <QList>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
-int restingLoopLevel = 0;
-
 // The modal windows whose loops run, the newest last. A window that went during its
 // loop stays as a null entry until the loop is through.
 QList<QPointer<QDialog>> &running()
@@ -22,6 +19,16 @@ bool ownsOrIs(const QWidget *owner, const QWidget *window)
 {
     for (const QWidget *w = window; w; w = w->parentWidget())
         if (w == owner)
+            return true;
+    return false;
+}
+
+// Whether the loop of a modal window runs, or still unwinds, that is not 'except' and
+// (with a window given) neither the window nor one of its owners.
+bool loopRunsAbove(const QWidget *window, const QWidget *except)
+{
+    for (const QPointer<QDialog> &modal : running())
+        if (!modal || (modal != except && !(window && ownsOrIs(modal, window))))
             return true;
     return false;
 }
@@ -98,9 +105,8 @@ bool ModalWindowAbove(const QWidget *window)
 {
     if (!window)
         return false;
-    for (const QPointer<QDialog> &modal : running())
-        if (!modal || !ownsOrIs(modal, window))
-            return true;
+    if (loopRunsAbove(window, nullptr))
+        return true;
     // A modal window shown by other means than ExecModal.
     const QWidget *modal = QApplication::activeModalWidget();
     return modal && !ownsOrIs(modal, window);
@@ -133,18 +139,15 @@ void WhenNoModalWindow(QObject *context, std::function<void()> work, QWidget *ex
 {
     if (!context)
         return;
+    // A window given as the exception that has gone is no exception any more.
     const QPointer<QWidget> allowed(except);
     auto free = [allowed, hasException = except != nullptr] {
-        const auto isException = [&](const QWidget *w) { return hasException && allowed && w == allowed; };
-        for (const QPointer<QDialog> &modal : running())
-            if (!isException(modal))
-                return false;
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal)
-            return isException(modal);
-        return !QApplication::activePopupWidget() && QThread::currentThread()->loopLevel() <= restingLoopLevel;
+        const QWidget *exception = hasException && allowed ? allowed.data() : nullptr;
+        if (loopRunsAbove(nullptr, exception))
+            return false;
+        if (QWidget *modal = QApplication::activeModalWidget())
+            return exception && modal == exception;
+        return !QApplication::activePopupWidget();
     };
     new ModalWait(context, std::move(free), std::move(work));
 }
-
-void SetRestingLoopLevel(int level) { restingLoopLevel = level; }

@@ -68,13 +68,10 @@ protected:
     virtual void unloading(int result) { Q_UNUSED(result); }
 };
 
-// Runs 'work' once the user is free of modal windows: none is open or running (but
-// 'except', when given, which may be), no popup is, and no modal window's event loop is
-// still unwinding below the caller. Checked from the event loop, first at once, then
-// whenever a modal loop ends and every 100 ms, for as long as 'context' lives. Work that
-// ends the program or unloads windows waits so: no question comes up over a message box
-// still waiting for its answer.
+// Runs 'work' once the user is free of modal windows: none is open, and no modal
+// window's loop still runs or unwinds (but that of 'except', when given, which may), and
+// no popup is open. Checked from the event loop, first at once, then whenever a modal
+// loop ends and every 100 ms, for as long as 'context' lives. Work that ends the program
+// or unloads windows waits so: no question comes up over a message box still waiting for
+// its answer.
 void WhenNoModalWindow(QObject *context, std::function<void()> work, QWidget *except = nullptr);
-// The depth of event loops in which the program rests between events: 1 under the start
-// routine's loop; 0 (the default) where the caller processes the events itself.
-void SetRestingLoopLevel(int level);

@@ -3,7 +3,6 @@
 #include "core/Errors.h"
 #include "core/ProgramState.h"
 #include "core/Startup.h"
-#include "platform/ModalWindows.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
@@ -57,7 +56,5 @@ int Main(QApplication &app, const QStringList &arguments)
     // the start) has ended the program: no loop runs on without a window.
     if (!w || !w->isVisible())
         return 0;
-    // Between events the program rests in this one loop.
-    SetRestingLoopLevel(1);
     return app.exec();
 }

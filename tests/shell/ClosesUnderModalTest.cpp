@@ -1,10 +1,8 @@
-// A window closed, or the program ended, while a modal window runs above it: pressed
-// through the accessibility interface, which modality does not stop (a screen reader
-// presses so), or by a close from the window system. The close waits until the windows
-// above are through, then asks about unsaved work as usual; nothing is freed under them.
+// A window closed, or the program ended, while a modal window runs above it (pressed as a
+// screen reader presses, which modality does not stop, or closed by the window system):
+// the close waits for the windows above, then asks as usual; nothing is freed under them.
 
 #include "ProgramFixture.h"
-#include "core/IniFile.h"
 #include "platform/FileLists.h"
 #include "platform/ModalWindows.h"
 #include "platform/QtServices.h"
@@ -79,8 +77,7 @@ QWidget *browser()
 
 class ClosesUnderModal : public ProgramTest {
 protected:
-    // The window on top closed as its user would: a message by its escape button (No at
-    // "Save changes to", counted), a dialog by Cancel.
+    // The window on top closed by its user: a message by Esc (No, counted, at "Save changes to").
     void closeTop()
     {
         auto *box = qobject_cast<QMessageBox *>(topModal());
@@ -124,9 +121,7 @@ TEST_F(ClosesUnderModal, ACloseWaitsForTheWindowsAboveThenActsAsUsual)
     for (const QStringList &r : testTable("shell/closes-under-modal.tsv")) {
         SCOPED_TRACE(r[0].toStdString());
         installFreshTestEnvironment();
-        StartCoreForTest();
-        WriteINI("Settings", "ShowDisclaim", "0", paths().IniFile);
-        ResetProgramState();
+        presetSettings({{"Settings", "ShowDisclaim", "0"}});
         services().messageBox = std::make_unique<QtMessageBox>();
         services().fileDialog = std::make_unique<QtFileDialog>();
         writeFile(testHome() + "/browse/notes.txt", "bench notes\n");
@@ -169,10 +164,7 @@ TEST_F(ClosesUnderModal, ACloseWaitsForTheWindowsAboveThenActsAsUsual)
         // Once the windows above are closed the press acts; what is left is closed by hand.
         flow.then([&] { closedItself = !opened || !opened->isVisible(); }, 250);
         QTimer closer;
-        closer.callOnTimeout([&] {
-            if (topModal())
-                closeTop();
-        });
+        closer.callOnTimeout([&] { closeTop(); });
         flow.then([&] { closer.start(50); });
 
         QTimer watchdog;
@@ -182,7 +174,6 @@ TEST_F(ClosesUnderModal, ACloseWaitsForTheWindowsAboveThenActsAsUsual)
             watchdog.callOnTimeout([] { QCoreApplication::exit(1); });
             watchdog.start(20000);
             EXPECT_EQ(Main(*qApp, {cut}), 0);
-            SetRestingLoopLevel(0);
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return flow.finished() && !topModal() && !browser(); }, 5000));
         const bool ends = QTest::qWaitFor([&] {

@@ -22,16 +22,6 @@ namespace {
 QString iniPath() { return fakeFolders().documentsDir + "/MyKorvendo/Korvendo.INI"; }
 QString projects() { return testHome() + "/projects"; }
 
-// Writes the first settings file with some values changed, before the program starts.
-void presetSettings(const QList<std::tuple<QString, QString, QString>> &values)
-{
-    StartCoreForTest();
-    for (const auto &[section, key, value] : values)
-        WriteINI(section, key, value, iniPath());
-    ResetProgramState();
-    historyLog().setText(QString());
-}
-
 // A project file titled with its name, written without the window; 'change' changes
 // other values first.
 QString writeProject(const QString &name, const std::function<void()> &change = {})

@@ -3,10 +3,21 @@
 // of the start left out; the test's end closes it without asking about unsaved work.
 
 #include "support/WindowDriver.h"
+#include "core/IniFile.h"
 #include "shell/Korvendo.h"
 #include "shell/frmMain.h"
 
 #include <QPointer>
+
+// Writes the first settings file with some values changed, before the program starts.
+inline void presetSettings(const QList<std::tuple<QString, QString, QString>> &values)
+{
+    StartCoreForTest();
+    for (const auto &[section, key, value] : values)
+        WriteINI(section, key, value, paths().IniFile);
+    ResetProgramState();
+    historyLog().setText(QString());
+}
 
 class ProgramTest : public ::testing::Test {
 protected:

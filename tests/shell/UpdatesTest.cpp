@@ -443,8 +443,12 @@ TEST_F(StartupUpdate, TheEndWaitsForAMessageOpenInACalculator)
     ASSERT_TRUE(w);
     installFromTheHelpMenu(w, mb::Yes); // unsaved work at Install: saved
     bool outlived = false;
-    fakeMessageBox().onShow = [&](const RecordedBox &) {
+    static QPointer<QObject> held; // what the hook holds stays while it runs, though it clears itself
+    auto holder = std::make_shared<QObject>();
+    held = holder.get();
+    fakeMessageBox().onShow = [&, holder = std::move(holder)](const RecordedBox &) {
         fakeMessageBox().onShow = nullptr;
+        EXPECT_TRUE(held);
         // The message's own loop, a window of the calculator, while the desktop answers.
         QDialog message(QApplication::activeModalWidget());
         QTimer::singleShot(0, &message, [] { fakeOpener().deliverHeld(); });
