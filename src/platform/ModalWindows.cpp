@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +72,8 @@ private:
         }
         const std::function<void()> work = std::move(m_work);
         m_work = nullptr;
+        // Gone for good: a close asked for by the work itself waits anew.
+        setObjectName(QString());
         deleteLater();
         waits().removeAll(this);
         if (work)
@@ -90,13 +93,10 @@ int ExecModal(QDialog *dialog)
     if (!dialog)
         return QDialog::Rejected;
     running().append(dialog);
-    struct Ended {
-        ~Ended()
-        {
-            running().removeLast();
-            ModalWait::recheckAll();
-        }
-    } ended;
+    const auto ended = qScopeGuard([] {
+        running().removeLast();
+        ModalWait::recheckAll();
+    });
     // exec() guards itself: a window deleted during its loop gives Rejected.
     return dialog->exec();
 }
