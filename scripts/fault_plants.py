@@ -301,13 +301,11 @@ PLANTS = [
 
     # ---- windows closed under a modal window, the chart's divisions, the fake's hook, pastes ----
     plant("close-under-modal-main", SHELL + "frmMain.cpp", "File > Exit closes the main window under an open dialog",
-          "    if (CloseWaitsForModal(this, [this] { close(); })) {\n        event->ignore();\n        return;\n    }\n"
-          "    if (!m_closeConfirmed", "    if (!m_closeConfirmed"),
+          "    if (CloseWaitsForModal(this, event))\n        return;\n    if (!m_closeConfirmed", "    if (!m_closeConfirmed"),
     plant("close-under-modal-dialog", PLATFORM + "ModalWindows.cpp", "a dialog closes under its own open message",
           "    if (CloseWaitsForModal(this, [this, result] { done(result); }))\n        return;\n", ""),
     plant("close-under-modal-browser", SHELL + "frmTextBrow.cpp", "the browser closes under its own open message",
-          "    if (CloseWaitsForModal(this, [this] { close(); })) {\n        event->ignore();\n        return;\n    }\n"
-          "    Form_Unload();", "    Form_Unload();"),
+          "    if (CloseWaitsForModal(this, event))\n        return;\n    Form_Unload();", "    Form_Unload();"),
     plant("modal-owners-reversed", PLATFORM + "ModalWindows.cpp", "a window counts as below the modal windows it owns",
           "    for (const QWidget *w = window; w; w = w->parentWidget())\n        if (w == owner)",
           "    for (const QWidget *w = owner; w; w = w->parentWidget())\n        if (w == window)"),

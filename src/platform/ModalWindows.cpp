@@ -1,6 +1,7 @@
 #include "platform/ModalWindows.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QList>
 #include <QScopeGuard>
 #include <QTimer>
@@ -124,6 +125,14 @@ bool CloseWaitsForModal(QWidget *window, std::function<void()> close)
     auto *wait = new ModalWait(
         window, [guarded] { return guarded && !ModalWindowAbove(guarded); }, std::move(close));
     wait->setObjectName(QLatin1String(kClosingWait));
+    return true;
+}
+
+bool CloseWaitsForModal(QWidget *window, QCloseEvent *event)
+{
+    if (!CloseWaitsForModal(window, [window] { window->close(); }))
+        return false;
+    event->ignore();
     return true;
 }
 

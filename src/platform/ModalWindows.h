@@ -14,6 +14,7 @@
 #include <functional>
 #include <utility>
 
+class QCloseEvent;
 class QObject;
 class QWidget;
 
@@ -54,6 +55,9 @@ bool ModalWindowAbove(const QWidget *window);
 // runs from the event loop once none does, for as long as the window lives (the caller
 // does nothing now). One close waits per window: a later one takes its place.
 bool CloseWaitsForModal(QWidget *window, std::function<void()> close);
+// The same for the close event of a window that closes by close() (its close box, File >
+// Exit): true, with the event ignored and the close asked again later, when it waits.
+bool CloseWaitsForModal(QWidget *window, QCloseEvent *event);
 
 // A dialog that never closes under a modal window running above it: closing it by any
 // means (OK, Cancel, Esc, its close box, an accessible action, a callback) waits until

@@ -167,10 +167,8 @@ void frmHelp::txtIndex_Change(const QString &text)
 void frmHelp::closeEvent(QCloseEvent *event)
 {
     // Not under a message still waiting for its answer over this window.
-    if (CloseWaitsForModal(this, [this] { close(); })) {
-        event->ignore();
+    if (CloseWaitsForModal(this, event))
         return;
-    }
     QWidget::closeEvent(event);
 }
 

@@ -309,10 +309,8 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     // Not under a window that holds the user (File > Exit pressed through the
     // accessibility interface, a callback): the close comes once it has closed.
-    if (CloseWaitsForModal(this, [this] { close(); })) {
-        event->ignore();
+    if (CloseWaitsForModal(this, event))
         return;
-    }
     if (!m_closeConfirmed && !Form_QueryUnload()) {
         event->ignore();
         return;

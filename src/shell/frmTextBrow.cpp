@@ -114,10 +114,8 @@ void frmTextBrow::Command1_Click() { close(); }
 void frmTextBrow::closeEvent(QCloseEvent *event)
 {
     // Not under a message of its own still waiting for its answer.
-    if (CloseWaitsForModal(this, [this] { close(); })) {
-        event->ignore();
+    if (CloseWaitsForModal(this, event))
         return;
-    }
     Form_Unload();
     event->accept();
 }
