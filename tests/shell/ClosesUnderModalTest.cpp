@@ -4,7 +4,6 @@
 
 #include "ProgramFixture.h"
 #include "platform/FileLists.h"
-#include "platform/ModalWindows.h"
 #include "platform/QtServices.h"
 #include "shell/frmTextBrow.h"
 
