@@ -35,6 +35,18 @@ bool loopRunsAbove(const QWidget *window, const QWidget *except)
     return false;
 }
 
+// Whether a modal window runs above the window, by its loop or as the active modal one.
+bool ModalWindowAbove(const QWidget *window)
+{
+    if (!window)
+        return false;
+    if (loopRunsAbove(window, nullptr))
+        return true;
+    // A modal window shown by other means than ExecModal.
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && !ownsOrIs(modal, window);
+}
+
 // Waits until 'free' holds, then runs its work once and goes. The work can be replaced
 // while it waits.
 class ModalWait : public QObject {
@@ -100,17 +112,6 @@ int ExecModal(QDialog *dialog)
     });
     // exec() guards itself: a window deleted during its loop gives Rejected.
     return dialog->exec();
-}
-
-bool ModalWindowAbove(const QWidget *window)
-{
-    if (!window)
-        return false;
-    if (loopRunsAbove(window, nullptr))
-        return true;
-    // A modal window shown by other means than ExecModal.
-    const QWidget *modal = QApplication::activeModalWidget();
-    return modal && !ownsOrIs(modal, window);
 }
 
 bool CloseWaitsForModal(QWidget *window, std::function<void()> close)

@@ -20,7 +20,7 @@ class QWidget;
 
 // Runs the window's own event loop (exec) and returns its result: QDialog::Rejected when
 // the window went while its loop ran. Until the loop is through, its unwinding included,
-// the window counts as running (ModalWindowAbove, WhenNoModalWindow).
+// the window counts as running (CloseWaitsForModal, WhenNoModalWindow).
 int ExecModal(QDialog *dialog);
 
 // A modal window made on the heap and held by a guarded pointer: a window that goes
@@ -44,14 +44,10 @@ private:
     QPointer<D> m_window;
 };
 
-// Whether a modal window runs above the window: one whose loop runs (or still unwinds)
-// and that is neither the window itself nor one of its owners (a window owned by the
-// modal window takes input beside it). Closing the window now could free that modal
-// window, or the code waiting on it.
-bool ModalWindowAbove(const QWidget *window);
-
 // For a close (or an unload) of the window, by whatever means it comes: false when no
-// modal window runs above it, and the caller closes at once; otherwise true, and 'close'
+// modal window runs above it (one whose loop runs or still unwinds and that is neither
+// the window itself nor one of its owners: closing now could free it, or the code
+// waiting on it), and the caller closes at once; otherwise true, and 'close'
 // runs from the event loop once none does, for as long as the window lives (the caller
 // does nothing now). One close waits per window: a later one takes its place.
 bool CloseWaitsForModal(QWidget *window, std::function<void()> close);
